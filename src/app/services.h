@@ -1,0 +1,24 @@
+#pragma once
+
+namespace platform {
+class MessageBoxes;
+class Registry;
+class Shell;
+class Clipboard;
+class TextFileReader;
+class AppExit;
+} // namespace platform
+
+// The platform services a window uses; tests hand in doubles, the program the real ones.
+struct Services
+{
+    platform::MessageBoxes *messages = nullptr;
+    platform::Registry *registry = nullptr;
+    platform::Shell *shell = nullptr;
+    platform::Clipboard *clipboard = nullptr;
+    platform::TextFileReader *files = nullptr;
+    platform::AppExit *appExit = nullptr;
+};
+
+// The real services of this desktop; each lives as long as the program.
+Services systemServices();
