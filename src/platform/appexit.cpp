@@ -1,0 +1,12 @@
+#include "platform/appexit.h"
+
+#include <QCoreApplication>
+
+namespace platform {
+
+void QtAppExit::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace platform {
+
+// Ends the program, so that quitting can be tested without ending the test.
+class AppExit
+{
+public:
+    virtual ~AppExit() = default;
+    // Leaves every running event loop; the process then exits from main().
+    virtual void endProgram() = 0;
+};
+
+class QtAppExit final : public AppExit
+{
+public:
+    void endProgram() override;
+};
+
+} // namespace platform

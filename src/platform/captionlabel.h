@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+// A label whose caption follows the access-key convention: "&&" shows as one "&",
+// a lone "&" shows nothing. Reports a click like a button does.
+class CaptionLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit CaptionLabel(QWidget *parent = nullptr);
+
+    void setCaption(const QString &caption);
+    QString caption() const { return m_caption; }
+
+    // The text a caption shows on screen.
+    static QString shownText(const QString &caption);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_caption;
+    bool m_pressed = false;
+};

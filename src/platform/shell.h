@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Opens an address with the desktop's default handler, in the manner of the Windows shell.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+    // Hands url to the default handler; returns a value above 32 on success, else a failure code
+    // of at most 32 (2 not found, 8 out of memory, 31 nothing can open this kind of address).
+    virtual qint32 open(const QString &url) = 0;
+};
+
+} // namespace platform
