@@ -14,4 +14,14 @@ public:
     virtual qint32 open(const QString &url) = 0;
 };
 
+// The desktop's own handler: the Windows shell there, xdg-open elsewhere.
+class SystemShell final : public Shell
+{
+public:
+    qint32 open(const QString &url) override;
+};
+
+// The program's one real shell.
+Shell &systemShell();
+
 } // namespace platform

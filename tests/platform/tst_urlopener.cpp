@@ -1,0 +1,118 @@
+#include "platform/urlopener.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Stand-ins for xdg-open: small scripts that behave like it in one way each, so that the
+// launch and the codes can be checked without a desktop or a browser.
+class TestUrlOpener : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shellCodes_data();
+    void shellCodes();
+    void addressIsOneVerbatimArgument_data();
+    void addressIsOneVerbatimArgument();
+    void slowOpenerKeepsRunning();
+
+private:
+    QString writeOpener(const QString &name, const QByteArray &body);
+
+    QTemporaryDir m_dir;
+};
+
+void TestUrlOpener::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+QString TestUrlOpener::writeOpener(const QString &name, const QByteArray &body)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write("#!/bin/sh\n" + body + "\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+void TestUrlOpener::shellCodes_data()
+{
+    QTest::addColumn<QByteArray>("script"); // empty: the opener is not installed
+    QTest::addColumn<qint32>("code");       // 99: any success code
+
+    QTest::newRow("opened") << QByteArray("exit 0") << 99;
+    QTest::newRow("file missing") << QByteArray("exit 2") << 2;
+    QTest::newRow("no tool for it") << QByteArray("exit 3") << 31;
+    QTest::newRow("desktop opener failed") << QByteArray("exit 4") << 31;
+    QTest::newRow("bad command line") << QByteArray("exit 1") << 0;
+    QTest::newRow("killed") << QByteArray("kill -KILL $$") << 0;
+    QTest::newRow("not installed") << QByteArray() << 31;
+}
+
+void TestUrlOpener::shellCodes()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(qint32, code);
+
+    const QString program = script.isEmpty() ? m_dir.filePath(QStringLiteral("absent-opener"))
+                                             : writeOpener(QTest::currentDataTag(), script);
+    QVERIFY(!program.isEmpty());
+    const qint32 result = platform::shellCodeForXdgOpen(
+        platform::runUrlOpener(program, QStringLiteral("https://a.example/"), 5000));
+    if (code == 99)
+        QVERIFY2(result > 32, qPrintable(QString::number(result)));
+    else
+        QCOMPARE(result, code);
+}
+
+void TestUrlOpener::addressIsOneVerbatimArgument_data()
+{
+    QTest::addColumn<QString>("url");
+
+    QTest::newRow("plain") << "https://quenby-systems.example/tvk/tvk.htm";
+    QTest::newRow("blanks") << "https://a.example/my page.htm";
+    QTest::newRow("command substitution") << "https://a.example/$(touch pwned)`touch pwned`";
+    QTest::newRow("separators and quotes") << "https://a.example/?a=1&b=2;x|y>z 'q' \"d\"";
+    QTest::newRow("leading dash") << "--version";
+}
+
+// A command shell between us and the opener would split or run parts of these addresses.
+void TestUrlOpener::addressIsOneVerbatimArgument()
+{
+    QFETCH(QString, url);
+
+    const QString seen = m_dir.filePath(QStringLiteral("seen.txt"));
+    QFile::remove(seen);
+    const QString program = writeOpener(QStringLiteral("recording-opener"),
+                                        "printf '%s\\n%s' \"$#\" \"$1\" > '" + seen.toUtf8() + "'");
+    const auto outcome = platform::runUrlOpener(program, url, 5000);
+    QCOMPARE(outcome.kind, platform::LaunchOutcome::Kind::Finished);
+
+    QFile file(seen);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), "1\n" + url);
+    QVERIFY(!QFile::exists(QStringLiteral("pwned")));
+}
+
+// Some openers only end when the browser they started closes; giving up the wait must not kill them.
+void TestUrlOpener::slowOpenerKeepsRunning()
+{
+    const QString done = m_dir.filePath(QStringLiteral("done.txt"));
+    const QString program =
+        writeOpener(QStringLiteral("slow-opener"), "sleep 1\ntouch '" + done.toUtf8() + "'");
+    const auto outcome = platform::runUrlOpener(program, QStringLiteral("https://a.example/"), 100);
+    QCOMPARE(outcome.kind, platform::LaunchOutcome::Kind::StillRunning);
+    QVERIFY(platform::shellCodeForXdgOpen(outcome) > 32);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(done), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess *>().isEmpty(), 10000);
+}
+
+QTEST_GUILESS_MAIN(TestUrlOpener)
+#include "tst_urlopener.moc"
