@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The system clipboard, reduced to what copying needs: empty it, then give it one plain text.
+class Clipboard
+{
+public:
+    virtual ~Clipboard() = default;
+    // Empties the clipboard; on failure returns false and sets error to a text fit to show the user.
+    virtual bool clear(QString &error) = 0;
+    // Replaces the contents with text as plain text; on failure returns false and sets error likewise.
+    virtual bool setText(const QString &text, QString &error) = 0;
+};
+
+// The clipboard of the desktop session, through the application's QClipboard.
+class QtClipboard final : public Clipboard
+{
+public:
+    bool clear(QString &error) override;
+    bool setText(const QString &text, QString &error) override;
+};
+
+// The program's one real clipboard.
+Clipboard &systemClipboard();
+
+} // namespace platform
