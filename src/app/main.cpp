@@ -1,7 +1,12 @@
+#include "app/frmmain.h"
+#include "app/services.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    frmMain window(systemServices());
+    window.Form_Load();
+    return app.exec();
 }

@@ -1,14 +1,17 @@
 #include "app/services.h"
 
 #include "platform/clipboard.h"
+#include "platform/appexit.h"
 #include "platform/messageboxes.h"
 #include "platform/shell.h"
 
 Services systemServices()
 {
     static platform::QtMessageBoxes messages;
+    static platform::QtAppExit appExit;
     Services s;
     s.messages = &messages;
+    s.appExit = &appExit;
     s.shell = &platform::systemShell();
     s.clipboard = &platform::systemClipboard();
     return s;

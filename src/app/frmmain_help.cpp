@@ -1,0 +1,6 @@
+// The Help button.
+#include "app/frmmain.h"
+
+void frmMain::cmdHelp_Click()
+{
+}

@@ -1,0 +1,218 @@
+// The controls of the main window with their places, captions and fonts, and the wiring of their handlers.
+#include "app/frmmain.h"
+
+#include "platform/captionlabel.h"
+#include "platform/picturebox.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr double kDesignPointSize = 9.75;
+constexpr double kLinkPointSize = 8.25;
+constexpr qint32 kLinkColour = 12582912; // RGB(0, 0, 192)
+
+// Controls are placed by their window coordinates; inside a frame the frame's corner is taken off.
+template <typename T>
+T *make(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *control = new T(parent);
+    control->setObjectName(name);
+    const QPoint origin = parent->isWindow() ? QPoint() : parent->pos();
+    control->setGeometry(left - origin.x(), top - origin.y(), width, height);
+    return control;
+}
+
+void setPointSize(QWidget *control, double size, bool bold = false, bool underline = false)
+{
+    QFont font = control->font();
+    font.setPointSizeF(size);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    control->setFont(font);
+}
+
+CaptionLabel *label(QWidget *parent, const QString &name, QRect place, const QString &caption,
+                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto *l = make<CaptionLabel>(parent, name, place.x(), place.y(), place.width(), place.height());
+    l->setCaption(caption);
+    l->setAlignment(alignment);
+    l->setWordWrap(true);
+    setPointSize(l, kDesignPointSize);
+    l->lower(); // labels lie under the other controls, which may overlap them
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, QRect place, const QString &caption)
+{
+    auto *b = make<QPushButton>(parent, name, place.x(), place.y(), place.width(), place.height());
+    b->setText(caption);
+    setPointSize(b, kDesignPointSize);
+    return b;
+}
+
+QRadioButton *option(QWidget *parent, const QString &name, QRect place, const QString &caption, bool bold = false)
+{
+    auto *o = make<QRadioButton>(parent, name, place.x(), place.y(), place.width(), place.height());
+    o->setText(caption);
+    setPointSize(o, kDesignPointSize, bold);
+    return o;
+}
+
+QFrame *frame(QWidget *parent, const QString &name, QRect place)
+{
+    auto *f = make<QFrame>(parent, name, place.x(), place.y(), place.width(), place.height());
+    f->setFrameShape(QFrame::NoFrame);
+    setPointSize(f, kDesignPointSize);
+    return f;
+}
+
+void makeLink(CaptionLabel *l)
+{
+    setPointSize(l, kLinkPointSize, false, true);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, QColor(PictureBox::toRgb(kLinkColour)));
+    l->setPalette(palette);
+    l->setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace
+
+void frmMain::createControls()
+{
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+
+    for (int i = 0; i < 16; ++i) {
+        const int left = 24 + 72 * (i % 8);
+        const int top = i < 8 ? 8 : 392;
+        picSmall[i] = make<PictureBox>(this, QStringLiteral("picSmall(%1)").arg(i), left, top, 65, 65);
+    }
+    lblDirections = label(this, "lblDirections", {8, 80, 300, 76}, QString());
+    picSample = make<PictureBox>(this, "picSample", 316, 88, 299, 32);
+    setPointSize(picSample, kDesignPointSize);
+    QFont sampleFont = picSample->font();
+    sampleFont.setFamily(QStringLiteral("Arial"));
+    picSample->setFont(sampleFont);
+    picGraphic = make<PictureBox>(this, "picGraphic", 336, 128, 256, 256);
+
+    Frame2 = frame(this, "Frame2", {16, 144, 300, 28});
+    optBackground = option(Frame2, "optBackground", {16, 147, 153, 33}, "Background color", true);
+    optForeground = option(Frame2, "optForeground", {168, 147, 145, 33}, "Foreground color", true);
+
+    Frame1 = frame(this, "Frame1", {16, 176, 300, 24});
+    Label1 = label(Frame1, "Label1", {16, 179, 81, 24}, "Base color:");
+    optRed = option(Frame1, "optRed", {96, 176, 49, 24}, "red");
+    optGreen = option(Frame1, "optGreen", {150, 176, 65, 24}, "green");
+    optBlue = option(Frame1, "optBlue", {215, 176, 57, 24}, "blue");
+
+    Frame3 = frame(this, "Frame3", {16, 208, 300, 49});
+    Label2[0] = label(Frame3, "Label2(0)", {16, 209, 173, 24}, "Base color decimal (0-255):", right);
+    Label2[1] = label(Frame3, "Label2(1)", {16, 232, 173, 24}, "Or: Base color hex (0-FF):", right);
+    for (int i = 0; i < 2; ++i) {
+        txbBaseColor[i] = make<QLineEdit>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
+        txbBaseColor[i]->setMaxLength(3);
+        txbBaseColor[i]->setText(QStringLiteral("255"));
+    }
+    cmdApply = button(Frame3, "cmdApply", {239, 219, 60, 24}, "Apply");
+
+    const std::array<int, 3> rows{260, 280, 300};
+    lblRed = label(this, "lblRed", {8, rows[0], 41, 24}, "Red ");
+    Label7 = label(this, "Label7", {8, rows[1], 41, 24}, "Green");
+    Label5 = label(this, "Label5", {8, rows[2], 41, 24}, "Blue");
+    lblRedDecimal = label(this, "lblRedDecimal", {52, rows[0], 30, 20}, QString());
+    lblGreenDecimal = label(this, "lblGreenDecimal", {52, rows[1], 30, 20}, QString());
+    lblBlueDecimal = label(this, "lblBlueDecimal", {52, rows[2], 30, 20}, QString());
+    Label4 = label(this, "Label4", {91, rows[0], 41, 24}, "(dec.)");
+    Label9 = label(this, "Label9", {91, rows[1], 41, 24}, "(dec.)");
+    Label10 = label(this, "Label10", {91, rows[2], 41, 24}, "(dec.)");
+    lblRedHex = label(this, "lblRedHex", {144, rows[0], 30, 20}, QString());
+    lblGreenHex = label(this, "lblGreenHex", {144, rows[1], 30, 20}, QString());
+    lblBlueHex = label(this, "lblBlueHex", {144, rows[2], 30, 20}, QString());
+    Label6 = label(this, "Label6", {182, rows[0], 41, 24}, "(hex.)");
+    Label11 = label(this, "Label11", {182, rows[1], 41, 24}, "(hex.)");
+    Label13 = label(this, "Label13", {182, rows[2], 41, 24}, "(hex.)");
+    cmdSave = button(this, "cmdSave", {240, 264, 60, 24}, "Save");
+    cmdRestore = button(this, "cmdRestore", {240, 290, 60, 24}, "Restore");
+
+    lblDecimal = label(this, "lblDecimal", {8, 324, 209, 24}, "Background color (decimal)");
+    lblColorValueDecimal = label(this, "lblColorValueDecimal", {219, 324, 78, 20}, QString());
+    lblHexadecimal = label(this, "lblHexadecimal", {8, 344, 209, 24}, "Background color (hexadecimal)");
+    lblColorValueHex = label(this, "lblColorValueHex", {219, 344, 78, 20}, QString());
+    lblVisualBasic = label(this, "lblVisualBasic", {8, 364, 209, 24}, "Background color (Visual Basic)");
+    lblColorValueHexVB = label(this, "lblColorValueHexVB", {219, 364, 78, 20}, QString());
+
+    cmdCopy = button(this, "cmdCopy", {24, 472, 164, 24}, "Copy to clipboard ->");
+    cboWhatToCopy = make<QComboBox>(this, "cboWhatToCopy", 216, 504, 249, 24);
+    setPointSize(cboWhatToCopy, kDesignPointSize);
+    cmdHelp = button(this, "cmdHelp", {464, 472, 60, 24}, "Help");
+    cmdQuit = button(this, "cmdQuit", {536, 472, 60, 24}, "Quit");
+    cmdQSsoftware = button(this, "cmdQSsoftware", {208, 472, 212, 24}, "Quenby Systems Software");
+    lblCopyright = label(this, "lblCopyright", {24, 504, 201, 17}, QString::fromUtf8("Copyright \u00A9 2026 Quenby Systems"));
+    makeLink(lblCopyright);
+    lblOnlineUserManual = label(this, "lblOnlineUserManual", {456, 504, 137, 17}, "Online user manual", right);
+    makeLink(lblOnlineUserManual);
+}
+
+void frmMain::connectHandlers()
+{
+    connect(optBackground, &QRadioButton::toggled, this, [this](bool on) { if (on) optBackground_Click(); });
+    connect(optForeground, &QRadioButton::toggled, this, [this](bool on) { if (on) optForeground_Click(); });
+    connect(optRed, &QRadioButton::toggled, this, [this](bool on) { if (on) optRed_Click(); });
+    connect(optGreen, &QRadioButton::toggled, this, [this](bool on) { if (on) optGreen_Click(); });
+    connect(optBlue, &QRadioButton::toggled, this, [this](bool on) { if (on) optBlue_Click(); });
+
+    connect(picGraphic, &PictureBox::mouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF p) {
+        picGraphic_MouseUp(b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : 4, m, float(p.x()), float(p.y()));
+    });
+    for (int i = 0; i < 16; ++i)
+        connect(picSmall[i], &PictureBox::clicked, this, [this, i] { picSmall_Click(i); });
+    for (QLineEdit *box : txbBaseColor)
+        box->installEventFilter(this);
+
+    connect(cmdApply, &QPushButton::clicked, this, &frmMain::cmdApply_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
+    connect(cboWhatToCopy, &QComboBox::currentIndexChanged, this, &frmMain::cboWhatToCopy_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(cmdQSsoftware, &QPushButton::clicked, this, &frmMain::cmdQSsoftware_Click);
+    connect(lblCopyright, &CaptionLabel::clicked, this, &frmMain::lblCopyright_Click);
+    connect(lblOnlineUserManual, &CaptionLabel::clicked, this, &frmMain::lblOnlineUserManual_Click);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        for (int i = 0; i < 2; ++i) {
+            if (watched == txbBaseColor[i] && !key->isAutoRepeat()) {
+                const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+                txbBaseColor_KeyUp(i, enter ? 13 : key->key());
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::array<CaptionLabel *, 3> frmMain::decimalLabels() const
+{
+    return {lblRedDecimal, lblGreenDecimal, lblBlueDecimal};
+}
+
+std::array<CaptionLabel *, 3> frmMain::hexLabels() const
+{
+    return {lblRedHex, lblGreenHex, lblBlueHex};
+}
+
+std::array<QRadioButton *, 3> frmMain::channelOptions() const
+{
+    return {optRed, optGreen, optBlue};
+}

@@ -1,0 +1,177 @@
+// The colour plane, the base-level swatches, picking and the base-channel options.
+#include "app/frmmain.h"
+
+#include "app/planeaxes.h"
+
+#include "color/colors.h"
+#include "color/numbers.h"
+#include "color/textforms.h"
+#include "platform/captionlabel.h"
+#include "platform/picturebox.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const std::array<QString, 3> kChannelNames{QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")};
+
+// Bit position of each channel inside a QRgb (0xAARRGGBB).
+constexpr std::array<int, 3> kRgbShift{16, 8, 0};
+
+quint32 channelBits(int channel, int value)
+{
+    return quint32(std::clamp(value, 0, 255)) << kRgbShift[channel];
+}
+
+} // namespace
+
+bool frmMain::IsInPlane(float x, float y)
+{
+    return x >= 0 && x <= 255 && y >= 0 && y <= 255;
+}
+
+void frmMain::DrawColorPlane(qint16 base, qint16 x1, qint16 y1, qint16 x2, qint16 y2)
+{
+    const int channel = baseChannel();
+    const int xChannel = kPlaneAxes[channel][0];
+    const int yChannel = kPlaneAxes[channel][1];
+    // The points of the rectangle outside the plane are skipped; what is left is painted row by row.
+    const int left = std::max<int>(x1, 0), right = std::min<int>(x2, 255);
+    const int top = std::max<int>(y1, 0), bottom = std::min<int>(y2, 255);
+    QImage &image = picGraphic->image();
+    const quint32 baseBits = 0xFF000000u | channelBits(channel, base);
+    for (int y = top; y <= bottom; ++y) {
+        const quint32 rowBits = baseBits | channelBits(yChannel, y);
+        auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+        for (int x = left; x <= right; ++x)
+            line[x] = rowBits | (quint32(x) << kRgbShift[xChannel]);
+    }
+    picGraphic->refresh();
+}
+
+void frmMain::DrawSwatches()
+{
+    const int channel = baseChannel();
+    const int xChannel = kPlaneAxes[channel][0];
+    const int yChannel = kPlaneAxes[channel][1];
+    for (int i = 0; i < 16; ++i) {
+        QImage &image = picSmall[i]->image();
+        const quint32 levelBits = 0xFF000000u | channelBits(channel, 16 * i + 8);
+        for (int y = 0; y <= 64 && y < image.height(); ++y) {
+            const quint32 rowBits = levelBits | channelBits(yChannel, 4 * y);
+            auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+            for (int x = 0; x <= 64 && x < image.width(); ++x)
+                line[x] = rowBits | channelBits(xChannel, 4 * x);
+        }
+    }
+    for (int i = 0; i < 16; ++i) {
+        const int level = 16 * i + 8;
+        PictureBox *swatch = picSmall[i];
+        swatch->setForeColor(i < 8 ? 0xFFFFFF : 0);
+        swatch->setCurrentX(5);
+        swatch->setCurrentY(20);
+        swatch->print(kChannelNames[channel] + QStringLiteral(" = ") + textforms::plainDecimal(level));
+        swatch->setCurrentX(10);
+        swatch->setCurrentY(35);
+        swatch->print(QStringLiteral("(hex ") + textforms::plainHex16(qint16(level)) + u')');
+        swatch->refresh();
+    }
+}
+
+void frmMain::PickColor(float x, float y)
+{
+    // A release dragged off the plane, or a stored channel outside 0..255, picks the nearest point of the plane;
+    // a fractional position picks the point under it.
+    x = std::floor(std::clamp(x, 0.0f, 255.0f));
+    y = std::floor(std::clamp(y, 0.0f, 255.0f));
+    const qint16 base = numbers::roundToInt16(numbers::numericValue(decimalLabels()[baseChannel()]->caption()));
+    if (MarkerDrawn) {
+        const auto r = [](float v) { return numbers::roundToInt16(v); };
+        DrawColorPlane(base, r(MarkerRect[0]), r(MarkerRect[1]), r(MarkerRect[2]), r(MarkerRect[3]));
+    }
+    // The marker is gone before the read-back, so it never colours the pick.
+    const qint32 c = picGraphic->point(int(x), int(y));
+    qint16 red, green, blue;
+    Colors::SplitColor(c, red, green, blue);
+    UpdateReadouts(red, green, blue);
+    const qint32 marker = MarkerColor(*picGraphic, x, y);
+    const int h = MarkerHalfSize;
+    picGraphic->box(int(x) - h, int(y) - h, int(x) + h, int(y) + h, marker);
+    picGraphic->refresh();
+    MarkerDrawn = true;
+    MarkerRect = {x - h, y - h, x + h, y + h};
+    RefreshSample();
+}
+
+qint32 frmMain::MarkerColor(const PictureBox &picture, float x, float y)
+{
+    qint16 red, green, blue;
+    Colors::SplitColor(picture.point(int(std::floor(x)), int(std::floor(y))), red, green, blue);
+    const qint16 sum = static_cast<qint16>(red + green + blue);
+    const float mean = sum / 3.0f;
+    return mean < 128 ? 0xFFFFFF : 0;
+}
+
+void frmMain::RepickColor()
+{
+    const auto labels = decimalLabels();
+    const auto &axes = kPlaneAxes[baseChannel()];
+    const double x = numbers::numericValue(labels[axes[0]]->caption());
+    const double y = numbers::numericValue(labels[axes[1]]->caption());
+    PickColor(float(x), float(y));
+}
+
+void frmMain::picGraphic_MouseUp(int button, Qt::KeyboardModifiers, float x, float y)
+{
+    if (button == 1)
+        PickColor(x, y);
+}
+
+void frmMain::picSmall_Click(int index)
+{
+    const int level = 16 * index + 8;
+    const QString s = textforms::plainDecimal(level);
+    txbBaseColor[0]->setText(s);
+    txbBaseColor[1]->setText(textforms::plainHex16(qint16(level)));
+    decimalLabels()[baseChannel()]->setCaption(s);
+    StoreColor(editedColor());
+    DrawColorPlane(qint16(level), 0, 0, 255, 255);
+    RepickColor();
+    DrawSample();
+}
+
+namespace {
+
+// Shared by the three base-channel options, which differ only in their channel.
+void selectBaseChannel(frmMain &window, QRadioButton *option, const std::array<CaptionLabel *, 3> &labels, int channel)
+{
+    if (window.blnSwitchingColor || !option->isChecked())
+        return;
+    window.DrawSwatches();
+    const qint16 base = numbers::roundToInt16(numbers::numericValue(labels[channel]->caption()));
+    window.DrawColorPlane(base, 0, 0, 255, 255);
+    const double x = numbers::numericValue(labels[kPlaneAxes[channel][0]]->caption());
+    const double y = numbers::numericValue(labels[kPlaneAxes[channel][1]]->caption());
+    window.PickColor(float(x), float(y));
+}
+
+} // namespace
+
+void frmMain::optRed_Click()
+{
+    selectBaseChannel(*this, optRed, decimalLabels(), 0);
+}
+
+void frmMain::optGreen_Click()
+{
+    selectBaseChannel(*this, optGreen, decimalLabels(), 1);
+}
+
+void frmMain::optBlue_Click()
+{
+    selectBaseChannel(*this, optBlue, decimalLabels(), 2);
+}

@@ -1,0 +1,54 @@
+// The nine readouts of the colour being edited and the sample of both colours.
+#include "app/frmmain.h"
+
+#include "color/colors.h"
+#include "color/textforms.h"
+#include "platform/captionlabel.h"
+#include "platform/picturebox.h"
+
+void frmMain::UpdateReadouts(qint16 red, qint16 green, qint16 blue)
+{
+    lblRedDecimal->setCaption(textforms::plainDecimal(red));
+    lblRedHex->setCaption(textforms::plainHex16(red));
+    lblGreenDecimal->setCaption(textforms::plainDecimal(green));
+    lblGreenHex->setCaption(textforms::plainHex16(green));
+    lblBlueDecimal->setCaption(textforms::plainDecimal(blue));
+    lblBlueHex->setCaption(textforms::plainHex16(blue));
+    const qint32 packed = qint32(red) + 256 * qint32(green) + 65536 * qint32(blue);
+    lblColorValueDecimal->setCaption(textforms::plainDecimal(packed));
+    lblColorValueHex->setCaption(Colors::ColorValueHex(red, green, blue));
+    lblColorValueHexVB->setCaption(Colors::ColorValueHexVB(red, green, blue));
+}
+
+void frmMain::RefreshSample()
+{
+    QFont font = picSample->font();
+    font.setPointSizeF(10);
+    picSample->setFont(font);
+    picSample->setVisible(true);
+    StoreColor(editedColor());
+    DrawSample();
+}
+
+void frmMain::DrawSample()
+{
+    const auto packed = [this](int which) {
+        return Colors::RGB(ColorParams[which][1], ColorParams[which][2], ColorParams[which][3]);
+    };
+    picSample->setBackColor(packed(0));
+    PrintInSample(3, 0, packed(1), QStringLiteral("This sentence shows foreground on background."));
+    PrintInSample(8, 13, 0, QStringLiteral("Black"));
+    PrintInSample(69, 13, 0xFFFFFF, QStringLiteral("White"));
+    PrintInSample(130, 13, 0xFF, QStringLiteral("Red"));
+    PrintInSample(191, 13, 0xFF00, QStringLiteral("Green"));
+    PrintInSample(252, 13, 0xFF0000, QStringLiteral("Blue"));
+    picSample->refresh();
+}
+
+void frmMain::PrintInSample(float x, float y, qint32 colour, const QString &text)
+{
+    picSample->setCurrentX(x);
+    picSample->setCurrentY(y);
+    picSample->setForeColor(colour);
+    picSample->print(text);
+}

@@ -1,0 +1,259 @@
+// Start-up, the background/foreground switch, moving a colour between the editing state and the window, quitting.
+#include "app/frmmain.h"
+
+#include "app/planeaxes.h"
+#include "app/programicon.h"
+#include "platform/fonts.h"
+#include "app/specifysoftware.h"
+#include "color/numbers.h"
+#include "platform/appexit.h"
+#include "platform/captionlabel.h"
+#include "platform/picturebox.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+constexpr qint32 kWindowColour = 12632256; // RGB(192, 192, 192)
+
+void setBold(QWidget *control, bool bold)
+{
+    QFont font = control->font();
+    font.setBold(bold);
+    control->setFont(font);
+}
+
+void setBackground(QWidget *control, qint32 colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, QColor(PictureBox::toRgb(colour)));
+    palette.setColor(control->backgroundRole(), QColor(PictureBox::toRgb(colour)));
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+enum class ControlKind { Frame, CommandButton, Label, OptionButton, ComboBox, TextBox, Other };
+
+// What kind of control of the window a widget is; the inner parts of Qt's widgets are none.
+ControlKind kindOf(const QWidget *w)
+{
+    if (w->metaObject() == &QFrame::staticMetaObject)
+        return ControlKind::Frame;
+    if (qobject_cast<const QPushButton *>(w))
+        return ControlKind::CommandButton;
+    if (qobject_cast<const CaptionLabel *>(w))
+        return ControlKind::Label;
+    if (qobject_cast<const QRadioButton *>(w))
+        return ControlKind::OptionButton;
+    if (qobject_cast<const QComboBox *>(w))
+        return ControlKind::ComboBox;
+    if (qobject_cast<const QLineEdit *>(w) && !qobject_cast<const QComboBox *>(w->parentWidget()))
+        return ControlKind::TextBox;
+    return ControlKind::Other;
+}
+
+} // namespace
+
+frmMain::frmMain(const Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_services(services)
+{
+    installFontSubstitutes();
+    setObjectName(QStringLiteral("frmMain"));
+    setFixedSize(619, 547);
+    setWindowIcon(programIcon());
+    setBackground(this, kWindowColour);
+    createControls();
+    connectHandlers();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load()
+{
+    SpecifySoftware::SetProgramIdentity();
+    SetControlsFontName(QStringLiteral("Arial"), false, true);
+    SetControlsBackColor(PictureBox::fromRgb(palette().color(QPalette::Window).rgb()));
+    SetMainCaption();
+    ShowCopyControls();
+    lblDirections->setCaption(QStringLiteral("Select background/foreground color and base color ") +
+                              QStringLiteral("then click on a small graphic to set the base color. ") +
+                              QStringLiteral("Then click on the large graphic to set the other two colors ") +
+                              QStringLiteral("or type numerical values and click on 'Apply'."));
+    for (PictureBox *swatch : picSmall) {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(8);
+        swatch->setFont(font);
+    }
+    MarkerHalfSize = 3;
+    optBackground->setChecked(true);
+    setBold(optBackground, true);
+    setBold(optForeground, false);
+    lblDecimal->setCaption(QStringLiteral("Background color (decimal)"));
+    lblHexadecimal->setCaption(QStringLiteral("Background color (hexadecimal)"));
+    lblVisualBasic->setCaption(QStringLiteral("Background color (Visual Basic)"));
+
+    cboWhatToCopy->clear();
+    for (const char *item : {"Everything", "Background color (decimal)", "Background color (hexadecimal)",
+                             "Background color (VB RGB function)", "Foreground color (decimal)",
+                             "Foreground color (hexadecimal)", "Foreground color (VB RGB function)"})
+        cboWhatToCopy->addItem(QString::fromLatin1(item));
+    cboWhatToCopy->setCurrentIndex(0);
+    cboWhatToCopy->hide();
+    cboWhatToCopy->move(cmdCopy->x() + 172, cmdCopy->y());
+
+    RestoreParams();
+    LoadColor(0);
+    centreOnScreen();
+    show();
+    SetMainCaption();
+    ShowCopyControls();
+    // Centred under the combo box; the half pixel of the exact centre is rounded away.
+    const double left = cboWhatToCopy->x() + (cboWhatToCopy->width() - cmdQSsoftware->width()) / 2.0;
+    cmdQSsoftware->move(qRound(left), lblCopyright->y());
+}
+
+void frmMain::centreOnScreen()
+{
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void frmMain::SetControlsFontName(const QString &face, bool includeTextBoxes, bool includeButtons)
+{
+    const auto setFace = [&face](QWidget *control) {
+        QFont font = control->font();
+        font.setFamily(face);
+        control->setFont(font);
+    };
+    for (QWidget *control : findChildren<QWidget *>()) {
+        const ControlKind kind = kindOf(control);
+        if (kind == ControlKind::Frame || kind == ControlKind::CommandButton || kind == ControlKind::Label ||
+            kind == ControlKind::OptionButton || kind == ControlKind::ComboBox)
+            setFace(control);
+        if (includeTextBoxes && kind == ControlKind::TextBox)
+            setFace(control);
+        if (includeButtons && kind == ControlKind::CommandButton)
+            setFace(control);
+    }
+}
+
+void frmMain::SetControlsBackColor(qint32 colour)
+{
+    setBackground(this, colour);
+    for (QWidget *control : findChildren<QWidget *>()) {
+        const ControlKind kind = kindOf(control);
+        if (kind == ControlKind::Label || kind == ControlKind::Frame || kind == ControlKind::OptionButton)
+            setBackground(control, colour);
+    }
+}
+
+void frmMain::SetMainCaption()
+{
+    setWindowTitle(SpecifySoftware::ProgramName + u' ' + SpecifySoftware::ProgramVersion);
+}
+
+void frmMain::ShowCopyControls()
+{
+    cmdCopy->setText(QStringLiteral("Copy to clipboard ->"));
+    cmdCopy->setVisible(true);
+    cmdQSsoftware->setVisible(true);
+    cboWhatToCopy->setVisible(true);
+}
+
+int frmMain::editedColor() const
+{
+    return optBackground->isChecked() ? 0 : 1;
+}
+
+int frmMain::baseChannel() const
+{
+    return optRed->isChecked() ? 0 : optGreen->isChecked() ? 1 : 2;
+}
+
+void frmMain::StoreColor(int which)
+{
+    Q_ASSERT(which == 0 || which == 1);
+    if (which != 0 && which != 1)
+        return;
+    auto &row = ColorParams[which];
+    row[0] = static_cast<qint16>(baseChannel());
+    const auto labels = decimalLabels();
+    for (int channel = 0; channel < 3; ++channel)
+        row[channel + 1] = numbers::roundToInt16(numbers::numericValue(labels[channel]->caption()));
+}
+
+void frmMain::LoadColor(int which)
+{
+    Q_ASSERT(which == 0 || which == 1);
+    if (which != 0 && which != 1)
+        return;
+    // A copy: outside the switch, selecting the option below runs its handler, whose pick stores the colour
+    // the window still shows over the one being loaded.
+    const auto row = ColorParams[which];
+    const int base = row[0] == 0 ? 0 : row[0] == 1 ? 1 : 2;
+    channelOptions()[base]->setChecked(true);
+    ShowColorValues(row[1], row[2], row[3]);
+    DrawSwatches();
+    DrawColorPlane(row[base + 1], 0, 0, 255, 255);
+    PickColor(float(row[kPlaneAxes[base][0] + 1]), float(row[kPlaneAxes[base][1] + 1]));
+}
+
+void frmMain::optBackground_Click()
+{
+    blnSwitchingColor = true;
+    setBold(optBackground, true);
+    setBold(optForeground, false);
+    StoreColor(1);
+    LoadColor(0);
+    lblDecimal->setCaption(QStringLiteral("Background color (decimal)"));
+    lblHexadecimal->setCaption(QStringLiteral("Background color (hexadecimal)"));
+    lblVisualBasic->setCaption(QStringLiteral("Background color (Visual Basic)"));
+    blnSwitchingColor = false;
+}
+
+void frmMain::optForeground_Click()
+{
+    blnSwitchingColor = true;
+    setBold(optBackground, false);
+    setBold(optForeground, true);
+    StoreColor(0);
+    LoadColor(1);
+    lblDecimal->setCaption(QStringLiteral("Foreground color (decimal)"));
+    lblHexadecimal->setCaption(QStringLiteral("Foreground color (hexadecimal)"));
+    lblVisualBasic->setCaption(QStringLiteral("Foreground color (Visual Basic)"));
+    blnSwitchingColor = false;
+}
+
+void frmMain::cmdQuit_Click()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    SaveParams();
+    hide();
+    showCatalogueModal();
+    if (m_services.appExit)
+        m_services.appExit->endProgram();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    cmdQuit_Click();
+    event->accept();
+}
