@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+namespace platform {
+class MessageBoxes;
+class TextFileReader;
+} // namespace platform
+
+class QPushButton;
+class TextBox;
+
+// Shows the whole of a plain-text file, read afresh each time the window becomes active.
+class frmView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmView(platform::TextFileReader &files, platform::MessageBoxes &messages, QWidget *parent = nullptr);
+
+    // Full path of the file to show; set before showing.
+    QString strFilename;
+
+    // True once the file's text is in the text box; false during a load and after a failed one.
+    bool blnFileDisplayed() const { return m_fileDisplayed; }
+
+    // Longer texts are cut, between two notes, so that the text box holds kTextBoxLimit characters.
+    static constexpr qsizetype kCutLength = 65530;
+    static constexpr qsizetype kTextBoxLimit = 65534;
+    // What the text box shows for text: the text itself, or its head between the two notes.
+    static QString fitToTextBox(const QString &text);
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void activated();
+    void Form_Activate();
+    void Form_Resize();
+    void cmdClose_Click();
+    void failLoading(const QString &text, const QString &title);
+
+    platform::TextFileReader &m_files;
+    platform::MessageBoxes &m_messages;
+    TextBox *txbText1 = nullptr;
+    QPushButton *cmdClose = nullptr;
+    bool m_fileDisplayed = false;
+    bool m_loading = false;
+    bool m_upToDate = false; // loaded since the window last became visible or active
+
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/textfilereader.h"
+
+#include <QHash>
+#include <QStringList>
+
+// Serves texts and failures by path from memory; a path it does not know is a missing file.
+class FakeTextFileReader final : public platform::TextFileReader
+{
+public:
+    void setText(const QString &path, const QString &text) { m_files.insert(path, read(text)); }
+    void setFailure(const QString &path, qint32 number) { m_files.insert(path, failure(number)); }
+    void remove(const QString &path) { m_files.remove(path); }
+
+    platform::TextFileContents readAll(const QString &path) override
+    {
+        readPaths.append(path);
+        return m_files.value(path, failure(platform::TextFileError::FileNotFound));
+    }
+
+    QStringList readPaths;
+
+private:
+    QHash<QString, platform::TextFileContents> m_files;
+};
