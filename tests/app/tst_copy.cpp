@@ -1,0 +1,335 @@
+#include "app/frmmain.h"
+
+#include "support/mainwindowfixture.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingshell.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <array>
+
+using Rgb = std::array<qint16, 3>;
+Q_DECLARE_METATYPE(Rgb)
+
+namespace {
+
+const QString kDefaultReport = QStringLiteral("Background color:\r\n"
+                                              "red    64 (dec.)  40 (hex.)\r\n"
+                                              "green 128 (dec.)  80 (hex.)\r\n"
+                                              "blue  192 (dec.)  C0 (hex.)\r\n"
+                                              "12615744 (decimal)\r\n"
+                                              "#4080C0 (hexadecimal for HTML)\r\n"
+                                              "&HC08040 (hexadecimal for Visual Basic)\r\n"
+                                              "RGB(64,128,192)  (RGB function for Visual Basic)\r\n"
+                                              "\r\n"
+                                              "Foreground color:\r\n"
+                                              "red   224 (dec.)  E0 (hex.)\r\n"
+                                              "green 224 (dec.)  E0 (hex.)\r\n"
+                                              "blue  224 (dec.)  E0 (hex.)\r\n"
+                                              "14737632 (decimal)\r\n"
+                                              "#E0E0E0 (hexadecimal for HTML)\r\n"
+                                              "&HE0E0E0 (hexadecimal for Visual Basic)\r\n"
+                                              "RGB(224,224,224)  (RGB function for Visual Basic)\r\n"
+                                              "\r\n");
+
+} // namespace
+
+// The main window with the clipboard and shell replaced by doubles.
+class CopyWindow : public MainWindowFixture
+{
+public:
+    CopyWindow()
+    {
+        Services s = services();
+        s.clipboard = &clipboard;
+        s.shell = &shell;
+        window = std::make_unique<frmMain>(s);
+        window->Form_Load();
+    }
+
+    // Chooses entry index of the copy list and presses the copy button.
+    void copy(int index)
+    {
+        control<QComboBox>(QStringLiteral("cboWhatToCopy"))->setCurrentIndex(index);
+        QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdCopy")), Qt::LeftButton);
+    }
+
+    RecordingClipboard clipboard;
+    RecordingShell shell;
+};
+
+class TestCopy : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entries_data();
+    void entries();
+    void padChannelValue_data();
+    void padChannelValue();
+    void reportPadding_data();
+    void reportPadding();
+    void failures_data();
+    void failures();
+    void copiesReadoutsNotUnappliedEntry();
+    void choosingAnEntryCopiesNothing();
+    void links_data();
+    void links();
+};
+
+void TestCopy::entries_data()
+{
+    QTest::addColumn<bool>("pureBlueBackground"); // background red 5, green 0, blue 255
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("confirmation");
+
+    QTest::newRow("defaults, everything") << false << 0 << kDefaultReport << "Done!";
+    QTest::newRow("defaults, background decimal") << false << 1 << "12615744"
+                                                  << "12615744 copied!";
+    QTest::newRow("defaults, background hexadecimal") << false << 2 << "#4080C0"
+                                                      << "#4080C0 copied!";
+    QTest::newRow("defaults, background RGB") << false << 3 << "RGB(64,128,192)\r\n"
+                                              << "RGB(64,128,192)\r\n copied!";
+    QTest::newRow("defaults, foreground decimal") << false << 4 << "14737632"
+                                                  << "14737632 copied!";
+    QTest::newRow("defaults, foreground hexadecimal") << false << 5 << "#E0E0E0"
+                                                      << "#E0E0E0 copied!";
+    QTest::newRow("defaults, foreground RGB") << false << 6 << "RGB(224,224,224)\r\n"
+                                              << "RGB(224,224,224)\r\n copied!";
+
+    const QString blueReport = QStringLiteral("Background color:\r\n"
+                                              "red     5 (dec.)   5 (hex.)\r\n"
+                                              "green   0 (dec.)   0 (hex.)\r\n"
+                                              "blue  255 (dec.)  FF (hex.)\r\n"
+                                              "16711685 (decimal)\r\n"
+                                              "#0500FF (hexadecimal for HTML)\r\n"
+                                              "&HFF0005 (hexadecimal for Visual Basic)\r\n"
+                                              "RGB(5,0,255)  (RGB function for Visual Basic)\r\n"
+                                              "\r\n") +
+                               kDefaultReport.mid(kDefaultReport.indexOf(QStringLiteral("Foreground")));
+    QTest::newRow("5,0,255, everything") << true << 0 << blueReport << "Done!";
+    QTest::newRow("5,0,255, background decimal") << true << 1 << "16711685"
+                                                 << "16711685 copied!";
+    QTest::newRow("5,0,255, background hexadecimal") << true << 2 << "#0500FF"
+                                                     << "#0500FF copied!";
+    QTest::newRow("5,0,255, background RGB") << true << 3 << "RGB(5,0,255)\r\n"
+                                             << "RGB(5,0,255)\r\n copied!";
+    QTest::newRow("5,0,255, foreground decimal") << true << 4 << "14737632"
+                                                 << "14737632 copied!";
+    QTest::newRow("5,0,255, foreground hexadecimal") << true << 5 << "#E0E0E0"
+                                                     << "#E0E0E0 copied!";
+    QTest::newRow("5,0,255, foreground RGB") << true << 6 << "RGB(224,224,224)\r\n"
+                                             << "RGB(224,224,224)\r\n copied!";
+}
+
+void TestCopy::entries()
+{
+    QFETCH(bool, pureBlueBackground);
+    QFETCH(int, index);
+    QFETCH(QString, copied);
+    QFETCH(QString, confirmation);
+
+    CopyWindow w;
+    if (pureBlueBackground) {
+        auto &background = w.window->ColorParams[0];
+        background[1] = 5;
+        background[2] = 0;
+        background[3] = 255;
+        w.window->LoadColor(0);
+    }
+    w.copy(index);
+
+    QCOMPARE(w.clipboard.calls, (QStringList{QStringLiteral("clear"), QStringLiteral("setText")}));
+    QCOMPARE(w.clipboard.text, copied);
+    QCOMPARE(w.messages.messages.size(), 1);
+    QCOMPARE(w.messages.messages[0].text, confirmation);
+    QCOMPARE(w.messages.messages[0].title, QStringLiteral("Copy to clipboard"));
+    QCOMPARE(w.messages.messages[0].icon, platform::MessageIcon::None);
+}
+
+void TestCopy::padChannelValue_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one digit") << 5 << "  5";
+    QTest::newRow("two digits") << 64 << " 64";
+    QTest::newRow("three digits") << 128 << "128";
+    QTest::newRow("above 999") << 1000 << "000";
+    QTest::newRow("largest") << 32767 << "767";
+    QTest::newRow("minus one") << -1 << " -1";
+    QTest::newRow("smallest") << -32768 << "768";
+}
+
+void TestCopy::padChannelValue()
+{
+    QFETCH(int, value);
+    QFETCH(QString, text);
+
+    QString padded = QStringLiteral("left over");
+    frmMain::PadChannelValue(static_cast<qint16>(value), padded);
+    QCOMPARE(padded, text);
+}
+
+// Values outside 0..255 reach the report only through the stored colours; the foreground is not
+// being edited, so copying leaves its stored values as they are.
+void TestCopy::reportPadding_data()
+{
+    QTest::addColumn<Rgb>("foreground");
+    QTest::addColumn<QString>("lines");
+
+    QTest::newRow("above 999") << Rgb{1000, 999, 12345}
+                               << "red   000 (dec.)  E8 (hex.)\r\n"
+                                  "green 999 (dec.)  E7 (hex.)\r\n"
+                                  "blue  345 (dec.)  39 (hex.)\r\n";
+    QTest::newRow("above 255") << Rgb{300, 256, 4095}
+                               << "red   300 (dec.)  2C (hex.)\r\n"
+                                  "green 256 (dec.)  00 (hex.)\r\n"
+                                  "blue  095 (dec.)  FF (hex.)\r\n";
+    QTest::newRow("negative") << Rgb{-1, -20, 0}
+                              << "red    -1 (dec.)  FF (hex.)\r\n"
+                                 "green -20 (dec.)  EC (hex.)\r\n"
+                                 "blue    0 (dec.)   0 (hex.)\r\n";
+}
+
+void TestCopy::reportPadding()
+{
+    QFETCH(Rgb, foreground);
+    QFETCH(QString, lines);
+
+    CopyWindow w;
+    auto &row = w.window->ColorParams[1];
+    std::copy(foreground.begin(), foreground.end(), row.begin() + 1);
+    w.copy(0);
+
+    const QString heading = QStringLiteral("Foreground color:\r\n");
+    const qsizetype block = w.clipboard.text.indexOf(heading);
+    QVERIFY(block > 0);
+    QCOMPARE(w.clipboard.text.mid(block + heading.size(), lines.size()), lines);
+}
+
+void TestCopy::failures_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<Rgb>("foreground");
+    QTest::addColumn<bool>("failClear");
+    QTest::addColumn<bool>("failSetText");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QStringList>("clipboardCalls");
+
+    const Rgb fine{224, 224, 224};
+    const Rgb huge{32767, 32767, 32767}; // 32767 * 65793 does not fit in 32 bits
+    const QString locked = QStringLiteral("The clipboard is locked by another program.");
+    const QStringList clearOnly{QStringLiteral("clear")};
+    const QStringList both{QStringLiteral("clear"), QStringLiteral("setText")};
+
+    QTest::newRow("clear fails, everything") << 0 << fine << true << false << locked << clearOnly;
+    QTest::newRow("clear fails, decimal") << 4 << fine << true << false << locked << clearOnly;
+    QTest::newRow("set fails, everything") << 0 << fine << false << true << locked << both;
+    QTest::newRow("set fails, RGB") << 6 << fine << false << true << locked << both;
+    QTest::newRow("overflow, everything") << 0 << huge << false << false << "Overflow" << QStringList();
+    QTest::newRow("overflow, decimal") << 4 << huge << false << false << "Overflow" << QStringList();
+}
+
+void TestCopy::failures()
+{
+    QFETCH(int, index);
+    QFETCH(Rgb, foreground);
+    QFETCH(bool, failClear);
+    QFETCH(bool, failSetText);
+    QFETCH(QString, error);
+    QFETCH(QStringList, clipboardCalls);
+
+    CopyWindow w;
+    std::copy(foreground.begin(), foreground.end(), w.window->ColorParams[1].begin() + 1);
+    w.clipboard.failClear = failClear;
+    w.clipboard.failSetText = failSetText;
+    w.clipboard.text = QStringLiteral("before");
+    w.copy(index);
+
+    QCOMPARE(w.clipboard.calls, clipboardCalls);
+    if (clipboardCalls.isEmpty())
+        QCOMPARE(w.clipboard.text, QStringLiteral("before"));
+    QCOMPARE(w.messages.messages.size(), 1);
+    QCOMPARE(w.messages.messages[0].text, error);
+    QCOMPARE(w.messages.messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(w.messages.messages[0].icon, platform::MessageIcon::Exclamation);
+}
+
+// The edited colour is taken from the readouts, not from a stale stored copy nor from a base box
+// that was typed in but not applied.
+void TestCopy::copiesReadoutsNotUnappliedEntry()
+{
+    CopyWindow w;
+    w.window->ColorParams[0] = {1, 1, 2, 3};
+    auto *baseBox = w.control<QLineEdit>(QStringLiteral("txbBaseColor(0)"));
+    baseBox->selectAll();
+    QTest::keyClicks(baseBox, QStringLiteral("7"));
+    w.copy(1);
+    QCOMPARE(w.clipboard.text, QStringLiteral("12615744"));
+}
+
+void TestCopy::choosingAnEntryCopiesNothing()
+{
+    CopyWindow w;
+    auto *button = w.control<QPushButton>(QStringLiteral("cmdCopy"));
+    auto *list = w.control<QComboBox>(QStringLiteral("cboWhatToCopy"));
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+
+    QCOMPARE(list->currentIndex(), 1);
+    QVERIFY(button->hasFocus());
+    QVERIFY(w.clipboard.calls.isEmpty());
+    QVERIFY(w.messages.messages.isEmpty());
+}
+
+void TestCopy::links_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<qint32>("code");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("message");
+
+    const QString home = QStringLiteral("https://quenby-systems.example/");
+    const QString manual = home + QStringLiteral("tvk/tvk.htm");
+
+    QTest::newRow("home page opens") << "lblCopyright" << 42 << home << "";
+    QTest::newRow("manual opens") << "lblOnlineUserManual" << 42 << manual << "";
+    QTest::newRow("manual, no browser")
+        << "lblOnlineUserManual" << 31 << manual
+        << "Error launching web browser, error code = 31.\r\n\r\n"
+           "File extension 'htm' is not associated with any application program.";
+    QTest::newRow("home page, out of memory")
+        << "lblCopyright" << 8 << home
+        << "Error launching web browser, error code = 8.\r\n\r\nOut of memory.";
+}
+
+void TestCopy::links()
+{
+    QFETCH(QString, label);
+    QFETCH(qint32, code);
+    QFETCH(QString, url);
+    QFETCH(QString, message);
+
+    CopyWindow w;
+    w.shell.result = code;
+    QTest::mouseClick(w.control(label), Qt::LeftButton);
+
+    QCOMPARE(w.shell.urls, QStringList{url});
+    if (message.isEmpty()) {
+        QVERIFY(w.messages.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(w.messages.messages.size(), 1);
+    QCOMPARE(w.messages.messages[0].text, message);
+    QCOMPARE(w.messages.messages[0].title, QStringLiteral("Cannot launch web browser"));
+}
+
+QTEST_MAIN(TestCopy)
+#include "tst_copy.moc"
