@@ -2,7 +2,7 @@
 
 #include "platform/messageboxes.h"
 #include "platform/textfilereader.h"
-#include "viewer/textbox.h"
+#include "viewer/multilinetextbox.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -55,7 +55,7 @@ frmView::frmView(platform::TextFileReader &files, platform::MessageBoxes &messag
     setMinimumSize(px(kMinWidth), px(kMinHeight));
     resize(px(kClientWidth), px(kClientHeight));
 
-    txbText1 = new TextBox(this);
+    txbText1 = new MultiLineTextBox(this);
     txbText1->setObjectName(QStringLiteral("txbText1"));
     txbText1->setGeometry(px(kTextLeft), px(kTextTop), px(kTextWidth), px(kTextHeight));
 

@@ -8,7 +8,7 @@ class TextFileReader;
 } // namespace platform
 
 class QPushButton;
-class TextBox;
+class MultiLineTextBox;
 
 // Shows the whole of a plain-text file, read afresh each time the window becomes active.
 class frmView : public QWidget
@@ -44,7 +44,7 @@ private:
 
     platform::TextFileReader &m_files;
     platform::MessageBoxes &m_messages;
-    TextBox *txbText1 = nullptr;
+    MultiLineTextBox *txbText1 = nullptr;
     QPushButton *cmdClose = nullptr;
     bool m_fileDisplayed = false;
     bool m_loading = false;

@@ -1,6 +1,6 @@
 #include "platform/textfilereader.h"
 #include "viewer/frmview.h"
-#include "viewer/textbox.h"
+#include "viewer/multilinetextbox.h"
 #include "viewer/viewerplacement.h"
 
 #include "support/faketextfilereader.h"
@@ -86,7 +86,7 @@ void TestFrmView::showsText()
     viewer.show();
     QVERIFY(QTest::qWaitForWindowActive(&viewer));
 
-    auto *box = viewer.findChild<TextBox *>(QStringLiteral("txbText1"));
+    auto *box = viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"));
     QVERIFY(box);
     QCOMPARE(box->text(), shown);
     if (text.size() >= 65530) {
@@ -135,7 +135,7 @@ void TestFrmView::failures()
     viewer.strFilename = m_dir.filePath(QStringLiteral("good.txt"));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    auto *box = viewer.findChild<TextBox *>(QStringLiteral("txbText1"));
+    auto *box = viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"));
     QCOMPARE(box->text(), QStringLiteral("good\r\n"));
     viewer.hide();
 
@@ -161,7 +161,7 @@ void TestFrmView::reloadsWhenActivatedAgain()
     other.show();
     viewer.show();
     QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    auto *box = viewer.findChild<TextBox *>(QStringLiteral("txbText1"));
+    auto *box = viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"));
     QCOMPARE(box->text(), QStringLiteral("first"));
 
     files.setText(QStringLiteral("/help.txt"), QStringLiteral("edited"));
@@ -213,7 +213,7 @@ void TestFrmView::resizeLayout()
     viewer.resize(requested);
     QTRY_COMPARE(viewer.size(), size);
     auto *cmdClose = viewer.findChild<QPushButton *>(QStringLiteral("cmdClose"));
-    QTRY_COMPARE(viewer.findChild<TextBox *>(QStringLiteral("txbText1"))->geometry(), textBox);
+    QTRY_COMPARE(viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"))->geometry(), textBox);
     QCOMPARE(cmdClose->pos(), close);
     // Centred under the text box, to the rounding of half a pixel.
     QVERIFY(qAbs(cmdClose->geometry().center().x() * 2 + 1 - size.width()) <= 1);

@@ -4,12 +4,12 @@
 
 // A multi-line text box that gives back its text exactly as it was set, line ends included;
 // the document behind the view keeps only paragraph breaks.
-class TextBox : public QPlainTextEdit
+class MultiLineTextBox : public QPlainTextEdit
 {
     Q_OBJECT
 
 public:
-    explicit TextBox(QWidget *parent = nullptr);
+    explicit MultiLineTextBox(QWidget *parent = nullptr);
 
     void setText(const QString &text);
     QString text() const { return m_text; }

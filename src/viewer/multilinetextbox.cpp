@@ -1,19 +1,19 @@
-#include "viewer/textbox.h"
+#include "viewer/multilinetextbox.h"
 
 #include <QTextCursor>
 
-TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
+MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-void TextBox::setText(const QString &text)
+void MultiLineTextBox::setText(const QString &text)
 {
     m_text = text;
     setPlainText(text);
 }
 
-void TextBox::moveCaretToStart()
+void MultiLineTextBox::moveCaretToStart()
 {
     QTextCursor cursor = textCursor();
     cursor.movePosition(QTextCursor::Start);
