@@ -8,9 +8,9 @@
 
 class CaptionLabel;
 class PictureBox;
+class LineTextBox;
 class QComboBox;
 class QFrame;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class frmView;
@@ -46,6 +46,8 @@ public:
     void DrawColorPlane(qint16 base, qint16 x1, qint16 y1, qint16 x2, qint16 y2);
     static bool IsInPlane(float x, float y);
     void DrawSwatches();
+    // The two caption lines of swatch index when channel (0 red, 1 green, 2 blue) is the base.
+    static std::array<QString, 2> SwatchCaptions(int channel, int index);
     void PickColor(float x, float y);
     static qint32 MarkerColor(const PictureBox &picture, float x, float y);
     void RepickColor();
@@ -129,7 +131,7 @@ private:
     QRadioButton *optGreen = nullptr;
     QRadioButton *optBlue = nullptr;
     std::array<CaptionLabel *, 2> Label2{};
-    std::array<QLineEdit *, 2> txbBaseColor{};
+    std::array<LineTextBox *, 2> txbBaseColor{};
     QPushButton *cmdApply = nullptr;
     CaptionLabel *lblRed = nullptr;
     CaptionLabel *Label7 = nullptr;

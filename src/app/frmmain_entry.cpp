@@ -5,8 +5,8 @@
 #include "color/textforms.h"
 #include "platform/captionlabel.h"
 #include "platform/messageboxes.h"
+#include "platform/linetextbox.h"
 
-#include <QLineEdit>
 
 namespace {
 

@@ -1,6 +1,24 @@
 // The Help button.
 #include "app/frmmain.h"
 
+#include "viewer/frmview.h"
+#include "viewer/viewerplacement.h"
+
+#include <QCoreApplication>
+#include <QScreen>
+
 void frmMain::cmdHelp_Click()
 {
+    if (!m_viewer)
+        m_viewer = new frmView(*m_services.files, *m_services.messages, this);
+
+    const QRect screenArea = screen()->geometry();
+    placeViewerBeside(*this, *m_viewer, screenArea.x() + screenArea.width());
+    m_viewer->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/tvk_help.txt");
+    m_viewer->setWindowTitle(QStringLiteral("Help for TVK"));
+    m_viewer->setWindowIcon(windowIcon());
+    m_viewer->show();
+    // Already open behind other windows: bring it forward, which reads the file again.
+    m_viewer->raise();
+    m_viewer->activateWindow();
 }

@@ -3,6 +3,7 @@
 
 #include "platform/captionlabel.h"
 #include "platform/picturebox.h"
+#include "platform/linetextbox.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -116,8 +117,8 @@ void frmMain::createControls()
     Label2[0] = label(Frame3, "Label2(0)", {16, 209, 173, 24}, "Base color decimal (0-255):", right);
     Label2[1] = label(Frame3, "Label2(1)", {16, 232, 173, 24}, "Or: Base color hex (0-FF):", right);
     for (int i = 0; i < 2; ++i) {
-        txbBaseColor[i] = make<QLineEdit>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
-        txbBaseColor[i]->setMaxLength(3);
+        txbBaseColor[i] = make<LineTextBox>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
+        txbBaseColor[i]->setTypingLimit(3);
         txbBaseColor[i]->setText(QStringLiteral("255"));
     }
     cmdApply = button(Frame3, "cmdApply", {239, 219, 60, 24}, "Apply");

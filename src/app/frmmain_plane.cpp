@@ -8,8 +8,8 @@
 #include "color/textforms.h"
 #include "platform/captionlabel.h"
 #include "platform/picturebox.h"
+#include "platform/linetextbox.h"
 
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -69,17 +69,24 @@ void frmMain::DrawSwatches()
         }
     }
     for (int i = 0; i < 16; ++i) {
-        const int level = 16 * i + 8;
+        const auto captions = SwatchCaptions(channel, i);
         PictureBox *swatch = picSmall[i];
         swatch->setForeColor(i < 8 ? 0xFFFFFF : 0);
         swatch->setCurrentX(5);
         swatch->setCurrentY(20);
-        swatch->print(kChannelNames[channel] + QStringLiteral(" = ") + textforms::plainDecimal(level));
+        swatch->print(captions[0]);
         swatch->setCurrentX(10);
         swatch->setCurrentY(35);
-        swatch->print(QStringLiteral("(hex ") + textforms::plainHex16(qint16(level)) + u')');
+        swatch->print(captions[1]);
         swatch->refresh();
     }
+}
+
+std::array<QString, 2> frmMain::SwatchCaptions(int channel, int index)
+{
+    const int level = 16 * index + 8;
+    return {kChannelNames[channel] + QStringLiteral(" =") + u' ' + textforms::plainDecimal(level),
+            QStringLiteral("(hex ") + textforms::plainHex16(qint16(level)) + u')'};
 }
 
 void frmMain::PickColor(float x, float y)

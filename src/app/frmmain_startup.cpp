@@ -9,12 +9,12 @@
 #include "platform/appexit.h"
 #include "platform/captionlabel.h"
 #include "platform/picturebox.h"
+#include "platform/linetextbox.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -39,7 +39,7 @@ void setBackground(QWidget *control, qint32 colour)
     control->setAutoFillBackground(true);
 }
 
-enum class ControlKind { Frame, CommandButton, Label, OptionButton, ComboBox, TextBox, Other };
+enum class ControlKind { Frame, CommandButton, Label, OptionButton, ComboBox, LineTextBox, Other };
 
 // What kind of control of the window a widget is; the inner parts of Qt's widgets are none.
 ControlKind kindOf(const QWidget *w)
@@ -55,7 +55,7 @@ ControlKind kindOf(const QWidget *w)
     if (qobject_cast<const QComboBox *>(w))
         return ControlKind::ComboBox;
     if (qobject_cast<const QLineEdit *>(w) && !qobject_cast<const QComboBox *>(w->parentWidget()))
-        return ControlKind::TextBox;
+        return ControlKind::LineTextBox;
     return ControlKind::Other;
 }
 
@@ -146,7 +146,7 @@ void frmMain::SetControlsFontName(const QString &face, bool includeTextBoxes, bo
         if (kind == ControlKind::Frame || kind == ControlKind::CommandButton || kind == ControlKind::Label ||
             kind == ControlKind::OptionButton || kind == ControlKind::ComboBox)
             setFace(control);
-        if (includeTextBoxes && kind == ControlKind::TextBox)
+        if (includeTextBoxes && kind == ControlKind::LineTextBox)
             setFace(control);
         if (includeButtons && kind == ControlKind::CommandButton)
             setFace(control);

@@ -88,7 +88,10 @@ void PictureBox::print(const QString &text)
 {
     syncImageSize();
     QPainter painter(&m_image);
-    painter.setFont(font());
+    // Crisp text, as the pictures are read back point by point.
+    QFont crisp = font();
+    crisp.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(crisp);
     painter.setPen(QColor(toRgb(m_foreColor)));
     const QFontMetricsF metrics(font(), &m_image);
     painter.drawText(QPointF(m_currentX, m_currentY + metrics.ascent()), text);
