@@ -68,8 +68,6 @@ class TestCopy : public QObject
 private slots:
     void entries_data();
     void entries();
-    void padChannelValue_data();
-    void padChannelValue();
     void reportPadding_data();
     void reportPadding();
     void failures_data();
@@ -149,30 +147,6 @@ void TestCopy::entries()
     QCOMPARE(w.messages.messages[0].text, confirmation);
     QCOMPARE(w.messages.messages[0].title, QStringLiteral("Copy to clipboard"));
     QCOMPARE(w.messages.messages[0].icon, platform::MessageIcon::None);
-}
-
-void TestCopy::padChannelValue_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("one digit") << 5 << "  5";
-    QTest::newRow("two digits") << 64 << " 64";
-    QTest::newRow("three digits") << 128 << "128";
-    QTest::newRow("above 999") << 1000 << "000";
-    QTest::newRow("largest") << 32767 << "767";
-    QTest::newRow("minus one") << -1 << " -1";
-    QTest::newRow("smallest") << -32768 << "768";
-}
-
-void TestCopy::padChannelValue()
-{
-    QFETCH(int, value);
-    QFETCH(QString, text);
-
-    QString padded = QStringLiteral("left over");
-    frmMain::PadChannelValue(static_cast<qint16>(value), padded);
-    QCOMPARE(padded, text);
 }
 
 // Values outside 0..255 reach the report only through the stored colours; the foreground is not
@@ -305,9 +279,6 @@ void TestCopy::links_data()
         << "lblOnlineUserManual" << 31 << manual
         << "Error launching web browser, error code = 31.\r\n\r\n"
            "File extension 'htm' is not associated with any application program.";
-    QTest::newRow("home page, out of memory")
-        << "lblCopyright" << 8 << home
-        << "Error launching web browser, error code = 8.\r\n\r\nOut of memory.";
 }
 
 void TestCopy::links()

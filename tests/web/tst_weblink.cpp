@@ -31,9 +31,7 @@ void TestWeblink::fileExtension_data()
     QTest::newRow("no folder") << "Report.Doc" << false << "Doc";
     QTest::newRow("empty") << "" << true << "";
     QTest::newRow("URL with host") << "https://quenby-systems.example/" << true << "example/";
-    QTest::newRow("URL host upper case") << "HTTP://WWW.QUENBY.EXAMPLE/" << true << "example/";
     QTest::newRow("manual page") << "https://quenby-systems.example/tvk/tvk.htm" << true << "htm";
-    QTest::newRow("dotted folder in URL") << "https://quenby-systems.example/tvk/" << true << "example/tvk/";
 }
 
 void TestWeblink::fileExtension()
@@ -97,21 +95,15 @@ void TestWeblink::launchMessages()
 void TestWeblink::ownNoAssociationLine()
 {
     RecordingShell shell;
+    shell.result = 31;
     RecordingMessageBoxes messages;
     const QString line =
         QStringLiteral("The web page file type htm is not associated with any browser program.");
-
-    shell.result = 31;
-    weblink::openWebPageExplaining(shell, messages, nullptr, QStringLiteral("https://x.example/a/b.htm"),
-                                   line);
-    shell.result = 8;
     weblink::openWebPageExplaining(shell, messages, nullptr, QStringLiteral("https://x.example/a/b.htm"),
                                    line);
 
-    QCOMPARE(messages.messages.size(), 2);
+    QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages[0].text, "Error launching web browser, error code = 31.\r\n\r\n" + line);
-    QCOMPARE(messages.messages[1].text,
-             QStringLiteral("Error launching web browser, error code = 8.\r\n\r\nOut of memory."));
     QCOMPARE(messages.messages[0].title, QStringLiteral("Cannot launch web browser"));
 }
 
