@@ -1,0 +1,180 @@
+#include "settings/registry3.h"
+
+#include "support/fakeregistry.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kKey = QStringLiteral("Software\\Quenby Systems\\TVK");
+const QByteArray kKeyBytes = "Software\\Quenby Systems\\TVK";
+const QString kSuccess = QStringLiteral("The operation completed successfully.\r\n");
+
+} // namespace
+
+class TestRegistry3 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writeString_data();
+    void writeString();
+    void readString_data();
+    void readString();
+    void roundTrip_data();
+    void roundTrip();
+};
+
+void TestRegistry3::writeString_data()
+{
+    QTest::addColumn<bool>("keyExists");
+    QTest::addColumn<qint32>("createFailure");
+    QTest::addColumn<qint32>("writeFailure");
+    QTest::addColumn<quint32>("disposition"); // 0: the true one
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QByteArray>("stored"); // what the value holds afterwards; null when absent
+
+    QTest::newRow("new key") << false << 0 << 0 << 0u << "001 064 " << "0 New key created.  " + kSuccess
+                             << QByteArray("001 064 \0", 9);
+    QTest::newRow("existing key") << true << 0 << 0 << 0u << "x" << "0 Key already exists.  " + kSuccess
+                                  << QByteArray("x\0", 2);
+    QTest::newRow("neither disposition") << false << 0 << 0 << 7u << "x" << "0 Key anomaly.  " + kSuccess
+                                         << QByteArray("x\0", 2);
+    QTest::newRow("empty text keeps its terminator")
+        << false << 0 << 0 << 0u << "" << "0 New key created.  " + kSuccess << QByteArray("\0", 1);
+    QTest::newRow("key refused") << false << 5 << 0 << 0u << "x"
+                                 << "5 Unable to create (or find) key.  Access is denied.\r\n" << QByteArray();
+    QTest::newRow("key refused without a system text")
+        << false << 1234 << 0 << 0u << "x" << "1234 Unable to create (or find) key.  " << QByteArray();
+    QTest::newRow("value refused on a new key") << false << 0 << 5 << 0u << "x"
+                                                << "5 Unable to write value.  Access is denied.\r\n" << QByteArray();
+    QTest::newRow("value refused keeps the old value")
+        << true << 0 << 1013 << 0u << "x"
+        << "1013 Unable to write value.  The configuration registry key could not be written.\r\n"
+        << QByteArray("old\0", 4);
+}
+
+void TestRegistry3::writeString()
+{
+    QFETCH(bool, keyExists);
+    QFETCH(qint32, createFailure);
+    QFETCH(qint32, writeFailure);
+    QFETCH(quint32, disposition);
+    QFETCH(QString, value);
+    QFETCH(QString, status);
+    QFETCH(QByteArray, stored);
+
+    FakeRegistry registry;
+    if (keyExists)
+        registry.keys[kKeyBytes]["Params"] = QByteArray("old\0", 4);
+    registry.createFailure = createFailure;
+    registry.writeFailure = writeFailure;
+    registry.forcedDisposition = disposition;
+
+    QCOMPARE(Registry3::RegWriteString(registry, platform::kHkeyCurrentUser, kKey, "Params", value), status);
+    QCOMPARE(registry.keys.value(kKeyBytes).value("Params"), stored);
+    QCOMPARE(registry.keys.value(kKeyBytes).contains("Params"), !stored.isNull());
+    QCOMPARE(registry.openKeyCount(), 0);
+}
+
+void TestRegistry3::readString_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("stored"); // null: no such value (the key exists)
+    QTest::addColumn<qint32>("openFailure");
+    QTest::addColumn<qint32>("readFailure");
+    QTest::addColumn<QByteArray>("successText"); // another system's text for code 0; null: English
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("value"); // the caller's text starts as "before"
+
+    const QByteArray none;
+    const QString before = QStringLiteral("before");
+    QTest::newRow("text with its terminator") << kKey << "Params" << QByteArray("001 064 \0", 9) << 0 << 0 << none
+                                              << "0 OK" << "001 064 ";
+    QTest::newRow("no terminator") << kKey << "Params" << QByteArray("abc") << 0 << 0 << none << "0 OK" << "abc";
+    QTest::newRow("CR LF at the end") << kKey << "Params" << QByteArray("abc\r\n\0", 6) << 0 << 0 << none << "0 OK"
+                                      << "abc";
+    QTest::newRow("control characters inside kept")
+        << kKey << "Params" << QByteArray("a\r\nb\tc") << 0 << 0 << none << "0 OK" << "a\r\nb\tc";
+    QTest::newRow("nothing but control characters")
+        << kKey << "Params" << QByteArray("\r\n\0", 3) << 0 << 0 << none << "0 OK" << "";
+    QTest::newRow("zero in the middle ends nothing")
+        << kKey << "Params" << QByteArray("ab\0cd\0", 6) << 0 << 0 << none << "0 OK" << QString::fromLatin1("ab\0cd", 5);
+    QTest::newRow("missing value") << kKey << "Params" << none << 0 << 0 << none << "3 Name not found." << before;
+    QTest::newRow("value without bytes") << kKey << "Params" << QByteArray("") << 0 << 0 << none
+                                         << "3 Name not found." << before;
+    QTest::newRow("missing key") << "Software\\Nobody" << "Params" << QByteArray("x") << 0 << 0 << none
+                                 << "1 Key not found or is empty." << before;
+    QTest::newRow("empty key") << "" << "Params" << QByteArray("x") << 0 << 0 << none
+                               << "1 Key not found or is empty." << before;
+    QTest::newRow("empty name") << kKey << "" << QByteArray("x") << 0 << 0 << none << "2 Name not specified."
+                                << before;
+    QTest::newRow("key cannot be opened") << kKey << "Params" << QByteArray("x") << 5 << 0 << none
+                                          << "1 Key not found or is empty." << before;
+    QTest::newRow("read refused") << kKey << "Params" << QByteArray("x") << 0 << 5 << none
+                                  << "4 Access is denied.\r\n" << "";
+    QTest::newRow("read says not found") << kKey << "Params" << QByteArray("x") << 0 << 2 << none
+                                         << "3 Name not found." << "";
+    QTest::newRow("read fails without a system text")
+        << kKey << "Params" << QByteArray("x") << 0 << 1234 << none << "4 " << "";
+    QTest::newRow("another language") << kKey << "Params" << QByteArray("abc\0", 4) << 0 << 0
+                                      << QByteArray("Der Vorgang wurde erfolgreich beendet.\r\n") << "0 OK probably"
+                                      << "abc";
+    QTest::newRow("another language, empty text")
+        << kKey << "Params" << QByteArray("\0", 1) << 0 << 0
+        << QByteArray("Der Vorgang wurde erfolgreich beendet.\r\n")
+        << "4 Der Vorgang wurde erfolgreich beendet.\r\n" << "";
+}
+
+void TestRegistry3::readString()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, stored);
+    QFETCH(qint32, openFailure);
+    QFETCH(qint32, readFailure);
+    QFETCH(QByteArray, successText);
+    QFETCH(QString, status);
+    QFETCH(QString, value);
+
+    FakeRegistry registry;
+    registry.keys[kKeyBytes];
+    if (!stored.isNull())
+        registry.keys[kKeyBytes]["Params"] = stored;
+    registry.openFailure = openFailure;
+    registry.readFailure = readFailure;
+    if (!successText.isNull())
+        registry.messages.insert(0, successText);
+
+    QString text = QStringLiteral("before");
+    QCOMPARE(Registry3::RegReadString(registry, platform::kHkeyCurrentUser, key, name, text), status);
+    QCOMPARE(text, value);
+    QCOMPARE(registry.openKeyCount(), 0);
+}
+
+void TestRegistry3::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("saved colours") << "000 005 000 255 002 224 224 224 ";
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks around") << "  a b  ";
+    QTest::newRow("line break inside") << "one\r\ntwo";
+    QTest::newRow("accented") << QString::fromUtf8("Gr\xc3\xbc\xc3\x9f""e");
+}
+
+void TestRegistry3::roundTrip()
+{
+    QFETCH(QString, text);
+
+    FakeRegistry registry;
+    QVERIFY(Registry3::RegWriteString(registry, platform::kHkeyCurrentUser, kKey, "Params", text).startsWith("0 "));
+    QString back;
+    QCOMPARE(Registry3::RegReadString(registry, platform::kHkeyCurrentUser, kKey, "Params", back), "0 OK");
+    QCOMPARE(back, text);
+}
+
+QTEST_GUILESS_MAIN(TestRegistry3)
+#include "tst_registry3.moc"
