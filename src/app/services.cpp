@@ -4,6 +4,7 @@
 #include "platform/appexit.h"
 #include "platform/messageboxes.h"
 #include "platform/shell.h"
+#include "platform/textfilereader.h"
 
 Services systemServices()
 {
@@ -14,5 +15,6 @@ Services systemServices()
     s.appExit = &appExit;
     s.shell = &platform::systemShell();
     s.clipboard = &platform::systemClipboard();
+    s.files = &platform::systemTextFileReader();
     return s;
 }

@@ -22,8 +22,10 @@ void placeViewerBeside(QWidget &mainWindow, QWidget &viewer, int screenWidth)
     if (place.mainLeft != mainFrame.left())
         mainWindow.move(place.mainLeft, mainFrame.top());
 
-    // move() places the outer rectangle, resize() the inside of the frame.
-    const QSize frame = viewer.frameGeometry().size() - viewer.size();
+    // move() places the outer rectangle, resize() the inside of the frame. A viewer never shown has no frame
+    // yet; it will get one like the main window's.
+    const QWidget &framed = viewer.windowHandle() ? viewer : mainWindow;
+    const QSize frame = framed.frameGeometry().size() - framed.size();
     viewer.move(place.viewer.topLeft());
     viewer.resize(place.viewer.size() - frame);
 }
