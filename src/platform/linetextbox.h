@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-// A single-line text box whose length limit holds for typing only: the program may put a longer text in,
-// and the user may shorten it, but typing never makes a text longer than the limit.
+// A single-line text box whose length limit holds for typing and pasting only: the program may put a
+// longer text in, and the user may shorten it, but never make it longer than the limit.
 class LineTextBox : public QLineEdit
 {
     Q_OBJECT
@@ -14,6 +14,14 @@ public:
     void setTypingLimit(int limit) { m_limit = limit; }
     int typingLimit() const { return m_limit; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
+    // How many more characters the user may add in place of the selection.
+    qsizetype room() const;
+    void pasteWithinLimit();
+
     int m_limit = 32767;
 };

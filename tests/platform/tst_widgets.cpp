@@ -1,0 +1,156 @@
+#include "platform/captionlabel.h"
+#include "platform/linetextbox.h"
+#include "platform/messageboxes.h"
+#include "platform/picturebox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+class tst_Widgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionShowsAmpersandsAsAccessKeysDo_data();
+    void captionShowsAmpersandsAsAccessKeysDo();
+    void labelReportsAClickOnlyForALeftPressAndReleaseInside();
+    void pictureReadsBackWhatWasDrawn();
+    void pictureBoxOutlineIsClipped();
+    void printingMovesToTheNextLine();
+    void typingLimitHoldsOnlyForTyping();
+    void realMessageBoxShowsTextTitleAndIcon();
+};
+
+void tst_Widgets::captionShowsAmpersandsAsAccessKeysDo_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("doubled") << "&&H1C32AB" << "&H1C32AB";
+    QTest::newRow("access key") << "&Save" << "Save";
+    QTest::newRow("plain") << "Red " << "Red ";
+    QTest::newRow("trailing lone") << "a&" << "a";
+    QTest::newRow("three") << "&&&x" << "&x";
+    QTest::newRow("empty") << "" << "";
+}
+
+void tst_Widgets::captionShowsAmpersandsAsAccessKeysDo()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    CaptionLabel label;
+    label.setCaption(caption);
+    QCOMPARE(label.caption(), caption);
+    QCOMPARE(label.text(), shown);
+}
+
+void tst_Widgets::labelReportsAClickOnlyForALeftPressAndReleaseInside()
+{
+    CaptionLabel label;
+    label.resize(100, 20);
+    int clicks = 0;
+    connect(&label, &CaptionLabel::clicked, [&clicks] { ++clicks; });
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicks, 1);
+    QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 5));
+    QCOMPARE(clicks, 1);
+}
+
+void tst_Widgets::pictureReadsBackWhatWasDrawn()
+{
+    PictureBox picture;
+    picture.resize(10, 8);
+    picture.setBackColor(0x123456);
+    QCOMPARE(picture.point(0, 0), 0x123456);
+    picture.pset(9, 7, 0xFFFFFF);
+    QCOMPARE(picture.point(9, 7), 0xFFFFFF);
+    picture.pset(10, 0, 0); // outside: ignored
+    QCOMPARE(picture.point(10, 0), -1);
+    QCOMPARE(picture.point(-1, 3), -1);
+    QCOMPARE(picture.point(0, 8), -1);
+}
+
+void tst_Widgets::pictureBoxOutlineIsClipped()
+{
+    PictureBox picture;
+    picture.resize(10, 10);
+    picture.setBackColor(0);
+    picture.box(-3, -3, 3, 3, 0xFF);
+    QCOMPARE(picture.point(3, 0), 0xFF);
+    QCOMPARE(picture.point(0, 3), 0xFF);
+    QCOMPARE(picture.point(3, 3), 0xFF);
+    QCOMPARE(picture.point(2, 2), 0);
+    QCOMPARE(picture.point(0, 0), 0);
+}
+
+void tst_Widgets::printingMovesToTheNextLine()
+{
+    PictureBox picture;
+    picture.resize(200, 60);
+    picture.setBackColor(0xFFFFFF);
+    picture.setForeColor(0);
+    picture.setCurrentX(5);
+    picture.setCurrentY(2);
+    picture.print(QStringLiteral("Black"));
+    QCOMPARE(picture.currentX(), 0.0);
+    QVERIFY(picture.currentY() > 10);
+    int black = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x)
+            black += picture.point(x, y) == 0;
+    QVERIFY(black > 10);
+    picture.setBackColor(0xFFFFFF); // clears
+    QCOMPARE(picture.point(8, 8), 0xFFFFFF);
+    QCOMPARE(picture.currentY(), 0.0);
+}
+
+void tst_Widgets::typingLimitHoldsOnlyForTyping()
+{
+    LineTextBox box;
+    box.setTypingLimit(3);
+    QTest::keyClicks(&box, "12345");
+    QCOMPARE(box.text(), "123");
+    box.setText("FFFFFFFF"); // the program may put in more
+    QCOMPARE(box.text(), "FFFFFFFF");
+    box.end(false);
+    QTest::keyClick(&box, Qt::Key_A);
+    QCOMPARE(box.text(), "FFFFFFFF");
+    QTest::keyClick(&box, Qt::Key_Backspace); // the user may shorten it
+    QCOMPARE(box.text(), "FFFFFFF");
+
+    box.setText("1");
+    QGuiApplication::clipboard()->setText("23456");
+    box.end(false);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), "123");
+    box.selectAll();
+    QTest::keyClick(&box, Qt::Key_9); // typing over a selection replaces it
+    QCOMPARE(box.text(), "9");
+}
+
+void tst_Widgets::realMessageBoxShowsTextTitleAndIcon()
+{
+    platform::QtMessageBoxes boxes;
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    boxes.show(nullptr, QStringLiteral("Invalid base color"), QStringLiteral("Error"),
+               platform::MessageIcon::Exclamation);
+    QCOMPARE(text, "Invalid base color");
+    QCOMPARE(title, "Error");
+    QCOMPARE(icon, QMessageBox::Warning);
+}
+
+QTEST_MAIN(tst_Widgets)
+#include "tst_widgets.moc"
