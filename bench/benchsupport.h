@@ -44,7 +44,7 @@ void reportAgainst(benchmark::State &state, double baselineNs, Work &&work)
 {
     for (auto _ : state)
         work();
-    const double ours = medianNanoseconds(work);
+    const double ours = medianNanoseconds(work, 15, 4);
     state.counters["median_us"] = ours / 1000.0;
     state.counters["baseline_us"] = baselineNs / 1000.0;
     state.counters["ratio"] = ours / baselineNs;
