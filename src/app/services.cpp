@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/appexit.h"
 #include "platform/messageboxes.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/textfilereader.h"
 
@@ -16,5 +17,6 @@ Services systemServices()
     s.shell = &platform::systemShell();
     s.clipboard = &platform::systemClipboard();
     s.files = &platform::systemTextFileReader();
+    s.registry = &platform::systemRegistry();
     return s;
 }
