@@ -119,7 +119,6 @@ class TestRegistryPortable : public QObject
 
 private slots:
     void init();
-    void dispositions();
     void openKey_data();
     void openKey();
     void dataRoundTrip_data();
@@ -142,26 +141,6 @@ void TestRegistryPortable::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-}
-
-void TestRegistryPortable::dispositions()
-{
-    PortableRegistry registry(storePath());
-    quint32 disposition = 0;
-    QCOMPARE(createAndClose(registry, kKey, &disposition), 0);
-    QCOMPARE(disposition, platform::kRegCreatedNewKey);
-    QCOMPARE(createAndClose(registry, kKey, &disposition), 0);
-    QCOMPARE(disposition, platform::kRegOpenedExistingKey);
-
-    // Another registry on the same file (as in the next run) finds the empty key and its parents.
-    PortableRegistry later(storePath());
-    QCOMPARE(createAndClose(later, "SOFTWARE\\quenby systems\\tvk", &disposition), 0);
-    QCOMPARE(disposition, platform::kRegOpenedExistingKey);
-    QCOMPARE(createAndClose(later, "Software\\Quenby Systems", &disposition), 0);
-    QCOMPARE(disposition, platform::kRegOpenedExistingKey);
-    QCOMPARE(createAndClose(later, "Software\\Quenby Systems\\Other", &disposition), 0);
-    QCOMPARE(disposition, platform::kRegCreatedNewKey);
-    QCOMPARE(later.openKeyCount(), 0);
 }
 
 void TestRegistryPortable::openKey_data()

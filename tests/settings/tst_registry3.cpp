@@ -21,8 +21,6 @@ private slots:
     void writeString();
     void readString_data();
     void readString();
-    void roundTrip_data();
-    void roundTrip();
 };
 
 void TestRegistry3::writeString_data()
@@ -152,28 +150,6 @@ void TestRegistry3::readString()
     QCOMPARE(Registry3::RegReadString(registry, platform::kHkeyCurrentUser, key, name, text), status);
     QCOMPARE(text, value);
     QCOMPARE(registry.openKeyCount(), 0);
-}
-
-void TestRegistry3::roundTrip_data()
-{
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("saved colours") << "000 005 000 255 002 224 224 224 ";
-    QTest::newRow("empty") << "";
-    QTest::newRow("blanks around") << "  a b  ";
-    QTest::newRow("line break inside") << "one\r\ntwo";
-    QTest::newRow("accented") << QString::fromUtf8("Gr\xc3\xbc\xc3\x9f""e");
-}
-
-void TestRegistry3::roundTrip()
-{
-    QFETCH(QString, text);
-
-    FakeRegistry registry;
-    QVERIFY(Registry3::RegWriteString(registry, platform::kHkeyCurrentUser, kKey, "Params", text).startsWith("0 "));
-    QString back;
-    QCOMPARE(Registry3::RegReadString(registry, platform::kHkeyCurrentUser, kKey, "Params", back), "0 OK");
-    QCOMPARE(back, text);
 }
 
 QTEST_GUILESS_MAIN(TestRegistry3)
