@@ -106,6 +106,9 @@ protected:
 private:
     void createControls();      // frmmain_layout.cpp
     void connectHandlers();     // frmmain_layout.cpp
+    void setUpKeyboardAndNames(); // frmmain_layout.cpp
+    // Arrow keys on the plane pick the neighbouring point (16 points with Shift).
+    void picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift); // frmmain_plane.cpp
     void centreOnScreen();
     std::array<CaptionLabel *, 3> decimalLabels() const;
     std::array<CaptionLabel *, 3> hexLabels() const;

@@ -161,6 +161,40 @@ void frmMain::createControls()
     makeLink(lblOnlineUserManual);
 }
 
+void frmMain::setUpKeyboardAndNames()
+{
+    // Pictures and links take the focus from Tab only, so that clicking them leaves the focus where it was.
+    for (QWidget *w : {static_cast<QWidget *>(picGraphic), static_cast<QWidget *>(lblCopyright),
+                       static_cast<QWidget *>(lblOnlineUserManual)})
+        w->setFocusPolicy(Qt::TabFocus);
+    for (PictureBox *swatch : picSmall)
+        swatch->setFocusPolicy(Qt::TabFocus);
+
+    // The reading order of the window: top swatches, the editing column, the plane, bottom swatches, buttons, links.
+    QList<QWidget *> order(picSmall.begin(), picSmall.begin() + 8);
+    order << optBackground << optForeground << optRed << optGreen << optBlue << txbBaseColor[0] << txbBaseColor[1]
+          << cmdApply << cmdSave << cmdRestore << picGraphic;
+    order << QList<QWidget *>(picSmall.begin() + 8, picSmall.end());
+    order << cmdCopy << cboWhatToCopy << cmdHelp << cmdQuit << lblCopyright << cmdQSsoftware << lblOnlineUserManual;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    picGraphic->setAccessibleName(QStringLiteral("Colour plane"));
+    picSample->setAccessibleName(QStringLiteral("Sample of foreground on background"));
+    txbBaseColor[0]->setAccessibleName(QStringLiteral("Base color decimal"));
+    txbBaseColor[1]->setAccessibleName(QStringLiteral("Base color hexadecimal"));
+    const std::array<QString, 3> channels{QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")};
+    for (int c = 0; c < 3; ++c) {
+        decimalLabels()[c]->setAccessibleName(channels[c] + QStringLiteral(" decimal"));
+        hexLabels()[c]->setAccessibleName(channels[c] + QStringLiteral(" hexadecimal"));
+    }
+    lblColorValueDecimal->setAccessibleName(QStringLiteral("Color value decimal"));
+    lblColorValueHex->setAccessibleName(QStringLiteral("Color value for HTML"));
+    lblColorValueHexVB->setAccessibleName(QStringLiteral("Color value for Visual Basic"));
+    lblCopyright->setAccessibleName(QStringLiteral("Home page"));
+    lblOnlineUserManual->setAccessibleName(QStringLiteral("Online user manual"));
+}
+
 void frmMain::connectHandlers()
 {
     connect(optBackground, &QRadioButton::toggled, this, [this](bool on) { if (on) optBackground_Click(); });
@@ -172,10 +206,17 @@ void frmMain::connectHandlers()
     connect(picGraphic, &PictureBox::mouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF p) {
         picGraphic_MouseUp(b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : 4, m, float(p.x()), float(p.y()));
     });
+    connect(picGraphic, &PictureBox::arrowKey, this, &frmMain::picGraphic_ArrowKey);
     for (int i = 0; i < 16; ++i)
         connect(picSmall[i], &PictureBox::clicked, this, [this, i] { picSmall_Click(i); });
     for (QLineEdit *box : txbBaseColor)
         box->installEventFilter(this);
+    // Each group of options is one stop for Tab, at its selected option; arrow keys move within the group.
+    for (QRadioButton *option : {optBackground, optForeground, optRed, optGreen, optBlue}) {
+        option->setFocusPolicy(Qt::ClickFocus);
+        connect(option, &QRadioButton::toggled, option,
+                [option](bool on) { option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); });
+    }
 
     connect(cmdApply, &QPushButton::clicked, this, &frmMain::cmdApply_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);

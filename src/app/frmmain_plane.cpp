@@ -78,6 +78,7 @@ void frmMain::DrawSwatches()
         swatch->setCurrentX(10);
         swatch->setCurrentY(35);
         swatch->print(captions[1]);
+        swatch->setAccessibleName(captions[0]);
         swatch->refresh();
     }
 }
@@ -111,6 +112,7 @@ void frmMain::PickColor(float x, float y)
     picGraphic->refresh();
     MarkerDrawn = true;
     MarkerRect = {x - h, y - h, x + h, y + h};
+    picGraphic->setAccessibleDescription(QStringLiteral("Picked red %1, green %2, blue %3").arg(red).arg(green).arg(blue));
     RefreshSample();
 }
 
@@ -136,6 +138,14 @@ void frmMain::picGraphic_MouseUp(int button, Qt::KeyboardModifiers, float x, flo
 {
     if (button == 1)
         PickColor(x, y);
+}
+
+void frmMain::picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift)
+{
+    const int step = shift.testFlag(Qt::ShiftModifier) ? 16 : 1;
+    const float x = MarkerDrawn ? MarkerRect[0] + MarkerHalfSize : 0;
+    const float y = MarkerDrawn ? MarkerRect[1] + MarkerHalfSize : 0;
+    PickColor(x + float(dx * step), y + float(dy * step));
 }
 
 void frmMain::picSmall_Click(int index)

@@ -42,6 +42,11 @@ void frmMain::DrawSample()
     PrintInSample(130, 13, 0xFF, QStringLiteral("Red"));
     PrintInSample(191, 13, 0xFF00, QStringLiteral("Green"));
     PrintInSample(252, 13, 0xFF0000, QStringLiteral("Blue"));
+    picSample->setAccessibleDescription(QStringLiteral("Foreground %1 on background %2")
+                                            .arg(Colors::ColorValueHex(ColorParams[1][1], ColorParams[1][2],
+                                                                       ColorParams[1][3]),
+                                                 Colors::ColorValueHex(ColorParams[0][1], ColorParams[0][2],
+                                                                       ColorParams[0][3])));
     picSample->refresh();
 }
 

@@ -72,6 +72,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     setWindowIcon(programIcon());
     setBackground(this, kWindowColour);
     createControls();
+    setUpKeyboardAndNames();
     connectHandlers();
 }
 

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label whose caption follows the access-key convention: "&&" shows as one "&",
-// a lone "&" shows nothing. Reports a click like a button does.
+// a lone "&" shows nothing. Reports a click like a button does; given a focus policy, it can be reached
+// with Tab and activated with Enter or Space.
 class CaptionLabel : public QLabel
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_caption;

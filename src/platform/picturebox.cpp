@@ -1,6 +1,9 @@
 #include "platform/picturebox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QPainter>
 
 QRgb PictureBox::toRgb(qint32 colour)
@@ -104,6 +107,11 @@ void PictureBox::paintEvent(QPaintEvent *event)
     syncImageSize();
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect());
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -119,4 +127,31 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     emit mouseUp(event->button(), event->modifiers(), event->position());
     if (click)
         emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        break;
+    case Qt::Key_Left:
+        emit arrowKey(-1, 0, event->modifiers());
+        break;
+    case Qt::Key_Right:
+        emit arrowKey(1, 0, event->modifiers());
+        break;
+    case Qt::Key_Up:
+        emit arrowKey(0, -1, event->modifiers());
+        break;
+    case Qt::Key_Down:
+        emit arrowKey(0, 1, event->modifiers());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }

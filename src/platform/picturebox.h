@@ -44,12 +44,16 @@ public:
 
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
+    // A left click, or Enter or Space while the picture has the focus.
     void clicked();
+    // An arrow key while the picture has the focus: one step left, right, up or down.
+    void arrowKey(int dx, int dy, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The image follows the widget's size, also while the widget is hidden and gets no resize events.

@@ -3,7 +3,11 @@
 #include "app/frmmain.h"
 #include "app/services.h"
 #include "platform/appexit.h"
+#include "support/fakeregistry.h"
+#include "support/faketextfilereader.h"
+#include "support/recordingclipboard.h"
 #include "support/recordingmessageboxes.h"
+#include "support/recordingshell.h"
 
 #include <QTest>
 
@@ -26,6 +30,10 @@ public:
         Services s;
         s.messages = &messages;
         s.appExit = &appExit;
+        s.registry = &registry;
+        s.shell = &shell;
+        s.clipboard = &clipboard;
+        s.files = &files;
         return s;
     }
 
@@ -47,5 +55,9 @@ public:
 
     RecordingMessageBoxes messages;
     RecordingAppExit appExit;
+    FakeRegistry registry;
+    RecordingShell shell;
+    RecordingClipboard clipboard;
+    FakeTextFileReader files;
     std::unique_ptr<frmMain> window;
 };

@@ -1,0 +1,70 @@
+#include "platform/captionlabel.h"
+#include "platform/picturebox.h"
+#include "support/mainwindowfixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+// The window on a screen of twice the usual density.
+class tst_HighDensity : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { f = std::make_unique<MainWindowFixture>(); f->start(); }
+    void cleanup() { f.reset(); }
+
+    void layoutKeepsItsPlaces();
+    void pictureIsShownWithoutSmoothing();
+    void releaseAtAFractionalPositionPicksThePointUnderIt();
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+};
+
+void tst_HighDensity::layoutKeepsItsPlaces()
+{
+    QCOMPARE(f->window->devicePixelRatio(), 2.0);
+    QCOMPARE(f->window->size(), QSize(619, 547));
+    QCOMPARE(f->control("picGraphic")->geometry(), QRect(336, 128, 256, 256));
+    QCOMPARE(f->control("cboWhatToCopy")->pos(), QPoint(196, 472));
+}
+
+void tst_HighDensity::pictureIsShownWithoutSmoothing()
+{
+    // Each point of the plane becomes a 2 x 2 block of one colour on screen.
+    const QImage shown = f->control("picGraphic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(512, 512));
+    const auto *plane = f->control<PictureBox>("picGraphic");
+    for (QPoint p : {QPoint(10, 20), QPoint(100, 11), QPoint(254, 250)}) {
+        const QRgb expected = PictureBox::toRgb(plane->point(p.x(), p.y()));
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                QCOMPARE(shown.pixel(2 * p.x() + dx, 2 * p.y() + dy), expected);
+    }
+}
+
+void tst_HighDensity::releaseAtAFractionalPositionPicksThePointUnderIt()
+{
+    QWidget *plane = f->control("picGraphic");
+    const QPointF at(10.5, 20.5); // the lower right device pixel of point (10, 20)
+    QMouseEvent press(QEvent::MouseButtonPress, at, plane->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, plane->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(plane, &press);
+    QApplication::sendEvent(plane, &release);
+    // Green base: x is blue, y is red.
+    QCOMPARE(f->control<CaptionLabel>("lblRedDecimal")->caption(), "20");
+    QCOMPARE(f->control<CaptionLabel>("lblBlueDecimal")->caption(), "10");
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    tst_HighDensity test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_highdensity.moc"

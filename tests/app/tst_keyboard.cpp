@@ -1,0 +1,151 @@
+#include "platform/captionlabel.h"
+#include "platform/picturebox.h"
+#include "support/mainwindowfixture.h"
+
+#include <QApplication>
+#include <QRadioButton>
+
+class tst_Keyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->start();
+        QApplication::setActiveWindow(f->window.get());
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    }
+    void cleanup() { f.reset(); }
+
+    void tabFollowsTheReadingOrder();
+    void swatchesAndPlaneHaveNames_data();
+    void swatchesAndPlaneHaveNames();
+    void swatchIsChosenWithSpace();
+    void arrowKeysMoveThePickOnThePlane_data();
+    void arrowKeysMoveThePickOnThePlane();
+    void linksOpenFromTheKeyboard_data();
+    void linksOpenFromTheKeyboard();
+
+private:
+    QString caption(const QString &name) const { return f->control<CaptionLabel>(name)->caption(); }
+    std::unique_ptr<MainWindowFixture> f;
+};
+
+void tst_Keyboard::tabFollowsTheReadingOrder()
+{
+    f->control("picSmall(0)")->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 40 && visited.size() < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QString name = QApplication::focusWidget()->objectName();
+        if (name == visited.first())
+            break;
+        visited << name;
+    }
+    const QStringList expected{
+        "picSmall(0)",     "picSmall(1)",     "picSmall(2)",  "picSmall(3)",     "picSmall(4)",
+        "picSmall(5)",     "picSmall(6)",     "picSmall(7)",  "optBackground",   "optGreen",
+        "txbBaseColor(0)", "txbBaseColor(1)", "cmdApply",     "cmdSave",         "cmdRestore",
+        "picGraphic",      "picSmall(8)",     "picSmall(9)",  "picSmall(10)",    "picSmall(11)",
+        "picSmall(12)",    "picSmall(13)",    "picSmall(14)", "picSmall(15)",    "cmdCopy",
+        "cboWhatToCopy",   "cmdHelp",         "cmdQuit",      "lblCopyright",    "cmdQSsoftware",
+        "lblOnlineUserManual"};
+    QCOMPARE(visited, expected);
+
+    // Backwards, too, each group is one stop at its selected option.
+    f->control("txbBaseColor(0)")->setFocus();
+    QTest::keyClick(f->control("txbBaseColor(0)"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optGreen");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optBackground");
+
+    // Arrow keys choose within a group, and the group's tab stop follows the choice.
+    f->control("optGreen")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optBlue");
+    QVERIFY(f->control<QRadioButton>("optBlue")->isChecked());
+    f->control("optBackground")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optBlue");
+}
+
+void tst_Keyboard::swatchesAndPlaneHaveNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("first swatch") << "picSmall(0)" << "green = 8";
+    QTest::newRow("bottom swatch") << "picSmall(8)" << "green = 136";
+    QTest::newRow("plane") << "picGraphic" << "Colour plane";
+    QTest::newRow("readout") << "lblBlueHex" << "Blue hexadecimal";
+    QTest::newRow("sample") << "picSample" << "Sample of foreground on background";
+}
+
+void tst_Keyboard::swatchesAndPlaneHaveNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    QCOMPARE(f->control(name)->accessibleName(), accessibleName);
+    QCOMPARE(f->control("picGraphic")->accessibleDescription(), "Picked red 64, green 128, blue 192");
+    QCOMPARE(f->control("picSample")->accessibleDescription(), "Foreground #E0E0E0 on background #4080C0");
+}
+
+void tst_Keyboard::swatchIsChosenWithSpace()
+{
+    QWidget *swatch = f->control("picSmall(3)");
+    swatch->setFocus();
+    QTest::keyClick(swatch, Qt::Key_Space);
+    QCOMPARE(caption("lblGreenDecimal"), "56");
+}
+
+void tst_Keyboard::arrowKeysMoveThePickOnThePlane_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QStringList>("expected");
+
+    // Green base: blue across, red down; the default pick is blue 192, red 64.
+    QTest::newRow("right") << int(Qt::Key_Right) << false << QStringList{"64", "128", "193"};
+    QTest::newRow("left") << int(Qt::Key_Left) << false << QStringList{"64", "128", "191"};
+    QTest::newRow("shift down") << int(Qt::Key_Down) << true << QStringList{"80", "128", "192"};
+    QTest::newRow("shift up") << int(Qt::Key_Up) << true << QStringList{"48", "128", "192"};
+}
+
+void tst_Keyboard::arrowKeysMoveThePickOnThePlane()
+{
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(QStringList, expected);
+    QWidget *plane = f->control("picGraphic");
+    plane->setFocus();
+    QTest::keyClick(plane, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE((QStringList{caption("lblRedDecimal"), caption("lblGreenDecimal"), caption("lblBlueDecimal")}),
+             expected);
+}
+
+void tst_Keyboard::linksOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("home page with Enter") << "lblCopyright" << int(Qt::Key_Return) << "";
+    QTest::newRow("manual with Space") << "lblOnlineUserManual" << int(Qt::Key_Space) << "tvk/tvk.htm";
+}
+
+void tst_Keyboard::linksOpenFromTheKeyboard()
+{
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(QString, page);
+    QWidget *link = f->control(name);
+    link->setFocus();
+    QVERIFY(link->hasFocus());
+    QTest::keyClick(link, Qt::Key(key));
+    QCOMPARE(f->shell.urls.size(), 1);
+    QVERIFY(f->shell.urls[0].startsWith("http"));
+    QVERIFY(f->shell.urls[0].endsWith("/" + page));
+}
+
+QTEST_MAIN(tst_Keyboard)
+#include "tst_keyboard.moc"
