@@ -5,6 +5,7 @@
 #include "viewer/frmview.h"
 #include "viewer/multilinetextbox.h"
 
+#include "support/fakeregistry.h"
 #include "support/faketextfilereader.h"
 #include "support/mainwindowfixture.h"
 #include "support/recordingmessageboxes.h"
@@ -30,6 +31,7 @@ struct Program
     RecordingAppExit appExit;
     FakeTextFileReader files;
     RecordingShell shell;
+    FakeRegistry registry;
     std::unique_ptr<frmMain> window;
 
     frmMain &start()
@@ -39,6 +41,7 @@ struct Program
         s.appExit = &appExit;
         s.files = &files;
         s.shell = &shell;
+        s.registry = &registry;
         window = std::make_unique<frmMain>(s);
         window->Form_Load();
         return *window;
@@ -202,6 +205,7 @@ void TestHelpAndCatalogue::quitting()
     frmMain &window = program.start();
     int exitsMeanwhile = -1;
     bool mainVisibleMeanwhile = true;
+    QByteArray savedMeanwhile;
 
     frmQSsoftware *catalogue = whileCatalogueShown(
         [&] {
@@ -213,11 +217,14 @@ void TestHelpAndCatalogue::quitting()
         [&] {
             exitsMeanwhile = program.appExit.calls;
             mainVisibleMeanwhile = window.isVisible();
+            savedMeanwhile = program.registry.keys.value("Software\\Quenby Systems\\TVK").value("Params");
         });
 
     QVERIFY(catalogue);
     QCOMPARE(exitsMeanwhile, 0);
     QVERIFY(!mainVisibleMeanwhile);
+    // Nothing was stored before, so the default colours were saved.
+    QVERIFY2(savedMeanwhile.startsWith("001 064 128 192 002 224 224 224 "), savedMeanwhile.constData());
     QCOMPARE(program.appExit.calls, 1);
     QVERIFY(!window.isVisible());
 }
