@@ -4,64 +4,10 @@
 set -euo pipefail
 
 program=$1
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
+source "$(dirname "$0")/xvfb.sh"
 
-cleanup() {
-    local status=$?
-    set +e
-    for pid in $app_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null
-        for ((i = 0; i < 50; i++)); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-    exit "$status"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Waits up to $1 tenths of a second for the command after it to succeed; the command runs anew each time.
-wait_for() {
-    local tenths=$1
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Our own server on whichever display is free; it writes the number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-# A fresh home, so no colours saved by earlier runs are restored: the defaults load.
-mkdir -p "$work/home" "$work/config"
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
-    ASAN_OPTIONS=detect_leaks=0 "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-# Prints the id of the first visible window whose title matches, and fails when there is none.
-find_window() {
-    local id
-    id=$(timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-    [[ -n $id ]] && echo "$id"
-}
-no_window() {
-    ! find_window "$1"
-}
+start_xvfb
+start_program "$program"
 
 wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
 window=$(find_window '^Quenby Color Picker')
