@@ -1,9 +1,8 @@
 #include "app/programicon.h"
 
-#include <QImage>
 #include <QPixmap>
 
-QIcon programIcon()
+QImage programIconImage()
 {
     QImage image(32, 32, QImage::Format_ARGB32);
     for (int y = 0; y < 32; ++y) {
@@ -23,5 +22,10 @@ QIcon programIcon()
             image.setPixel(edge, i, qRgb(255, 255, 255));
         }
     }
-    return QIcon(QPixmap::fromImage(image));
+    return image;
+}
+
+QIcon programIcon()
+{
+    return QIcon(QPixmap::fromImage(programIconImage()));
 }
