@@ -215,6 +215,18 @@ void frmQSsoftware::Form_Load()
 
     connect(VScroll, &QScrollBar::valueChanged, this, &frmQSsoftware::VScroll_Change);
     connect(cmdClose, &QPushButton::clicked, this, &frmQSsoftware::cmdClose_Click);
+    // The titles of the three rows that show can be reached with Tab and opened with Enter or Space.
+    QWidget *previous = nullptr;
+    for (int i = 0; i < std::min<int>(3, SoftwareItemCount); ++i) {
+        lblTitle[i]->setFocusPolicy(Qt::TabFocus);
+        if (previous)
+            setTabOrder(previous, lblTitle[i]);
+        previous = lblTitle[i];
+    }
+    if (previous) {
+        setTabOrder(previous, VScroll);
+        setTabOrder(VScroll, cmdClose);
+    }
     for (int i = 0; i < SoftwareItemCount; ++i) {
         connect(lblTitle[i], &CaptionLabel::clicked, this, [this, i] { lblTitle_Click(i); });
         connect(lblDescription[i], &CaptionLabel::clicked, this, [this, i] { lblDescription_Click(i); });

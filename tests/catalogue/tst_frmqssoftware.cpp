@@ -184,11 +184,14 @@ void TestFrmQSsoftware::clickOpensPage_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("page");
     QTest::addColumn<bool>("turnsRed");
+    QTest::addColumn<bool>("keyboard");
 
     QTest::newRow("title of second row after scrolling to 5")
-        << 5 << "lblTitle(1)" << "filecomp/filecomp.htm" << true;
+        << 5 << "lblTitle(1)" << "filecomp/filecomp.htm" << true << false;
     QTest::newRow("description of second row after scrolling to 5")
-        << 5 << "lblDescription(1)" << "filecomp/filecomp.htm" << false;
+        << 5 << "lblDescription(1)" << "filecomp/filecomp.htm" << false << false;
+    QTest::newRow("title of second row with Enter after scrolling to 5")
+        << 5 << "lblTitle(1)" << "filecomp/filecomp.htm" << true << true;
 }
 
 void TestFrmQSsoftware::clickOpensPage()
@@ -197,6 +200,7 @@ void TestFrmQSsoftware::clickOpensPage()
     QFETCH(QString, label);
     QFETCH(QString, page);
     QFETCH(bool, turnsRed);
+    QFETCH(bool, keyboard);
     Catalogue c;
     c.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(c.window));
@@ -204,7 +208,14 @@ void TestFrmQSsoftware::clickOpensPage()
 
     auto *clicked = c.find<CaptionLabel>(label);
     const QColor before = textColour(clicked);
-    QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(5, 5));
+    if (keyboard) {
+        c.title(0)->setFocus(Qt::TabFocusReason); // the titles follow each other in the tab order
+        QTest::keyClick(c.title(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), clicked);
+        QTest::keyClick(clicked, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(5, 5));
+    }
 
     QCOMPARE(c.shell.urls, QStringList{kHomePage + page});
     QCOMPARE(textColour(clicked), turnsRed ? QColor(255, 0, 0) : before);
