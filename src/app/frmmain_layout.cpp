@@ -47,7 +47,6 @@ CaptionLabel *label(QWidget *parent, const QString &name, QRect place, const QSt
     l->setAlignment(alignment);
     l->setWordWrap(true);
     setPointSize(l, kDesignPointSize);
-    l->lower(); // labels lie under the other controls, which may overlap them
     return l;
 }
 
@@ -159,6 +158,11 @@ void frmMain::createControls()
     makeLink(lblCopyright);
     lblOnlineUserManual = label(this, "lblOnlineUserManual", {456, 504, 137, 17}, "Online user manual", right);
     makeLink(lblOnlineUserManual);
+
+    // Labels lie under every other control, which may overlap them; among themselves the later one is on top.
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<CaptionLabel *>(control))
+            control->raise();
 }
 
 void frmMain::setUpKeyboardAndNames()
