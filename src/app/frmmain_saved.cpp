@@ -6,13 +6,28 @@
 #include "platform/registry.h"
 #include "settings/registry3.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 namespace {
 
-const QString kParamsKey = QStringLiteral("Software\\Quenby Systems\\TVK");
-const QString kParamsName = QStringLiteral("Params");
+const std::string kParamsKey = "Software\\Quenby Systems\\TVK";
+const std::string kParamsName = "Params";
 // Background: green base, red 64, green 128, blue 192; foreground: blue base, 224, 224, 224.
 const QString kDefaultParams = QStringLiteral("001 064 128 192 002 224 224 224 ");
 constexpr qsizetype kParamsLength = 32;
+
+// The store takes and gives texts in the system's 8-bit code page: UTF-8 on Linux, the ANSI code page
+// on Windows.
+std::string toSystemCodePage(const QString &text)
+{
+    return QByteArray(QStringEncoder(QStringConverter::System).encode(text)).toStdString();
+}
+
+QString fromSystemCodePage(const std::string &text)
+{
+    return QStringDecoder(QStringConverter::System).decode(QByteArray::fromStdString(text));
+}
 
 } // namespace
 
@@ -26,17 +41,19 @@ void frmMain::SaveParams()
     }
     // A failed save is silent; whatever was saved before stays.
     if (m_services.registry)
-        Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey, kParamsName, text);
+        Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey, kParamsName,
+                                  toSystemCodePage(text));
 }
 
 void frmMain::RestoreParams()
 {
-    QString text;
-    const QString status = m_services.registry ? Registry3::RegReadString(*m_services.registry,
-                                                                           platform::kHkeyCurrentUser, kParamsKey,
-                                                                           kParamsName, text)
-                                               : QString();
-    if (text.size() != kParamsLength || !status.startsWith(u'0'))
+    std::string stored;
+    const std::string status = m_services.registry ? Registry3::RegReadString(*m_services.registry,
+                                                                               platform::kHkeyCurrentUser,
+                                                                               kParamsKey, kParamsName, stored)
+                                                   : std::string();
+    QString text = fromSystemCodePage(stored);
+    if (text.size() != kParamsLength || !status.starts_with('0'))
         text = kDefaultParams;
     // Separators are not checked, and fields out of range are kept as they read; a number too large for
     // the editing state (such as "9e9") is held to its nearest end.

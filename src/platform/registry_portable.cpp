@@ -167,6 +167,12 @@ QHash<QString, FileStamp> &damagedFiles()
     return files;
 }
 
+// Names and data arrive as standard strings; inside, QSettings works with QByteArray.
+QByteArray bytes(const std::string &text)
+{
+    return QByteArray::fromStdString(text);
+}
+
 } // namespace
 
 PortableRegistry::PortableRegistry(const QString &filePath)
@@ -210,7 +216,8 @@ RegKey PortableRegistry::addOpenKey(const QString &group, bool writable)
     return m_lastKey;
 }
 
-qint32 PortableRegistry::createKey(quint32 root, const QByteArray &subKey, RegKey *key, quint32 *disposition)
+std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
+                                        std::uint32_t *disposition)
 {
     if (!key)
         return kErrorInvalidParameter;
@@ -220,7 +227,7 @@ qint32 PortableRegistry::createKey(quint32 root, const QByteArray &subKey, RegKe
     QSettings settings(m_filePath, QSettings::IniFormat);
     if (const qint32 code = load(settings))
         return code;
-    const ResolvedPath path = resolvePath(settings, subKey);
+    const ResolvedPath path = resolvePath(settings, bytes(subKey));
     // Opening with full access needs a store that can be written, even when nothing is created.
     Entries marks;
     for (const QString &group : path.missing)
@@ -233,7 +240,7 @@ qint32 PortableRegistry::createKey(quint32 root, const QByteArray &subKey, RegKe
     return kErrorSuccess;
 }
 
-qint32 PortableRegistry::setStringValue(RegKey key, const QByteArray &name, const QByteArray &data)
+std::int32_t PortableRegistry::setStringValue(RegKey key, const std::string &name, const std::string &data)
 {
     const auto open = m_openKeys.constFind(key);
     if (open == m_openKeys.cend())
@@ -245,10 +252,10 @@ qint32 PortableRegistry::setStringValue(RegKey key, const QByteArray &name, cons
         return code;
     if (!keyExists(settings, open->group))
         return kErrorKeyDeleted;
-    return saveEntries(settings, {{valueEntry(settings, open->group, name), data}});
+    return saveEntries(settings, {{valueEntry(settings, open->group, bytes(name)), bytes(data)}});
 }
 
-qint32 PortableRegistry::openKey(quint32 root, const QByteArray &subKey, RegKey *key)
+std::int32_t PortableRegistry::openKey(std::uint32_t root, const std::string &subKey, RegKey *key)
 {
     if (!key)
         return kErrorInvalidParameter;
@@ -258,14 +265,14 @@ qint32 PortableRegistry::openKey(quint32 root, const QByteArray &subKey, RegKey 
     QSettings settings(m_filePath, QSettings::IniFormat);
     if (const qint32 code = load(settings))
         return code;
-    const ResolvedPath path = resolvePath(settings, subKey);
+    const ResolvedPath path = resolvePath(settings, bytes(subKey));
     if (!path.missing.isEmpty())
         return kErrorFileNotFound;
     *key = addOpenKey(path.group, false);
     return kErrorSuccess;
 }
 
-qint32 PortableRegistry::queryValue(RegKey key, const QByteArray &name, char *data, quint32 *size)
+std::int32_t PortableRegistry::queryValue(RegKey key, const std::string &name, char *data, std::uint32_t *size)
 {
     if (data && !size)
         return kErrorInvalidParameter;
@@ -277,11 +284,11 @@ qint32 PortableRegistry::queryValue(RegKey key, const QByteArray &name, char *da
         return code;
     if (!keyExists(settings, open->group))
         return kErrorKeyDeleted;
-    const QString entry = valueEntry(settings, open->group, name);
+    const QString entry = valueEntry(settings, open->group, bytes(name));
     if (!settings.contains(entry))
         return kErrorFileNotFound;
     const QByteArray stored = settings.value(entry).toByteArray();
-    const auto needed = static_cast<quint32>(stored.size());
+    const auto needed = static_cast<std::uint32_t>(stored.size());
     if (!data) {
         if (size)
             *size = needed;
@@ -297,15 +304,15 @@ qint32 PortableRegistry::queryValue(RegKey key, const QByteArray &name, char *da
     return kErrorSuccess;
 }
 
-qint32 PortableRegistry::closeKey(RegKey key)
+std::int32_t PortableRegistry::closeKey(RegKey key)
 {
     return m_openKeys.remove(key) ? kErrorSuccess : kErrorInvalidHandle;
 }
 
-QByteArray PortableRegistry::systemMessage(qint32 code)
+std::string PortableRegistry::systemMessage(std::int32_t code)
 {
     // The English texts of the codes this registry can return.
-    static const QHash<qint32, QByteArray> texts{
+    static const QHash<qint32, std::string> texts{
         {kErrorSuccess, "The operation completed successfully.\r\n"},
         {kErrorFileNotFound, "The system cannot find the file specified.\r\n"},
         {kErrorAccessDenied, "Access is denied.\r\n"},

@@ -18,12 +18,13 @@ class PortableRegistry final : public Registry
 public:
     explicit PortableRegistry(const QString &filePath);
 
-    qint32 createKey(quint32 root, const QByteArray &subKey, RegKey *key, quint32 *disposition) override;
-    qint32 setStringValue(RegKey key, const QByteArray &name, const QByteArray &data) override;
-    qint32 openKey(quint32 root, const QByteArray &subKey, RegKey *key) override;
-    qint32 queryValue(RegKey key, const QByteArray &name, char *data, quint32 *size) override;
-    qint32 closeKey(RegKey key) override;
-    QByteArray systemMessage(qint32 code) override;
+    std::int32_t createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
+                           std::uint32_t *disposition) override;
+    std::int32_t setStringValue(RegKey key, const std::string &name, const std::string &data) override;
+    std::int32_t openKey(std::uint32_t root, const std::string &subKey, RegKey *key) override;
+    std::int32_t queryValue(RegKey key, const std::string &name, char *data, std::uint32_t *size) override;
+    std::int32_t closeKey(RegKey key) override;
+    std::string systemMessage(std::int32_t code) override;
 
     // The file this registry lives in.
     QString filePath() const { return m_filePath; }

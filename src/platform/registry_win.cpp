@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include <string>
+
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -21,7 +23,7 @@ RegKey fromHkey(HKEY key)
 
 // Predefined roots are 32-bit values that Windows sign-extends into 64-bit handles
 // (HKEY_CURRENT_USER is (HKEY)(ULONG_PTR)(LONG)0x80000001).
-HKEY rootHkey(quint32 root)
+HKEY rootHkey(std::uint32_t root)
 {
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
@@ -29,11 +31,12 @@ HKEY rootHkey(quint32 root)
 class WinRegistry final : public Registry
 {
 public:
-    qint32 createKey(quint32 root, const QByteArray &subKey, RegKey *key, quint32 *disposition) override
+    std::int32_t createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
+                           std::uint32_t *disposition) override
     {
         HKEY opened = nullptr;
         DWORD how = 0;
-        const LONG result = RegCreateKeyExA(rootHkey(root), subKey.constData(), 0, nullptr,
+        const LONG result = RegCreateKeyExA(rootHkey(root), subKey.c_str(), 0, nullptr,
                                             REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &opened, &how);
         if (key)
             *key = fromHkey(opened);
@@ -42,42 +45,42 @@ public:
         return result;
     }
 
-    qint32 setStringValue(RegKey key, const QByteArray &name, const QByteArray &data) override
+    std::int32_t setStringValue(RegKey key, const std::string &name, const std::string &data) override
     {
-        return RegSetValueExA(toHkey(key), name.constData(), 0, REG_SZ,
-                              reinterpret_cast<const BYTE *>(data.constData()), static_cast<DWORD>(data.size()));
+        return RegSetValueExA(toHkey(key), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(data.data()),
+                              static_cast<DWORD>(data.size()));
     }
 
-    qint32 openKey(quint32 root, const QByteArray &subKey, RegKey *key) override
+    std::int32_t openKey(std::uint32_t root, const std::string &subKey, RegKey *key) override
     {
         HKEY opened = nullptr;
-        const LONG result = RegOpenKeyExA(rootHkey(root), subKey.constData(), 0, KEY_QUERY_VALUE, &opened);
+        const LONG result = RegOpenKeyExA(rootHkey(root), subKey.c_str(), 0, KEY_QUERY_VALUE, &opened);
         if (key)
             *key = fromHkey(opened);
         return result;
     }
 
-    qint32 queryValue(RegKey key, const QByteArray &name, char *data, quint32 *size) override
+    std::int32_t queryValue(RegKey key, const std::string &name, char *data, std::uint32_t *size) override
     {
         DWORD count = size ? *size : 0;
-        const LONG result = RegQueryValueExA(toHkey(key), name.constData(), nullptr, nullptr,
+        const LONG result = RegQueryValueExA(toHkey(key), name.c_str(), nullptr, nullptr,
                                              reinterpret_cast<LPBYTE>(data), size ? &count : nullptr);
         if (size)
             *size = count;
         return result;
     }
 
-    qint32 closeKey(RegKey key) override
+    std::int32_t closeKey(RegKey key) override
     {
         return RegCloseKey(toHkey(key));
     }
 
-    QByteArray systemMessage(qint32 code) override
+    std::string systemMessage(std::int32_t code) override
     {
         char text[100];
         const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                             static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
-        return QByteArray(text, static_cast<qsizetype>(length < sizeof text ? length : 0));
+        return std::string(text, length < sizeof text ? length : 0);
     }
 };
 

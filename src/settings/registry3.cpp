@@ -2,106 +2,87 @@
 
 #include "platform/registry.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 namespace Registry3 {
 
 namespace {
 
-QByteArray toAnsi(const QString &text)
-{
-    return QStringEncoder(QStringConverter::System).encode(text);
-}
-
-QString fromAnsi(const QByteArray &text)
-{
-    return QStringDecoder(QStringConverter::System).decode(text);
-}
-
-QString systemMessage(platform::Registry &registry, qint32 code)
-{
-    return fromAnsi(registry.systemMessage(code));
-}
-
 // Removes the terminating zero, line ends and any other control characters at the end.
-void trimControlCharacters(QString &text)
+void trimControlCharacters(std::string &text)
 {
-    while (!text.isEmpty() && text.back().unicode() < 32)
-        text.chop(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) < 32)
+        text.pop_back();
 }
 
 } // namespace
 
-QString RegWriteString(platform::Registry &registry, quint32 rootKey, const QString &strKey,
-                       const QString &strName, const QString &strValue)
+std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                           const std::string &strName, const std::string &strValue)
 {
     platform::RegKey key = 0;
-    quint32 disposition = 0;
-    qint32 result = registry.createKey(rootKey, toAnsi(strKey), &key, &disposition);
-    QString status;
+    std::uint32_t disposition = 0;
+    std::int32_t result = registry.createKey(rootKey, strKey, &key, &disposition);
+    std::string status;
     if (result != platform::kErrorSuccess) {
-        status = QString::number(result) + QLatin1String(" Unable to create (or find) key.");
+        status = std::to_string(result) + " Unable to create (or find) key.";
     } else {
         if (disposition == platform::kRegCreatedNewKey)
-            status = QStringLiteral("0 New key created.");
+            status = "0 New key created.";
         else if (disposition == platform::kRegOpenedExistingKey)
-            status = QStringLiteral("0 Key already exists.");
+            status = "0 Key already exists.";
         else
-            status = QStringLiteral("0 Key anomaly.");
-        QByteArray data = toAnsi(strValue);
-        data.append('\0');
-        result = registry.setStringValue(key, toAnsi(strName), data);
+            status = "0 Key anomaly.";
+        std::string data = strValue;
+        data.push_back('\0');
+        result = registry.setStringValue(key, strName, data);
         registry.closeKey(key);
         // A value that was not written must not be reported as a success.
         if (result != platform::kErrorSuccess)
-            status = QString::number(result) + QLatin1String(" Unable to write value.");
+            status = std::to_string(result) + " Unable to write value.";
     }
-    return status + QLatin1String("  ") + systemMessage(registry, result);
+    return status + "  " + registry.systemMessage(result);
 }
 
-QString RegReadString(platform::Registry &registry, quint32 rootKey, const QString &strKey,
-                      const QString &strName, QString &strValue)
+std::string RegReadString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                          const std::string &strName, std::string &strValue)
 {
-    const QString keyNotFound = QStringLiteral("1 Key not found or is empty.");
-    if (strKey.isEmpty())
+    const std::string keyNotFound = "1 Key not found or is empty.";
+    if (strKey.empty())
         return keyNotFound;
     platform::RegKey key = 0;
     // Whether a key resulted decides, not the result code.
-    registry.openKey(rootKey, toAnsi(strKey), &key);
+    registry.openKey(rootKey, strKey, &key);
     if (key == 0)
         return keyNotFound;
-    if (strName.isEmpty()) {
+    if (strName.empty()) {
         registry.closeKey(key);
-        return QStringLiteral("2 Name not specified.");
+        return "2 Name not specified.";
     }
-    const QByteArray name = toAnsi(strName);
-    quint32 size = 0;
-    registry.queryValue(key, name, nullptr, &size);
+    std::uint32_t size = 0;
+    registry.queryValue(key, strName, nullptr, &size);
     if (size == 0) {
         registry.closeKey(key);
-        return QStringLiteral("3 Name not found.");
+        return "3 Name not found.";
     }
-    QByteArray buffer(size, ' ');
-    quint32 count = size;
-    const qint32 result = registry.queryValue(key, name, buffer.data(), &count);
+    std::string buffer(size, ' ');
+    std::uint32_t count = size;
+    const std::int32_t result = registry.queryValue(key, strName, buffer.data(), &count);
     if (count != 0) {
         // A count beyond the buffer (the value grew in between) takes no more than the buffer.
-        strValue = fromAnsi(buffer.left(count));
+        strValue = buffer.substr(0, count);
         trimControlCharacters(strValue);
     } else {
         strValue.clear();
     }
     registry.closeKey(key);
 
-    const QString message = systemMessage(registry, result);
-    if (message == QLatin1String("The system cannot find the file specified.\r\n"))
-        return QStringLiteral("3 Name not found.");
-    if (message == QLatin1String("The operation completed successfully.\r\n"))
-        return QStringLiteral("0 OK");
-    if (!strValue.isEmpty())
-        return QStringLiteral("0 OK probably");
-    return QLatin1String("4 ") + message;
+    const std::string message = registry.systemMessage(result);
+    if (message == "The system cannot find the file specified.\r\n")
+        return "3 Name not found.";
+    if (message == "The operation completed successfully.\r\n")
+        return "0 OK";
+    if (!strValue.empty())
+        return "0 OK probably";
+    return "4 " + message;
 }
 
 } // namespace Registry3

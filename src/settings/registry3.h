@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <cstdint>
+#include <string>
 
 namespace platform {
 class Registry;
@@ -8,17 +9,17 @@ class Registry;
 
 // Named text values under a registry key. Neither operation fails loudly: each returns a status
 // text that starts with "0" on success and with another digit on failure, followed by words for a
-// person and mostly by the system's message. Texts travel in the system's 8-bit code page
-// (QStringConverter::System: UTF-8 on Linux, the ANSI code page on Windows).
+// person and mostly by the system's message. All texts are 8-bit, in the system's code page; callers
+// convert (the store itself needs nothing but the standard library, so it also builds where Qt does not).
 namespace Registry3 {
 
 // Creates or opens strKey below rootKey and writes strValue as the string value strName.
-QString RegWriteString(platform::Registry &registry, quint32 rootKey, const QString &strKey,
-                       const QString &strName, const QString &strValue);
+std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                           const std::string &strName, const std::string &strValue);
 
 // Reads the string value strName of strKey below rootKey into strValue, without its trailing
 // control characters; strValue keeps what it held when nothing was read.
-QString RegReadString(platform::Registry &registry, quint32 rootKey, const QString &strKey,
-                      const QString &strName, QString &strValue);
+std::string RegReadString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                          const std::string &strName, std::string &strValue);
 
 } // namespace Registry3

@@ -1,5 +1,6 @@
 #include "platform/registry_portable.h"
 #include "settings/registry3.h"
+#include "settings/registry3cases.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,11 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString text(const std::string &bytes)
+{
+    return QString::fromStdString(bytes);
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -36,7 +42,7 @@ qint32 createAndClose(PortableRegistry &registry, const QByteArray &subKey, quin
 {
     RegKey key = 0;
     quint32 how = 0;
-    const qint32 code = registry.createKey(kHkeyCurrentUser, subKey, &key, &how);
+    const qint32 code = registry.createKey(kHkeyCurrentUser, subKey.toStdString(), &key, &how);
     if (key)
         registry.closeKey(key);
     if (disposition)
@@ -48,9 +54,9 @@ qint32 write(PortableRegistry &registry, const QByteArray &subKey, const QByteAr
 {
     RegKey key = 0;
     quint32 how = 0;
-    qint32 code = registry.createKey(kHkeyCurrentUser, subKey, &key, &how);
+    qint32 code = registry.createKey(kHkeyCurrentUser, subKey.toStdString(), &key, &how);
     if (code == 0) {
-        code = registry.setStringValue(key, name, data);
+        code = registry.setStringValue(key, name.toStdString(), data.toStdString());
         registry.closeKey(key);
     }
     return code;
@@ -60,14 +66,14 @@ qint32 write(PortableRegistry &registry, const QByteArray &subKey, const QByteAr
 QByteArray read(PortableRegistry &registry, const QByteArray &subKey, const QByteArray &name, qint32 &code)
 {
     RegKey key = 0;
-    code = registry.openKey(kHkeyCurrentUser, subKey, &key);
+    code = registry.openKey(kHkeyCurrentUser, subKey.toStdString(), &key);
     if (code != 0)
         return {};
     quint32 size = 0;
-    code = registry.queryValue(key, name, nullptr, &size);
+    code = registry.queryValue(key, name.toStdString(), nullptr, &size);
     QByteArray data(size, '?');
     if (code == 0)
-        code = registry.queryValue(key, name, data.data(), &size);
+        code = registry.queryValue(key, name.toStdString(), data.data(), &size);
     registry.closeKey(key);
     return code == 0 ? data.left(size) : QByteArray();
 }
@@ -130,6 +136,8 @@ private slots:
     void failedSaveKeepsPreviousValue_data();
     void failedSaveKeepsPreviousValue();
     void storeThroughRegistry3();
+    void sharedCases_data();
+    void sharedCases();
 
 private:
     QString storePath() const { return m_dir->filePath(QStringLiteral("Quenby Systems/registry.ini")); }
@@ -170,7 +178,7 @@ void TestRegistryPortable::openKey()
     }
     PortableRegistry registry(storePath());
     RegKey key = 99;
-    QCOMPARE(registry.openKey(kHkeyCurrentUser, subKey, &key), code);
+    QCOMPARE(registry.openKey(kHkeyCurrentUser, subKey.toStdString(), &key), code);
     QCOMPARE(key != 0, code == 0);
     if (key)
         QCOMPARE(registry.closeKey(key), 0);
@@ -223,7 +231,7 @@ void TestRegistryPortable::queryAndHandleCodes()
     QCOMPARE(write(registry, kKey, "Params", "0123456789"), 0);
 
     RegKey key = 0;
-    QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey, &key), 0);
+    QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey.toStdString(), &key), 0);
     char small[4] = {};
     quint32 size = sizeof small;
     QCOMPARE(registry.queryValue(key, "Params", small, &size), 234);
@@ -272,17 +280,17 @@ void TestRegistryPortable::unusableStore()
     PortableRegistry registry(storePath());
     RegKey key = 0;
     quint32 disposition = 0;
-    QCOMPARE(registry.createKey(kHkeyCurrentUser, kKey, &key, &disposition), createCode);
+    QCOMPARE(registry.createKey(kHkeyCurrentUser, kKey.toStdString(), &key, &disposition), createCode);
     QCOMPARE(key, RegKey(0));
-    QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey, &key), openCode);
+    QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey.toStdString(), &key), openCode);
     QCOMPARE(key, RegKey(0));
 
-    QString value = QStringLiteral("kept");
-    QVERIFY(Registry3::RegWriteString(registry, kHkeyCurrentUser, kKey, "Params", "x")
+    std::string value = "kept";
+    QVERIFY(text(Registry3::RegWriteString(registry, kHkeyCurrentUser, kKey.toStdString(), "Params", "x"))
                 .startsWith(QString::number(createCode) + " Unable to create (or find) key.  "));
-    QCOMPARE(Registry3::RegReadString(registry, kHkeyCurrentUser, kKey, "Params", value),
+    QCOMPARE(text(Registry3::RegReadString(registry, kHkeyCurrentUser, kKey.toStdString(), "Params", value)),
              "1 Key not found or is empty.");
-    QCOMPARE(value, "kept");
+    QCOMPARE(text(value), "kept");
     QCOMPARE(fileBytes(obstacle == "file" ? folder : storePath()), before);
 }
 
@@ -355,7 +363,7 @@ void TestRegistryPortable::failedSaveKeepsPreviousValue()
     PortableRegistry later(storePath());
     QCOMPARE(read(later, kKey, "Params", code), QByteArray("old"));
     RegKey key = 0;
-    QCOMPARE(later.openKey(kHkeyCurrentUser, kKey + "\\Sub", &key), subKeyAfter ? 0 : 2);
+    QCOMPARE(later.openKey(kHkeyCurrentUser, (kKey + "\\Sub").toStdString(), &key), subKeyAfter ? 0 : 2);
     if (key)
         later.closeKey(key);
     if (subKey != kKey) {
@@ -369,26 +377,47 @@ void TestRegistryPortable::failedSaveKeepsPreviousValue()
 void TestRegistryPortable::storeThroughRegistry3()
 {
     PortableRegistry registry(storePath());
-    const QString key = QString::fromLatin1(kKey);
+    const std::string key = kKey.toStdString();
     const QString success = QStringLiteral("The operation completed successfully.\r\n");
 
-    QCOMPARE(Registry3::RegWriteString(registry, kHkeyCurrentUser, key, "Params", "001 064 128 192 "),
+    QCOMPARE(text(Registry3::RegWriteString(registry, kHkeyCurrentUser, key, "Params", "001 064 128 192 ")),
              "0 New key created.  " + success);
-    QCOMPARE(Registry3::RegWriteString(registry, kHkeyCurrentUser, key, "Params", "000 005 000 255 "),
+    QCOMPARE(text(Registry3::RegWriteString(registry, kHkeyCurrentUser, key, "Params", "000 005 000 255 ")),
              "0 Key already exists.  " + success);
 
     PortableRegistry later(storePath());
-    QString value = QStringLiteral("before");
-    QCOMPARE(Registry3::RegReadString(later, kHkeyCurrentUser, key, "Params", value), "0 OK");
-    QCOMPARE(value, "000 005 000 255 ");
-    value = QStringLiteral("before");
-    QCOMPARE(Registry3::RegReadString(later, kHkeyCurrentUser, key, "Missing", value), "3 Name not found.");
-    QCOMPARE(Registry3::RegReadString(later, kHkeyCurrentUser, key + "\\Nothing", "Params", value),
+    std::string value = "before";
+    QCOMPARE(text(Registry3::RegReadString(later, kHkeyCurrentUser, key, "Params", value)), "0 OK");
+    QCOMPARE(text(value), "000 005 000 255 ");
+    value = "before";
+    QCOMPARE(text(Registry3::RegReadString(later, kHkeyCurrentUser, key, "Missing", value)), "3 Name not found.");
+    QCOMPARE(text(Registry3::RegReadString(later, kHkeyCurrentUser, key + "\\Nothing", "Params", value)),
              "1 Key not found or is empty.");
-    QCOMPARE(Registry3::RegReadString(later, kHkeyCurrentUser, key, "", value), "2 Name not specified.");
-    QCOMPARE(value, "before");
+    QCOMPARE(text(Registry3::RegReadString(later, kHkeyCurrentUser, key, "", value)), "2 Name not specified.");
+    QCOMPARE(text(value), "before");
     QCOMPARE(registry.openKeyCount(), 0);
     QCOMPARE(later.openKeyCount(), 0);
+}
+
+// The string store's cases that hold over every registry, over this one in its own file.
+void TestRegistryPortable::sharedCases_data()
+{
+    QTest::addColumn<int>("index");
+    const auto &cases = registry3cases::cases();
+    for (int i = 0; i < int(cases.size()); ++i)
+        QTest::newRow(cases[i].name.c_str()) << i;
+}
+
+void TestRegistryPortable::sharedCases()
+{
+    QFETCH(int, index);
+
+    PortableRegistry registry(storePath());
+    const auto &testCase = registry3cases::cases()[index];
+    QString failures;
+    for (const std::string &failure : registry3cases::run(testCase, registry, kKey.toStdString()))
+        failures += text(failure) + u'\n';
+    QVERIFY2(failures.isEmpty(), qPrintable(failures));
 }
 
 QTEST_GUILESS_MAIN(TestRegistryPortable)

@@ -6,6 +6,7 @@
 #include <QMap>
 
 #include <cstring>
+#include <string>
 
 // An in-memory registry under HKEY_CURRENT_USER that answers with the English system messages and
 // fails on demand: set a failure field to a result code and the matching call returns it.
@@ -26,8 +27,10 @@ public:
 
     int openKeyCount() const { return int(m_open.size()); }
 
-    qint32 createKey(quint32 root, const QByteArray &subKey, platform::RegKey *key, quint32 *disposition) override
+    std::int32_t createKey(std::uint32_t root, const std::string &path, platform::RegKey *key,
+                           std::uint32_t *disposition) override
     {
+        const QByteArray subKey = QByteArray::fromStdString(path);
         ++createCalls;
         *key = 0;
         if (root != platform::kHkeyCurrentUser)
@@ -42,19 +45,20 @@ public:
         return 0;
     }
 
-    qint32 setStringValue(platform::RegKey key, const QByteArray &name, const QByteArray &data) override
+    std::int32_t setStringValue(platform::RegKey key, const std::string &name, const std::string &data) override
     {
         ++writeCalls;
         if (!m_open.contains(key))
             return kInvalidHandle;
         if (writeFailure)
             return writeFailure;
-        keys[m_open.value(key)][name] = data;
+        keys[m_open.value(key)][QByteArray::fromStdString(name)] = QByteArray::fromStdString(data);
         return 0;
     }
 
-    qint32 openKey(quint32 root, const QByteArray &subKey, platform::RegKey *key) override
+    std::int32_t openKey(std::uint32_t root, const std::string &path, platform::RegKey *key) override
     {
+        const QByteArray subKey = QByteArray::fromStdString(path);
         *key = 0;
         if (root != platform::kHkeyCurrentUser)
             return kInvalidHandle;
@@ -66,15 +70,17 @@ public:
         return 0;
     }
 
-    qint32 queryValue(platform::RegKey key, const QByteArray &name, char *data, quint32 *size) override
+    std::int32_t queryValue(platform::RegKey key, const std::string &valueName, char *data,
+                            std::uint32_t *size) override
     {
+        const QByteArray name = QByteArray::fromStdString(valueName);
         if (!m_open.contains(key))
             return kInvalidHandle;
         const auto values = keys.value(m_open.value(key));
         if (!values.contains(name))
             return platform::kErrorFileNotFound;
         const QByteArray stored = values.value(name);
-        const auto needed = quint32(stored.size());
+        const auto needed = std::uint32_t(stored.size());
         if (!data) {
             *size = needed;
             return 0;
@@ -92,12 +98,12 @@ public:
         return 0;
     }
 
-    qint32 closeKey(platform::RegKey key) override { return m_open.remove(key) ? 0 : kInvalidHandle; }
+    std::int32_t closeKey(platform::RegKey key) override { return m_open.remove(key) ? 0 : kInvalidHandle; }
 
-    QByteArray systemMessage(qint32 code) override
+    std::string systemMessage(std::int32_t code) override
     {
         if (messages.contains(code))
-            return messages.value(code);
+            return messages.value(code).toStdString();
         switch (code) {
         case 0:
             return "The operation completed successfully.\r\n";

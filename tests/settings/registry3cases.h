@@ -1,0 +1,224 @@
+#pragma once
+
+// Cases of the string store that hold over any registry that behaves like the real one. They need
+// nothing but the standard library, so the same cases run in the Qt tests and in a plain program over
+// the Win32 registry.
+
+#include "platform/registry.h"
+#include "settings/registry3.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace registry3cases {
+
+inline const std::string kEnglishSuccess = "The operation completed successfully.\r\n";
+inline const std::string kParamsDefault = "001 064 128 192 002 224 224 224 ";
+
+// Passes every call on and keeps count of the keys opened through it and not closed, so a key left
+// open shows over any registry.
+class KeyCountingRegistry final : public platform::Registry
+{
+public:
+    explicit KeyCountingRegistry(platform::Registry &inner) : m_inner(inner) {}
+
+    std::size_t openKeys() const { return m_open.size(); }
+
+    std::int32_t createKey(std::uint32_t root, const std::string &subKey, platform::RegKey *key,
+                           std::uint32_t *disposition) override
+    {
+        const std::int32_t result = m_inner.createKey(root, subKey, key, disposition);
+        if (key && *key)
+            m_open.insert(*key);
+        return result;
+    }
+    std::int32_t setStringValue(platform::RegKey key, const std::string &name,
+                                const std::string &data) override
+    {
+        return m_inner.setStringValue(key, name, data);
+    }
+    std::int32_t openKey(std::uint32_t root, const std::string &subKey, platform::RegKey *key) override
+    {
+        const std::int32_t result = m_inner.openKey(root, subKey, key);
+        if (key && *key)
+            m_open.insert(*key);
+        return result;
+    }
+    std::int32_t queryValue(platform::RegKey key, const std::string &name, char *data,
+                            std::uint32_t *size) override
+    {
+        return m_inner.queryValue(key, name, data, size);
+    }
+    std::int32_t closeKey(platform::RegKey key) override
+    {
+        const std::int32_t result = m_inner.closeKey(key);
+        if (result == platform::kErrorSuccess)
+            m_open.erase(key);
+        return result;
+    }
+    std::string systemMessage(std::int32_t code) override { return m_inner.systemMessage(code); }
+
+private:
+    platform::Registry &m_inner;
+    std::set<platform::RegKey> m_open;
+};
+
+// A text as C source would spell it, so that control characters show in a failure; a long one is cut.
+inline std::string quoted(const std::string &text)
+{
+    constexpr std::size_t kShown = 60;
+    std::string out = "\"";
+    for (const char c : text.substr(0, kShown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 32 || byte > 126) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+    if (text.size() > kShown)
+        out += "... (" + std::to_string(text.size()) + " bytes)";
+    return out;
+}
+
+// What one case works with: the registry under test, a key below HKEY_CURRENT_USER that does not exist
+// yet (the case may create it and keys below it), and the failures found so far.
+class Check
+{
+public:
+    Check(platform::Registry &registry, std::string key) : m_registry(registry), m_key(std::move(key)) {}
+
+    const std::string &key() const { return m_key; }
+    const std::vector<std::string> &failures() const { return m_failures; }
+
+    std::string write(const std::string &name, const std::string &value)
+    {
+        return Registry3::RegWriteString(m_registry, platform::kHkeyCurrentUser, m_key, name, value);
+    }
+    std::string read(const std::string &key, const std::string &name, std::string &value)
+    {
+        return Registry3::RegReadString(m_registry, platform::kHkeyCurrentUser, key, name, value);
+    }
+
+    // Stores data byte for byte, with no terminator added, as the string store never would.
+    void storeRaw(const std::string &name, const std::string &data)
+    {
+        platform::RegKey key = 0;
+        std::uint32_t disposition = 0;
+        std::int32_t result = m_registry.createKey(platform::kHkeyCurrentUser, m_key, &key, &disposition);
+        if (result == platform::kErrorSuccess) {
+            result = m_registry.setStringValue(key, name, data);
+            m_registry.closeKey(key);
+        }
+        if (result != platform::kErrorSuccess)
+            fail("storing " + quoted(data) + " gave result " + std::to_string(result));
+    }
+
+    // The system's own text for a result code; Windows in another language, and Wine, word them
+    // differently from English Windows.
+    std::string systemText(std::int32_t code) { return m_registry.systemMessage(code); }
+    // The status of a read that found a text: only an English system's wording of success allows "0 OK".
+    std::string foundStatus() { return systemText(0) == kEnglishSuccess ? "0 OK" : "0 OK probably"; }
+
+    void equal(const std::string &what, const std::string &actual, const std::string &expected)
+    {
+        if (actual != expected)
+            fail(what + ": " + quoted(actual) + ", expected " + quoted(expected));
+    }
+    void noKeyOpen()
+    {
+        if (m_registry.openKeys() != 0)
+            fail(std::to_string(m_registry.openKeys()) + " key(s) left open");
+    }
+    void fail(const std::string &text) { m_failures.push_back(text); }
+
+private:
+    KeyCountingRegistry m_registry;
+    std::string m_key;
+    std::vector<std::string> m_failures;
+};
+
+struct Case
+{
+    std::string name;
+    std::function<void(Check &)> run;
+};
+
+// Writes value twice, to a new key and then to the same key, and reads it back.
+inline void roundTrip(Check &c, const std::string &value)
+{
+    c.equal("first write", c.write("Params", value), "0 New key created.  " + c.systemText(0));
+    c.equal("second write", c.write("Params", value), "0 Key already exists.  " + c.systemText(0));
+    std::string read = "before";
+    c.equal("status", c.read(c.key(), "Params", read), c.foundStatus());
+    c.equal("value", read, value);
+}
+
+// Reads data stored without the string store, which takes off what ends it.
+inline void readStored(Check &c, const std::string &data, const std::string &expected)
+{
+    c.storeRaw("Params", data);
+    std::string read = "before";
+    c.equal("status", c.read(c.key(), "Params", read), c.foundStatus());
+    c.equal("value", read, expected);
+}
+
+// A read that fails early leaves the caller's text alone.
+inline void readFails(Check &c, const std::string &key, const std::string &name, const std::string &status)
+{
+    c.write("Other", "neighbour");
+    std::string read = "before";
+    c.equal("status", c.read(key, name, read), status);
+    c.equal("value", read, "before");
+}
+
+inline const std::vector<Case> &cases()
+{
+    static const std::vector<Case> list{
+        {"round trip of the default colours", [](Check &c) { roundTrip(c, kParamsDefault); }},
+        {"round trip of saved colours", [](Check &c) { roundTrip(c, "000 005 000 255 002 010 020 030 "); }},
+        {"round trip keeps blanks around", [](Check &c) { roundTrip(c, "  x  "); }},
+        {"round trip keeps control characters inside", [](Check &c) { roundTrip(c, "a\r\nb\tc"); }},
+        {"round trip of 5000 characters", [](Check &c) { roundTrip(c, std::string(5000, 'q') + "end"); }},
+        {"data without terminator", [](Check &c) { readStored(c, "abc", "abc"); }},
+        {"data ending in CR LF and terminator",
+         [](Check &c) { readStored(c, std::string("abc\r\n\0", 6), "abc"); }},
+        {"data ending in CR LF only", [](Check &c) { readStored(c, "001 064\r\n", "001 064"); }},
+        {"value without bytes",
+         [](Check &c) {
+             c.storeRaw("Params", "");
+             std::string read = "before";
+             c.equal("status", c.read(c.key(), "Params", read), "3 Name not found.");
+             c.equal("value", read, "before");
+         }},
+        {"missing value", [](Check &c) { readFails(c, c.key(), "Params", "3 Name not found."); }},
+        {"missing key",
+         [](Check &c) { readFails(c, c.key() + "\\Missing", "Params", "1 Key not found or is empty."); }},
+        {"empty key", [](Check &c) { readFails(c, "", "Other", "1 Key not found or is empty."); }},
+        {"empty name", [](Check &c) { readFails(c, c.key(), "", "2 Name not specified."); }},
+    };
+    return list;
+}
+
+// Runs one case over registry below key; returns its failures, none when it passed.
+inline std::vector<std::string> run(const Case &testCase, platform::Registry &registry,
+                                    const std::string &key)
+{
+    Check check(registry, key);
+    testCase.run(check);
+    check.noKeyOpen();
+    return check.failures();
+}
+
+} // namespace registry3cases
