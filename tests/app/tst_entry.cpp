@@ -28,7 +28,6 @@ private slots:
 
 private:
     QLineEdit *box(int i) const { return f->control<QLineEdit>(QStringLiteral("txbBaseColor(%1)").arg(i)); }
-    QString caption(const QString &name) const { return f->control<CaptionLabel>(name)->caption(); }
     void type(int index, const QString &text)
     {
         box(index)->clear();
@@ -66,14 +65,14 @@ void tst_Entry::typingMirrorsTheOtherBox()
     QFETCH(QString, decimal);
     QFETCH(QString, hex);
 
-    const QStringList readouts{caption("lblRedDecimal"), caption("lblGreenDecimal"), caption("lblBlueDecimal")};
+    const QStringList readouts = f->channels();
     type(index, typed);
     QCOMPARE(box(0)->text(), decimal);
     QCOMPARE(box(1)->text(), hex);
     if (index == 1)
         QCOMPARE(box(1)->cursorPosition(), int(hex.size()));
     // Mirroring changes only the boxes.
-    QCOMPARE((QStringList{caption("lblRedDecimal"), caption("lblGreenDecimal"), caption("lblBlueDecimal")}), readouts);
+    QCOMPARE(f->channels(), readouts);
     QVERIFY(f->messages.messages.isEmpty());
 }
 
@@ -158,9 +157,7 @@ void tst_Entry::applyingADigitString()
     box(0)->setText(text);
     QTest::mouseClick(f->control("cmdApply"), Qt::LeftButton);
     QVERIFY(f->messages.messages.isEmpty());
-    QCOMPARE(caption("lblRedDecimal"), "64");
-    QCOMPARE(caption("lblGreenDecimal"), green);
-    QCOMPARE(caption("lblBlueDecimal"), "192");
+    QCOMPARE(f->channels(), (QStringList{"64", green, "192"}));
     QCOMPARE(f->window->ColorParams[0][2], qint16(green.toInt()));
     QCOMPARE(box(0)->text(), text); // an apply does not rewrite the boxes
     const auto *plane = f->control<PictureBox>("picGraphic");
@@ -171,21 +168,21 @@ void tst_Entry::enterInTheHexBoxAppliesTheDecimalBox()
 {
     type(1, "2a");
     QTest::keyClick(box(1), Qt::Key_Return);
-    QCOMPARE(caption("lblGreenDecimal"), "42");
-    QCOMPARE(caption("lblGreenHex"), "2A");
+    QCOMPARE(f->caption("lblGreenDecimal"), "42");
+    QCOMPARE(f->caption("lblGreenHex"), "2A");
 }
 
 void tst_Entry::showColorValuesFillsReadoutsAndBoxes()
 {
     QVERIFY(f->control<QRadioButton>("optGreen")->isChecked());
     f->window->ShowColorValues(64, 128, 192);
-    const QStringList shown{caption("lblRedDecimal"), caption("lblRedHex"), caption("lblGreenDecimal"),
-                            caption("lblGreenHex"), caption("lblBlueDecimal"), caption("lblBlueHex"),
+    const QStringList shown{f->caption("lblRedDecimal"), f->caption("lblRedHex"), f->caption("lblGreenDecimal"),
+                            f->caption("lblGreenHex"), f->caption("lblBlueDecimal"), f->caption("lblBlueHex"),
                             box(0)->text(), box(1)->text()};
     QCOMPARE(shown, (QStringList{"64", "40", "128", "80", "192", "C0", "128", "80"}));
     f->window->ShowColorValues(5, -1, 0);
-    QCOMPARE(caption("lblRedHex"), "5");
-    QCOMPARE(caption("lblGreenHex"), "FFFF");
+    QCOMPARE(f->caption("lblRedHex"), "5");
+    QCOMPARE(f->caption("lblGreenHex"), "FFFF");
     QCOMPARE(box(1)->text(), "FFFFFFFF");
 }
 
@@ -226,16 +223,14 @@ void tst_Entry::everyShortStringIsHandledSafely()
             ++applied;
             QVERIFY2(QRegularExpression("^[0-9]+$").match(decimal).hasMatch(), qPrintable(text));
             const auto &now = f->window->ColorParams[edited];
-            const QStringList readouts{caption("lblRedDecimal"), caption("lblGreenDecimal"),
-                                       caption("lblBlueDecimal")};
+            const QStringList readouts = f->channels();
             for (int channel = 0; channel < 3; ++channel) {
                 QVERIFY2(now[channel + 1] >= 0 && now[channel + 1] <= 255, qPrintable(text));
                 QCOMPARE(readouts[channel], QString::number(now[channel + 1]));
             }
         }
         // Try the other colour too.
-        auto *fore = f->control<QRadioButton>("optForeground");
-        QTest::mouseClick(fore, Qt::LeftButton, {}, QPoint(8, fore->height() / 2));
+        f->clickOption("optForeground");
     }
     QVERIFY(applied > 1000);
     QVERIFY(refused > 10000);

@@ -55,8 +55,8 @@ void tst_HighDensity::releaseAtAFractionalPositionPicksThePointUnderIt()
     QApplication::sendEvent(plane, &press);
     QApplication::sendEvent(plane, &release);
     // Green base: x is blue, y is red.
-    QCOMPARE(f->control<CaptionLabel>("lblRedDecimal")->caption(), "20");
-    QCOMPARE(f->control<CaptionLabel>("lblBlueDecimal")->caption(), "10");
+    QCOMPARE(f->caption("lblRedDecimal"), "20");
+    QCOMPARE(f->caption("lblBlueDecimal"), "10");
 }
 
 int main(int argc, char **argv)

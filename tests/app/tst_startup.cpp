@@ -25,22 +25,15 @@ private slots:
     void foregroundShowsItsOwnColour();
     void switchingBackRestoresExactlyWhatWasShown();
     void clickingTheEditedOptionChangesNothing();
-    void onlyTheEditedOptionIsBold();
     void storeColorReadsTheReadouts();
     void loadColorTakesUnknownBaseAsBlue();
     void loadColorKeepsTheLoadedColourOutsideTheSwitch();
 
 private:
-    QString caption(const QString &name) const { return f->control<CaptionLabel>(name)->caption(); }
     QRect place(const QString &name) const
     {
         QWidget *w = f->control(name);
         return QRect(w->mapTo(f->window.get(), QPoint(0, 0)), w->size());
-    }
-    void clickOption(const QString &name)
-    {
-        auto *option = f->control<QRadioButton>(name);
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
     std::unique_ptr<MainWindowFixture> f;
 };
@@ -62,31 +55,20 @@ void tst_Startup::placesAfterStartup_data()
     QTest::addColumn<QRect>("place");
 
     QTest::newRow("first swatch") << "picSmall(0)" << QRect(24, 8, 65, 65);
-    QTest::newRow("last top swatch") << "picSmall(7)" << QRect(528, 8, 65, 65);
-    QTest::newRow("first bottom swatch") << "picSmall(8)" << QRect(24, 392, 65, 65);
     QTest::newRow("last swatch") << "picSmall(15)" << QRect(528, 392, 65, 65);
     QTest::newRow("directions") << "lblDirections" << QRect(8, 80, 300, 76);
     QTest::newRow("sample") << "picSample" << QRect(316, 88, 299, 32);
     QTest::newRow("plane") << "picGraphic" << QRect(336, 128, 256, 256);
     QTest::newRow("background option in its frame") << "optBackground" << QRect(16, 147, 153, 33);
-    QTest::newRow("foreground option") << "optForeground" << QRect(168, 147, 145, 33);
-    QTest::newRow("base caption") << "Label1" << QRect(16, 179, 81, 24);
-    QTest::newRow("red option") << "optRed" << QRect(96, 176, 49, 24);
     QTest::newRow("green option") << "optGreen" << QRect(150, 176, 65, 24);
-    QTest::newRow("blue option") << "optBlue" << QRect(215, 176, 57, 24);
-    QTest::newRow("decimal box caption") << "Label2(0)" << QRect(16, 209, 173, 24);
     QTest::newRow("decimal box") << "txbBaseColor(0)" << QRect(189, 208, 33, 20);
     QTest::newRow("hex box") << "txbBaseColor(1)" << QRect(189, 230, 33, 20);
     QTest::newRow("apply") << "cmdApply" << QRect(239, 219, 60, 24);
     QTest::newRow("green readout") << "lblGreenDecimal" << QRect(52, 280, 30, 20);
-    QTest::newRow("blue hex readout") << "lblBlueHex" << QRect(144, 300, 30, 20);
     QTest::newRow("save") << "cmdSave" << QRect(240, 264, 60, 24);
-    QTest::newRow("restore") << "cmdRestore" << QRect(240, 290, 60, 24);
     QTest::newRow("visual basic readout") << "lblColorValueHexVB" << QRect(219, 364, 78, 20);
     QTest::newRow("copy button") << "cmdCopy" << QRect(24, 472, 164, 24);
-    QTest::newRow("help") << "cmdHelp" << QRect(464, 472, 60, 24);
     QTest::newRow("quit") << "cmdQuit" << QRect(536, 472, 60, 24);
-    QTest::newRow("copyright") << "lblCopyright" << QRect(24, 504, 201, 17);
     QTest::newRow("manual link") << "lblOnlineUserManual" << QRect(456, 504, 137, 17);
 }
 
@@ -161,9 +143,7 @@ void tst_Startup::firstRunShowsTheDefaultBackground()
 {
     QVERIFY(f->control<QRadioButton>("optBackground")->isChecked());
     QVERIFY(f->control<QRadioButton>("optGreen")->isChecked());
-    QCOMPARE(caption("lblRedDecimal"), "64");
-    QCOMPARE(caption("lblGreenDecimal"), "128");
-    QCOMPARE(caption("lblBlueDecimal"), "192");
+    QCOMPARE(f->channels(), (QStringList{"64", "128", "192"}));
     QCOMPARE(f->control<QLineEdit>("txbBaseColor(0)")->text(), "128");
     QCOMPARE(f->control<QLineEdit>("txbBaseColor(1)")->text(), "80");
 
@@ -183,14 +163,18 @@ void tst_Startup::firstRunShowsTheDefaultBackground()
 
 void tst_Startup::foregroundShowsItsOwnColour()
 {
-    clickOption("optForeground");
+    auto *background = f->control<QRadioButton>("optBackground");
+    auto *foreground = f->control<QRadioButton>("optForeground");
+    QVERIFY(background->font().bold() && !foreground->font().bold());
+    f->clickOption("optForeground");
+    QVERIFY(!background->font().bold() && foreground->font().bold());
     QVERIFY(f->control<QRadioButton>("optBlue")->isChecked());
     for (const char *name : {"lblRedDecimal", "lblGreenDecimal", "lblBlueDecimal"})
-        QCOMPARE(caption(name), "224");
-    QCOMPARE(caption("lblDecimal"), "Foreground color (decimal)");
-    QCOMPARE(caption("lblHexadecimal"), "Foreground color (hexadecimal)");
-    QCOMPARE(caption("lblVisualBasic"), "Foreground color (Visual Basic)");
-    QCOMPARE(caption("lblColorValueHex"), "#E0E0E0");
+        QCOMPARE(f->caption(name), "224");
+    QCOMPARE(f->caption("lblDecimal"), "Foreground color (decimal)");
+    QCOMPARE(f->caption("lblHexadecimal"), "Foreground color (hexadecimal)");
+    QCOMPARE(f->caption("lblVisualBasic"), "Foreground color (Visual Basic)");
+    QCOMPARE(f->caption("lblColorValueHex"), "#E0E0E0");
     QCOMPARE(f->control<PictureBox>("picGraphic")->point(0, 255), 255 + 65536 * 224);
 }
 
@@ -201,47 +185,34 @@ void tst_Startup::switchingBackRestoresExactlyWhatWasShown()
     decimal->clear();
     QTest::keyClicks(decimal, "77");
     QTest::keyClick(decimal, Qt::Key_Return);
-    QCOMPARE(caption("lblGreenDecimal"), "77");
+    QCOMPARE(f->caption("lblGreenDecimal"), "77");
 
     const QImage before = f->control<PictureBox>("picGraphic")->image().copy();
-    const QStringList names{"lblRedDecimal", "lblGreenDecimal", "lblBlueDecimal", "lblRedHex",
-                            "lblColorValueDecimal", "lblColorValueHex", "lblColorValueHexVB"};
+    const QStringList names{"lblRedDecimal", "lblGreenDecimal", "lblBlueDecimal", "lblColorValueHexVB"};
     QStringList shown;
     for (const QString &n : names)
-        shown << caption(n);
+        shown << f->caption(n);
 
-    clickOption("optForeground");
-    clickOption("optBackground");
+    f->clickOption("optForeground");
+    f->clickOption("optBackground");
 
     QStringList after;
     for (const QString &n : names)
-        after << caption(n);
+        after << f->caption(n);
     QCOMPARE(after, shown);
     QVERIFY(f->control<QRadioButton>("optGreen")->isChecked());
     QCOMPARE(f->control<PictureBox>("picGraphic")->image(), before);
-    QCOMPARE(caption("lblDecimal"), "Background color (decimal)");
+    QCOMPARE(f->caption("lblDecimal"), "Background color (decimal)");
+    QVERIFY(f->control<QRadioButton>("optBackground")->font().bold());
+    QVERIFY(!f->control<QRadioButton>("optForeground")->font().bold());
 }
 
 void tst_Startup::clickingTheEditedOptionChangesNothing()
 {
     f->window->ColorParams[1] = {0, 1, 2, 3}; // would be overwritten by a switch's store
-    clickOption("optBackground");
+    f->clickOption("optBackground");
     const std::array<qint16, 4> untouched{0, 1, 2, 3};
     QCOMPARE(f->window->ColorParams[1], untouched);
-}
-
-void tst_Startup::onlyTheEditedOptionIsBold()
-{
-    auto *background = f->control<QRadioButton>("optBackground");
-    auto *foreground = f->control<QRadioButton>("optForeground");
-    QVERIFY(background->font().bold());
-    QVERIFY(!foreground->font().bold());
-    clickOption("optForeground");
-    QVERIFY(!background->font().bold());
-    QVERIFY(foreground->font().bold());
-    clickOption("optBackground");
-    QVERIFY(background->font().bold());
-    QVERIFY(!foreground->font().bold());
 }
 
 void tst_Startup::storeColorReadsTheReadouts()
@@ -263,7 +234,7 @@ void tst_Startup::loadColorTakesUnknownBaseAsBlue()
     f->window->ColorParams[0] = {7, 10, 20, 30};
     f->window->LoadColor(0);
     QVERIFY(f->control<QRadioButton>("optBlue")->isChecked());
-    QCOMPARE(caption("lblBlueDecimal"), "30");
+    QCOMPARE(f->caption("lblBlueDecimal"), "30");
     QCOMPARE(f->control<QLineEdit>("txbBaseColor(0)")->text(), "30");
     QCOMPARE(f->control<QLineEdit>("txbBaseColor(1)")->text(), "1E");
 }
@@ -274,9 +245,7 @@ void tst_Startup::loadColorKeepsTheLoadedColourOutsideTheSwitch()
     f->window->ColorParams[0] = {0, 10, 20, 30};
     f->window->LoadColor(0);
     QVERIFY(f->control<QRadioButton>("optRed")->isChecked());
-    QCOMPARE(caption("lblRedDecimal"), "10");
-    QCOMPARE(caption("lblGreenDecimal"), "20");
-    QCOMPARE(caption("lblBlueDecimal"), "30");
+    QCOMPARE(f->channels(), (QStringList{"10", "20", "30"}));
     const std::array<qint16, 4> loaded{0, 10, 20, 30};
     QCOMPARE(f->window->ColorParams[0], loaded);
 }

@@ -3,12 +3,14 @@
 #include "app/frmmain.h"
 #include "app/services.h"
 #include "platform/appexit.h"
+#include "platform/captionlabel.h"
 #include "support/fakeregistry.h"
 #include "support/faketextfilereader.h"
 #include "support/recordingclipboard.h"
 #include "support/recordingmessageboxes.h"
 #include "support/recordingshell.h"
 
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -51,6 +53,20 @@ public:
         if (!found)
             qFatal("no control named %s", qPrintable(name));
         return found;
+    }
+
+    // What a label shows the program (captions may hold "&&").
+    QString caption(const QString &name) const { return control<CaptionLabel>(name)->caption(); }
+    // The decimal readouts of red, green and blue.
+    QStringList channels() const
+    {
+        return {caption("lblRedDecimal"), caption("lblGreenDecimal"), caption("lblBlueDecimal")};
+    }
+    // Clicks an option button where its circle is.
+    void clickOption(const QString &name) const
+    {
+        auto *option = control<QRadioButton>(name);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
 
     RecordingMessageBoxes messages;
