@@ -1,8 +1,4 @@
-#include "app/frmmain.h"
-
 #include "support/mainwindowfixture.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingshell.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -37,18 +33,11 @@ const QString kDefaultReport = QStringLiteral("Background color:\r\n"
 
 } // namespace
 
-// The main window with the clipboard and shell replaced by doubles.
+// The main window over test doubles, started as the program starts.
 class CopyWindow : public MainWindowFixture
 {
 public:
-    CopyWindow()
-    {
-        Services s = services();
-        s.clipboard = &clipboard;
-        s.shell = &shell;
-        window = std::make_unique<frmMain>(s);
-        window->Form_Load();
-    }
+    CopyWindow() { start(); }
 
     // Chooses entry index of the copy list and presses the copy button.
     void copy(int index)
@@ -57,8 +46,10 @@ public:
         QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdCopy")), Qt::LeftButton);
     }
 
-    RecordingClipboard clipboard;
-    RecordingShell shell;
+    void setForeground(const Rgb &rgb)
+    {
+        std::copy(rgb.begin(), rgb.end(), window->ColorParams[1].begin() + 1);
+    }
 };
 
 class TestCopy : public QObject
@@ -86,18 +77,12 @@ void TestCopy::entries_data()
     QTest::addColumn<QString>("confirmation");
 
     QTest::newRow("defaults, everything") << false << 0 << kDefaultReport << "Done!";
-    QTest::newRow("defaults, background decimal") << false << 1 << "12615744"
-                                                  << "12615744 copied!";
-    QTest::newRow("defaults, background hexadecimal") << false << 2 << "#4080C0"
-                                                      << "#4080C0 copied!";
-    QTest::newRow("defaults, background RGB") << false << 3 << "RGB(64,128,192)\r\n"
-                                              << "RGB(64,128,192)\r\n copied!";
-    QTest::newRow("defaults, foreground decimal") << false << 4 << "14737632"
-                                                  << "14737632 copied!";
-    QTest::newRow("defaults, foreground hexadecimal") << false << 5 << "#E0E0E0"
-                                                      << "#E0E0E0 copied!";
-    QTest::newRow("defaults, foreground RGB") << false << 6 << "RGB(224,224,224)\r\n"
-                                              << "RGB(224,224,224)\r\n copied!";
+    QTest::newRow("background decimal") << false << 1 << "12615744" << "12615744 copied!";
+    QTest::newRow("background hexadecimal") << false << 2 << "#4080C0" << "#4080C0 copied!";
+    QTest::newRow("background RGB") << false << 3 << "RGB(64,128,192)\r\n" << "RGB(64,128,192)\r\n copied!";
+    QTest::newRow("foreground decimal") << false << 4 << "14737632" << "14737632 copied!";
+    QTest::newRow("foreground hexadecimal") << false << 5 << "#E0E0E0" << "#E0E0E0 copied!";
+    QTest::newRow("foreground RGB") << false << 6 << "RGB(224,224,224)\r\n" << "RGB(224,224,224)\r\n copied!";
 
     const QString blueReport = QStringLiteral("Background color:\r\n"
                                               "red     5 (dec.)   5 (hex.)\r\n"
@@ -110,18 +95,7 @@ void TestCopy::entries_data()
                                               "\r\n") +
                                kDefaultReport.mid(kDefaultReport.indexOf(QStringLiteral("Foreground")));
     QTest::newRow("5,0,255, everything") << true << 0 << blueReport << "Done!";
-    QTest::newRow("5,0,255, background decimal") << true << 1 << "16711685"
-                                                 << "16711685 copied!";
-    QTest::newRow("5,0,255, background hexadecimal") << true << 2 << "#0500FF"
-                                                     << "#0500FF copied!";
-    QTest::newRow("5,0,255, background RGB") << true << 3 << "RGB(5,0,255)\r\n"
-                                             << "RGB(5,0,255)\r\n copied!";
-    QTest::newRow("5,0,255, foreground decimal") << true << 4 << "14737632"
-                                                 << "14737632 copied!";
-    QTest::newRow("5,0,255, foreground hexadecimal") << true << 5 << "#E0E0E0"
-                                                     << "#E0E0E0 copied!";
-    QTest::newRow("5,0,255, foreground RGB") << true << 6 << "RGB(224,224,224)\r\n"
-                                             << "RGB(224,224,224)\r\n copied!";
+    QTest::newRow("5,0,255, background hexadecimal") << true << 2 << "#0500FF" << "#0500FF copied!";
 }
 
 void TestCopy::entries()
@@ -176,8 +150,7 @@ void TestCopy::reportPadding()
     QFETCH(QString, lines);
 
     CopyWindow w;
-    auto &row = w.window->ColorParams[1];
-    std::copy(foreground.begin(), foreground.end(), row.begin() + 1);
+    w.setForeground(foreground);
     w.copy(0);
 
     const QString heading = QStringLiteral("Foreground color:\r\n");
@@ -190,38 +163,32 @@ void TestCopy::failures_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<Rgb>("foreground");
-    QTest::addColumn<bool>("failClear");
-    QTest::addColumn<bool>("failSetText");
+    QTest::addColumn<QString>("failingCall"); // of the clipboard
     QTest::addColumn<QString>("error");
     QTest::addColumn<QStringList>("clipboardCalls");
 
     const Rgb fine{224, 224, 224};
     const Rgb huge{32767, 32767, 32767}; // 32767 * 65793 does not fit in 32 bits
     const QString locked = QStringLiteral("The clipboard is locked by another program.");
-    const QStringList clearOnly{QStringLiteral("clear")};
-    const QStringList both{QStringLiteral("clear"), QStringLiteral("setText")};
 
-    QTest::newRow("clear fails, everything") << 0 << fine << true << false << locked << clearOnly;
-    QTest::newRow("clear fails, decimal") << 4 << fine << true << false << locked << clearOnly;
-    QTest::newRow("set fails, everything") << 0 << fine << false << true << locked << both;
-    QTest::newRow("set fails, RGB") << 6 << fine << false << true << locked << both;
-    QTest::newRow("overflow, everything") << 0 << huge << false << false << "Overflow" << QStringList();
-    QTest::newRow("overflow, decimal") << 4 << huge << false << false << "Overflow" << QStringList();
+    QTest::newRow("clear fails") << 0 << fine << "clear" << locked << QStringList{"clear"};
+    QTest::newRow("set fails") << 6 << fine << "setText" << locked << QStringList{"clear", "setText"};
+    QTest::newRow("overflow, everything") << 0 << huge << "" << "Overflow" << QStringList();
+    QTest::newRow("overflow, decimal") << 4 << huge << "" << "Overflow" << QStringList();
 }
 
 void TestCopy::failures()
 {
     QFETCH(int, index);
     QFETCH(Rgb, foreground);
-    QFETCH(bool, failClear);
-    QFETCH(bool, failSetText);
+    QFETCH(QString, failingCall);
     QFETCH(QString, error);
     QFETCH(QStringList, clipboardCalls);
 
     CopyWindow w;
-    std::copy(foreground.begin(), foreground.end(), w.window->ColorParams[1].begin() + 1);
-    w.clipboard.failClear = failClear;
-    w.clipboard.failSetText = failSetText;
+    w.setForeground(foreground);
+    w.clipboard.failClear = failingCall == u"clear";
+    w.clipboard.failSetText = failingCall == u"setText";
     w.clipboard.text = QStringLiteral("before");
     w.copy(index);
 
@@ -263,43 +230,30 @@ void TestCopy::choosingAnEntryCopiesNothing()
     QVERIFY(w.messages.messages.isEmpty());
 }
 
+// The launcher's own test covers its messages; here each label opens its page through the window's services.
 void TestCopy::links_data()
 {
     QTest::addColumn<QString>("label");
-    QTest::addColumn<qint32>("code");
+    QTest::addColumn<qint32>("shellResult");
     QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("message");
 
-    const QString home = QStringLiteral("https://quenby-systems.example/");
-    const QString manual = home + QStringLiteral("tvk/tvk.htm");
-
-    QTest::newRow("home page opens") << "lblCopyright" << 42 << home << "";
-    QTest::newRow("manual opens") << "lblOnlineUserManual" << 42 << manual << "";
+    QTest::newRow("home page opens") << "lblCopyright" << 42 << "https://quenby-systems.example/";
     QTest::newRow("manual, no browser")
-        << "lblOnlineUserManual" << 31 << manual
-        << "Error launching web browser, error code = 31.\r\n\r\n"
-           "File extension 'htm' is not associated with any application program.";
+        << "lblOnlineUserManual" << 31 << "https://quenby-systems.example/tvk/tvk.htm";
 }
 
 void TestCopy::links()
 {
     QFETCH(QString, label);
-    QFETCH(qint32, code);
+    QFETCH(qint32, shellResult);
     QFETCH(QString, url);
-    QFETCH(QString, message);
 
     CopyWindow w;
-    w.shell.result = code;
+    w.shell.result = shellResult;
     QTest::mouseClick(w.control(label), Qt::LeftButton);
 
     QCOMPARE(w.shell.urls, QStringList{url});
-    if (message.isEmpty()) {
-        QVERIFY(w.messages.messages.isEmpty());
-        return;
-    }
-    QCOMPARE(w.messages.messages.size(), 1);
-    QCOMPARE(w.messages.messages[0].text, message);
-    QCOMPARE(w.messages.messages[0].title, QStringLiteral("Cannot launch web browser"));
+    QCOMPARE(w.messages.messages.size(), shellResult > 32 ? 0 : 1);
 }
 
 QTEST_MAIN(TestCopy)

@@ -12,7 +12,6 @@ class TestUrlOpener : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void shellCodes_data();
     void shellCodes();
     void addressIsOneVerbatimArgument_data();
@@ -20,34 +19,24 @@ private slots:
     void slowOpenerKeepsRunning();
 
 private:
-    QString writeOpener(const QString &name, const QByteArray &body);
+    QString writeOpener(const QString &name, const QByteArray &body)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly))
+            return {};
+        file.write("#!/bin/sh\n" + body + "\n");
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return file.fileName();
+    }
 
     QTemporaryDir m_dir;
 };
 
-void TestUrlOpener::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-}
-
-QString TestUrlOpener::writeOpener(const QString &name, const QByteArray &body)
-{
-    const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write("#!/bin/sh\n" + body + "\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
 void TestUrlOpener::shellCodes_data()
 {
     QTest::addColumn<QByteArray>("script"); // empty: the opener is not installed
-    QTest::addColumn<qint32>("code");       // 99: any success code
+    QTest::addColumn<qint32>("code");
 
-    QTest::newRow("opened") << QByteArray("exit 0") << 99;
     QTest::newRow("file missing") << QByteArray("exit 2") << 2;
     QTest::newRow("no tool for it") << QByteArray("exit 3") << 31;
     QTest::newRow("desktop opener failed") << QByteArray("exit 4") << 31;
@@ -64,26 +53,22 @@ void TestUrlOpener::shellCodes()
     const QString program = script.isEmpty() ? m_dir.filePath(QStringLiteral("absent-opener"))
                                              : writeOpener(QTest::currentDataTag(), script);
     QVERIFY(!program.isEmpty());
-    const qint32 result = platform::shellCodeForXdgOpen(
-        platform::runUrlOpener(program, QStringLiteral("https://a.example/"), 5000));
-    if (code == 99)
-        QVERIFY2(result > 32, qPrintable(QString::number(result)));
-    else
-        QCOMPARE(result, code);
+    const auto outcome = platform::runUrlOpener(program, QStringLiteral("https://a.example/"), 5000);
+    QCOMPARE(platform::shellCodeForXdgOpen(outcome), code);
 }
 
 void TestUrlOpener::addressIsOneVerbatimArgument_data()
 {
     QTest::addColumn<QString>("url");
 
-    QTest::newRow("plain") << "https://quenby-systems.example/tvk/tvk.htm";
     QTest::newRow("blanks") << "https://a.example/my page.htm";
     QTest::newRow("command substitution") << "https://a.example/$(touch pwned)`touch pwned`";
     QTest::newRow("separators and quotes") << "https://a.example/?a=1&b=2;x|y>z 'q' \"d\"";
     QTest::newRow("leading dash") << "--version";
 }
 
-// A command shell between us and the opener would split or run parts of these addresses.
+// A command shell between us and the opener would split or run parts of these addresses. The opener
+// ends well, which the shell must report as opened.
 void TestUrlOpener::addressIsOneVerbatimArgument()
 {
     QFETCH(QString, url);
@@ -92,8 +77,7 @@ void TestUrlOpener::addressIsOneVerbatimArgument()
     QFile::remove(seen);
     const QString program = writeOpener(QStringLiteral("recording-opener"),
                                         "printf '%s\\n%s' \"$#\" \"$1\" > '" + seen.toUtf8() + "'");
-    const auto outcome = platform::runUrlOpener(program, url, 5000);
-    QCOMPARE(outcome.kind, platform::LaunchOutcome::Kind::Finished);
+    QVERIFY(platform::shellCodeForXdgOpen(platform::runUrlOpener(program, url, 5000)) > 32);
 
     QFile file(seen);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -12,10 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using platform::MessageIcon;
-
 namespace {
 
+const QString kPath = QStringLiteral("/help.txt");
 const QString kHead = QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n"
                                      "To view the entire contents of the file load it into NotePad,\r\n"
                                      "WordPad or some other text editor.\r\n\r\n");
@@ -24,18 +23,27 @@ const QString kTail = QStringLiteral("\r\n\r\nNOTE: Entire contents of file have
 // Digits in a cycle, so that a cut at the wrong place shows in the last characters kept.
 QString digits(qsizetype length)
 {
-    QString text(length, Qt::Uninitialized);
-    for (qsizetype i = 0; i < length; ++i)
-        text[i] = QChar(char16_t(u'0' + i % 10));
-    return text;
+    return QStringLiteral("0123456789").repeated(length / 10 + 1).left(length);
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+MultiLineTextBox *textBox(const frmView &viewer)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"));
 }
+
+// A viewer over an in-memory file holding text.
+struct Viewer
+{
+    explicit Viewer(const QString &text = QStringLiteral("text"))
+    {
+        files.setText(kPath, text);
+        window.strFilename = kPath;
+    }
+
+    FakeTextFileReader files;
+    RecordingMessageBoxes messages;
+    frmView window{files, messages};
+};
 
 } // namespace
 
@@ -53,11 +61,6 @@ private slots:
     void resizeLayout();
     void placement_data();
     void placement();
-    void placementRestoresMinimisedViewer();
-    void placementLeavesMaximisedViewer();
-
-private:
-    QTemporaryDir m_dir;
 };
 
 void TestFrmView::showsText_data()
@@ -65,10 +68,10 @@ void TestFrmView::showsText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("short, CR LF lines") << QStringLiteral("one\r\ntwo\r\n") << QStringLiteral("one\r\ntwo\r\n");
+    QTest::newRow("short, CR LF lines") << QString("one\r\ntwo\r\n") << QString("one\r\ntwo\r\n");
     QTest::newRow("LF lines") << QStringLiteral("one\ntwo") << QStringLiteral("one\ntwo");
     QTest::newRow("65529 characters, whole") << digits(65529) << digits(65529);
-    // 168 + 65306 + 4 + 56 = 65534; 65306 digits end in ...345.
+    // 168 + 65306 + 4 + 56 = 65534 characters.
     QTest::newRow("65530 characters, cut") << digits(65530) << kHead + digits(65306) + kTail;
     QTest::newRow("200000 characters, cut") << digits(200000) << kHead + digits(65306) + kTail;
 }
@@ -77,27 +80,17 @@ void TestFrmView::showsText()
 {
     QFETCH(QString, text);
     QFETCH(QString, shown);
-    FakeTextFileReader files;
-    files.setText(QStringLiteral("/help.txt"), text);
-    RecordingMessageBoxes messages;
-    frmView viewer(files, messages);
-    viewer.strFilename = QStringLiteral("/help.txt");
+    Viewer v(text);
 
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    v.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&v.window));
 
-    auto *box = viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"));
-    QVERIFY(box);
+    MultiLineTextBox *box = textBox(v.window);
     QCOMPARE(box->text(), shown);
-    if (text.size() >= 65530) {
-        QCOMPARE(box->text().size(), 65534);
-        QVERIFY(box->text().mid(168, 65306).endsWith(u"012345"));
-    }
     QVERIFY(box->isReadOnly());
     QCOMPARE(box->textCursor().position(), 0);
-    QVERIFY(viewer.blnFileDisplayed());
-    QVERIFY(messages.messages.isEmpty());
-    QVERIFY(viewer.isVisible());
+    QVERIFY(v.window.blnFileDisplayed());
+    QVERIFY(v.messages.messages.isEmpty());
 }
 
 void TestFrmView::failures_data()
@@ -107,16 +100,12 @@ void TestFrmView::failures_data()
     QTest::addColumn<QString>("title");
 
     // Files on disk, read by the program's own reader.
-    QTest::newRow("missing file") << QStringLiteral("absent.txt") << QStringLiteral("Error 53.  File not found")
-                                  << QStringLiteral("Error reading file");
-    QTest::newRow("missing folder") << QStringLiteral("nowhere/help.txt")
-                                    << QStringLiteral("Error 76.  Path not found")
-                                    << QStringLiteral("Error reading file");
+    QTest::newRow("missing file") << "absent.txt" << "Error 53.  File not found" << "Error reading file";
+    QTest::newRow("missing folder")
+        << "nowhere/help.txt" << "Error 76.  Path not found" << "Error reading file";
     QTest::newRow("folder in place of the file")
-        << QStringLiteral("folder") << QStringLiteral("Error 70.  Permission denied")
-        << QStringLiteral("Error reading file");
-    QTest::newRow("empty file") << QStringLiteral("empty.txt") << QStringLiteral("File is empty!")
-                                << QStringLiteral("Error");
+        << "folder" << "Error 70.  Permission denied" << "Error reading file";
+    QTest::newRow("empty file") << "empty.txt" << "File is empty!" << "Error";
 }
 
 void TestFrmView::failures()
@@ -124,60 +113,54 @@ void TestFrmView::failures()
     QFETCH(QString, fileName);
     QFETCH(QString, text);
     QFETCH(QString, title);
-    QVERIFY(m_dir.isValid());
-    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder")));
-    writeFile(m_dir.filePath(QStringLiteral("empty.txt")), {});
-    writeFile(m_dir.filePath(QStringLiteral("good.txt")), "good\r\n");
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
+    for (const auto &[name, content] : {std::pair("empty.txt", ""), std::pair("good.txt", "good\r\n")}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
 
     RecordingMessageBoxes messages;
     frmView viewer(platform::systemTextFileReader(), messages);
     // A good file first, so that the failure has something to empty.
-    viewer.strFilename = m_dir.filePath(QStringLiteral("good.txt"));
+    viewer.strFilename = dir.filePath(QStringLiteral("good.txt"));
     viewer.show();
-    QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    auto *box = viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"));
-    QCOMPARE(box->text(), QStringLiteral("good\r\n"));
+    QTRY_COMPARE(textBox(viewer)->text(), QStringLiteral("good\r\n"));
     viewer.hide();
 
-    viewer.strFilename = m_dir.filePath(fileName);
+    viewer.strFilename = dir.filePath(fileName);
     viewer.show();
     QTRY_COMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages[0].text, text);
     QCOMPARE(messages.messages[0].title, title);
-    QCOMPARE(messages.messages[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Exclamation);
     QVERIFY(!viewer.isVisible());
     QVERIFY(!viewer.blnFileDisplayed());
-    QVERIFY(box->text().isEmpty());
+    QVERIFY(textBox(viewer)->text().isEmpty());
 }
 
 void TestFrmView::reloadsWhenActivatedAgain()
 {
-    FakeTextFileReader files;
-    files.setText(QStringLiteral("/help.txt"), QStringLiteral("first"));
-    RecordingMessageBoxes messages;
-    frmView viewer(files, messages);
-    viewer.strFilename = QStringLiteral("/help.txt");
+    Viewer v(QStringLiteral("first"));
     QWidget other;
     other.show();
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    auto *box = viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"));
-    QCOMPARE(box->text(), QStringLiteral("first"));
+    v.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&v.window));
+    QCOMPARE(textBox(v.window)->text(), QStringLiteral("first"));
 
-    files.setText(QStringLiteral("/help.txt"), QStringLiteral("edited"));
+    v.files.setText(kPath, QStringLiteral("edited"));
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    QCOMPARE(box->text(), QStringLiteral("first"));
-    viewer.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&viewer));
-    QCOMPARE(box->text(), QStringLiteral("edited"));
+    v.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v.window));
+    QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
 
     // Close only hides; showing again reads the file afresh.
-    files.setText(QStringLiteral("/help.txt"), QStringLiteral("third"));
-    QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
-    QVERIFY(!viewer.isVisible());
-    viewer.show();
-    QTRY_COMPARE(box->text(), QStringLiteral("third"));
+    v.files.setText(kPath, QStringLiteral("third"));
+    QTest::mouseClick(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+    v.window.show();
+    QTRY_COMPARE(textBox(v.window)->text(), QStringLiteral("third"));
 }
 
 void TestFrmView::resizeLayout_data()
@@ -187,12 +170,16 @@ void TestFrmView::resizeLayout_data()
     QTest::addColumn<QRect>("textBox");
     QTest::addColumn<QPoint>("close");
 
-    // Worked in twips: text box (105, 105, W - 320, H - 1200); Close at ((W - 2220) / 2, 105 + H - 1200 + 100).
-    QTest::newRow("design size") << QSize(778, 444) << QSize(778, 444) << QRect(7, 7, 757, 364) << QPoint(315, 378);
+    // Worked in twips: text box (105, 105, W - 320, H - 1200); Close centred under it at
+    // ((W - 2220) / 2, 105 + H - 1200 + 100).
+    QTest::newRow("design size")
+        << QSize(778, 444) << QSize(778, 444) << QRect(7, 7, 757, 364) << QPoint(315, 378);
     QTest::newRow("below both minimums")
         << QSize(100, 100) << QSize(267, 200) << QRect(7, 7, 246, 120) << QPoint(60, 134);
-    QTest::newRow("too narrow") << QSize(150, 500) << QSize(267, 500) << QRect(7, 7, 246, 420) << QPoint(60, 434);
-    QTest::newRow("wide") << QSize(1000, 300) << QSize(1000, 300) << QRect(7, 7, 979, 220) << QPoint(426, 234);
+    QTest::newRow("too narrow")
+        << QSize(150, 500) << QSize(267, 500) << QRect(7, 7, 246, 420) << QPoint(60, 434);
+    QTest::newRow("wide")
+        << QSize(1000, 300) << QSize(1000, 300) << QRect(7, 7, 979, 220) << QPoint(426, 234);
 }
 
 void TestFrmView::resizeLayout()
@@ -201,81 +188,57 @@ void TestFrmView::resizeLayout()
     QFETCH(QSize, size);
     QFETCH(QRect, textBox);
     QFETCH(QPoint, close);
-    FakeTextFileReader files;
-    files.setText(QStringLiteral("/help.txt"), QStringLiteral("text"));
-    RecordingMessageBoxes messages;
-    frmView viewer(files, messages);
-    viewer.strFilename = QStringLiteral("/help.txt");
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    Viewer v;
+    v.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v.window));
 
-    viewer.resize(requested);
-    QTRY_COMPARE(viewer.size(), size);
-    auto *cmdClose = viewer.findChild<QPushButton *>(QStringLiteral("cmdClose"));
-    QTRY_COMPARE(viewer.findChild<MultiLineTextBox *>(QStringLiteral("txbText1"))->geometry(), textBox);
-    QCOMPARE(cmdClose->pos(), close);
-    // Centred under the text box, to the rounding of half a pixel.
-    QVERIFY(qAbs(cmdClose->geometry().center().x() * 2 + 1 - size.width()) <= 1);
+    v.window.resize(requested);
+    QTRY_COMPARE(v.window.size(), size);
+    QTRY_COMPARE(::textBox(v.window)->geometry(), textBox);
+    QCOMPARE(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->pos(), close);
 }
 
 void TestFrmView::placement_data()
 {
     QTest::addColumn<QRect>("main");
     QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<Qt::WindowState>("state");
     QTest::addColumn<int>("mainLeft");
     QTest::addColumn<QRect>("viewer");
 
-    QTest::newRow("room on the right") << QRect(100, 50, 623, 551) << 1920 << 100 << QRect(723, 50, 347, 551);
+    // 949 + 623 + 347 = 1919: the pair just fits and the main window stays.
     QTest::newRow("pair one pixel short of the edge")
-        << QRect(949, 0, 623, 551) << 1920 << 949 << QRect(1572, 0, 347, 551);
-    QTest::newRow("near the right edge") << QRect(1500, 20, 623, 551) << 1920 << 950 << QRect(1573, 20, 347, 551);
+        << QRect(949, 0, 623, 551) << 1920 << Qt::WindowNoState << 949 << QRect(1572, 0, 347, 551);
     QTest::newRow("screen narrower than the pair")
-        << QRect(100, 20, 623, 551) << 800 << -170 << QRect(453, 20, 347, 551);
+        << QRect(100, 20, 623, 551) << 800 << Qt::WindowNoState << -170 << QRect(453, 20, 347, 551);
+    // Near the right edge: the main window moves left so that the pair ends at the screen's edge.
+    const QRect nearEdge(1500, 20, 623, 551);
+    QTest::newRow("minimised: restored, then placed")
+        << nearEdge << 1920 << Qt::WindowMinimized << 950 << QRect(1573, 20, 347, 551);
+    QTest::newRow("maximised: left alone")
+        << nearEdge << 1920 << Qt::WindowMaximized << 1500 << QRect(10, 10, 500, 400);
 }
 
+// Neither window is shown, so the outer rectangles are the windows' own.
 void TestFrmView::placement()
 {
     QFETCH(QRect, main);
     QFETCH(int, screenWidth);
+    QFETCH(Qt::WindowState, state);
     QFETCH(int, mainLeft);
     QFETCH(QRect, viewer);
-
-    const ViewerPlacement place = placeBeside(main, screenWidth);
-    QCOMPARE(place.mainLeft, mainLeft);
-    QCOMPARE(place.viewer, viewer);
-}
-
-void TestFrmView::placementRestoresMinimisedViewer()
-{
-    FakeTextFileReader files;
-    RecordingMessageBoxes messages;
+    Viewer v;
     QWidget mainWindow;
-    mainWindow.setGeometry(1500, 20, 623, 551);
-    frmView viewer(files, messages);
-    viewer.setWindowState(Qt::WindowMinimized);
+    mainWindow.setGeometry(main);
+    v.window.setGeometry(10, 10, 500, 400);
+    v.window.setWindowState(state);
 
-    placeViewerBeside(mainWindow, viewer, 1920);
+    placeViewerBeside(mainWindow, v.window, screenWidth);
 
-    QVERIFY(!viewer.isMinimized());
-    QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(950, 20));
-    QCOMPARE(viewer.frameGeometry(), QRect(1573, 20, 347, 551));
-}
-
-void TestFrmView::placementLeavesMaximisedViewer()
-{
-    FakeTextFileReader files;
-    RecordingMessageBoxes messages;
-    QWidget mainWindow;
-    mainWindow.setGeometry(1500, 20, 623, 551);
-    frmView viewer(files, messages);
-    viewer.setGeometry(10, 10, 500, 400);
-    viewer.setWindowState(Qt::WindowMaximized);
-
-    placeViewerBeside(mainWindow, viewer, 1920);
-
-    QVERIFY(viewer.isMaximized());
-    QCOMPARE(viewer.geometry(), QRect(10, 10, 500, 400));
-    QCOMPARE(mainWindow.pos(), QPoint(1500, 20));
+    QVERIFY(!v.window.isMinimized());
+    QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(mainLeft, main.top()));
+    // A maximised window keeps the size it will return to.
+    QCOMPARE(state == Qt::WindowMaximized ? v.window.geometry() : v.window.frameGeometry(), viewer);
 }
 
 QTEST_MAIN(TestFrmView)
