@@ -22,8 +22,6 @@ public:
 
     // Keys by their path below the root, each with its values; paths compare exactly.
     QMap<QByteArray, QMap<QByteArray, QByteArray>> keys;
-    int createCalls = 0;
-    int writeCalls = 0;
 
     int openKeyCount() const { return int(m_open.size()); }
 
@@ -31,7 +29,6 @@ public:
                            std::uint32_t *disposition) override
     {
         const QByteArray subKey = QByteArray::fromStdString(path);
-        ++createCalls;
         *key = 0;
         if (root != platform::kHkeyCurrentUser)
             return kInvalidHandle;
@@ -40,14 +37,14 @@ public:
         const bool existed = keys.contains(subKey);
         keys[subKey];
         *key = addOpen(subKey);
-        *disposition = forcedDisposition ? forcedDisposition
-                                         : (existed ? platform::kRegOpenedExistingKey : platform::kRegCreatedNewKey);
+        const std::uint32_t actual = existed ? platform::kRegOpenedExistingKey : platform::kRegCreatedNewKey;
+        *disposition = forcedDisposition ? forcedDisposition : actual;
         return 0;
     }
 
-    std::int32_t setStringValue(platform::RegKey key, const std::string &name, const std::string &data) override
+    std::int32_t setStringValue(platform::RegKey key, const std::string &name,
+                                const std::string &data) override
     {
-        ++writeCalls;
         if (!m_open.contains(key))
             return kInvalidHandle;
         if (writeFailure)
@@ -58,67 +55,52 @@ public:
 
     std::int32_t openKey(std::uint32_t root, const std::string &path, platform::RegKey *key) override
     {
-        const QByteArray subKey = QByteArray::fromStdString(path);
         *key = 0;
         if (root != platform::kHkeyCurrentUser)
             return kInvalidHandle;
         if (openFailure)
             return openFailure;
-        if (!keys.contains(subKey))
+        if (!keys.contains(QByteArray::fromStdString(path)))
             return platform::kErrorFileNotFound;
-        *key = addOpen(subKey);
+        *key = addOpen(QByteArray::fromStdString(path));
         return 0;
     }
 
-    std::int32_t queryValue(platform::RegKey key, const std::string &valueName, char *data,
+    std::int32_t queryValue(platform::RegKey key, const std::string &name, char *data,
                             std::uint32_t *size) override
     {
-        const QByteArray name = QByteArray::fromStdString(valueName);
         if (!m_open.contains(key))
             return kInvalidHandle;
         const auto values = keys.value(m_open.value(key));
-        if (!values.contains(name))
+        if (!values.contains(QByteArray::fromStdString(name)))
             return platform::kErrorFileNotFound;
-        const QByteArray stored = values.value(name);
+        const QByteArray stored = values.value(QByteArray::fromStdString(name));
         const auto needed = std::uint32_t(stored.size());
-        if (!data) {
-            *size = needed;
-            return 0;
-        }
-        if (readFailure) {
+        if (data && readFailure) {
             *size = 0;
             return readFailure;
         }
-        if (*size < needed) {
-            *size = needed;
-            return kMoreData;
-        }
-        std::memcpy(data, stored.constData(), needed);
+        // Without a buffer only the size is asked for; one too small is told the size it needs.
+        const bool fits = !data || *size >= needed;
+        if (data && fits)
+            std::memcpy(data, stored.constData(), needed);
         *size = needed;
-        return 0;
+        return fits ? 0 : kMoreData;
     }
 
     std::int32_t closeKey(platform::RegKey key) override { return m_open.remove(key) ? 0 : kInvalidHandle; }
 
     std::string systemMessage(std::int32_t code) override
     {
-        if (messages.contains(code))
-            return messages.value(code).toStdString();
-        switch (code) {
-        case 0:
-            return "The operation completed successfully.\r\n";
-        case platform::kErrorFileNotFound:
-            return "The system cannot find the file specified.\r\n";
-        case platform::kErrorAccessDenied:
-            return "Access is denied.\r\n";
-        case kInvalidHandle:
-            return "The handle is invalid.\r\n";
-        case kMoreData:
-            return "More data is available.\r\n";
-        case 1013:
-            return "The configuration registry key could not be written.\r\n";
-        }
-        return {};
+        static const QHash<qint32, std::string> english{
+            {0, "The operation completed successfully.\r\n"},
+            {platform::kErrorFileNotFound, "The system cannot find the file specified.\r\n"},
+            {platform::kErrorAccessDenied, "Access is denied.\r\n"},
+            {kInvalidHandle, "The handle is invalid.\r\n"},
+            {kMoreData, "More data is available.\r\n"},
+            {1013, "The configuration registry key could not be written.\r\n"},
+        };
+        return messages.contains(code) ? messages.value(code).toStdString() : english.value(code);
     }
 
 private:
