@@ -216,16 +216,21 @@ RegKey PortableRegistry::addOpenKey(const QString &group, bool writable)
     return m_lastKey;
 }
 
-std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
-                                        std::uint32_t *disposition)
+std::int32_t PortableRegistry::loadForOpening(std::uint32_t root, RegKey *key, QSettings &settings) const
 {
     if (!key)
         return kErrorInvalidParameter;
     *key = 0;
     if (root != kHkeyCurrentUser)
         return kErrorInvalidHandle;
+    return load(settings);
+}
+
+std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
+                                        std::uint32_t *disposition)
+{
     QSettings settings(m_filePath, QSettings::IniFormat);
-    if (const qint32 code = load(settings))
+    if (const std::int32_t code = loadForOpening(root, key, settings))
         return code;
     const ResolvedPath path = resolvePath(settings, bytes(subKey));
     // Opening with full access needs a store that can be written, even when nothing is created.
@@ -257,13 +262,8 @@ std::int32_t PortableRegistry::setStringValue(RegKey key, const std::string &nam
 
 std::int32_t PortableRegistry::openKey(std::uint32_t root, const std::string &subKey, RegKey *key)
 {
-    if (!key)
-        return kErrorInvalidParameter;
-    *key = 0;
-    if (root != kHkeyCurrentUser)
-        return kErrorInvalidHandle;
     QSettings settings(m_filePath, QSettings::IniFormat);
-    if (const qint32 code = load(settings))
+    if (const std::int32_t code = loadForOpening(root, key, settings))
         return code;
     const ResolvedPath path = resolvePath(settings, bytes(subKey));
     if (!path.missing.isEmpty())

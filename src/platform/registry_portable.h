@@ -41,6 +41,9 @@ private:
     };
 
     qint32 load(QSettings &settings) const;
+    // The checks every opening of a key shares: a place for the key (set to none), the one root this
+    // store keeps, and a store that loads.
+    std::int32_t loadForOpening(std::uint32_t root, RegKey *key, QSettings &settings) const;
     RegKey addOpenKey(const QString &group, bool writable);
 
     QString m_filePath;
