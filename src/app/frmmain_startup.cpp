@@ -4,7 +4,7 @@
 #include "app/planeaxes.h"
 #include "app/programicon.h"
 #include "platform/fonts.h"
-#include "app/specifysoftware.h"
+#include "app/programidentity.h"
 #include "color/numbers.h"
 #include "platform/appexit.h"
 #include "platform/captionlabel.h"

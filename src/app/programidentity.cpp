@@ -1,4 +1,4 @@
-#include "app/specifysoftware.h"
+#include "app/programidentity.h"
 
 #include "buildversion.h"
 
