@@ -1,6 +1,6 @@
 #include "settings/registry3.h"
 
-#include "registry3cases.h"
+#include "settings/registry3cases_qt.h"
 #include "support/fakeregistry.h"
 
 #include <QTest>
@@ -116,23 +116,13 @@ void TestRegistry3::readString()
 // The cases that hold over every registry, here over the double (the system's registry has its own runs).
 void TestRegistry3::sharedCases_data()
 {
-    QTest::addColumn<int>("index");
-    const auto &cases = registry3cases::cases();
-    for (int i = 0; i < int(cases.size()); ++i)
-        QTest::newRow(cases[i].name.c_str()) << i;
+    registry3cases::addRows();
 }
 
 void TestRegistry3::sharedCases()
 {
-    QFETCH(int, index);
-
     FakeRegistry registry;
-    std::string failures;
-    const auto openKeys = [&] { return registry.openKeyCount(); };
-    for (const std::string &failure : registry3cases::run(registry3cases::cases()[index], registry,
-                                                          kKey.toStdString(), openKeys))
-        failures += failure + '\n';
-    QVERIFY2(failures.empty(), failures.c_str());
+    registry3cases::runRow(registry, kKey.toStdString());
 }
 
 QTEST_GUILESS_MAIN(TestRegistry3)
