@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Peak memory just after start-up: the program's main window against a minimal program showing Qt's colour
 // dialog. Each is measured in a fresh process of this same executable.
 #include "app/frmmain.h"
@@ -70,7 +71,7 @@ int main(int argc, char **argv)
         ours = run == 0 ? o : std::min(ours, o);
         dialog = run == 0 ? d : std::min(dialog, d);
     }
-    std::printf("peak resident after start-up: main window %ld KiB, colour dialog %ld KiB, ratio %.3f\n", ours,
-                dialog, dialog > 0 ? double(ours) / double(dialog) : 0.0);
+    std::printf("peak resident after start-up: main window %ld KiB, colour dialog %ld KiB, ratio %.3f\n",
+                ours, dialog, dialog > 0 ? double(ours) / double(dialog) : 0.0);
     return ours > 0 && dialog > 0 ? 0 : 1;
 }

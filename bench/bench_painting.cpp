@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting and picking in the main window, against the cost of filling the same pictures.
 #include "app/frmmain.h"
 #include "app/services.h"
@@ -66,8 +67,8 @@ void BM_PickFromMouseRelease(benchmark::State &state)
     reportAgainst(state, frame, [&] {
         const QPointF at((step * 37) % 256, (step * 91) % 256);
         ++step;
-        QMouseEvent release(QEvent::MouseButtonRelease, at, plane->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, plane->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(plane, &release);
     });
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QApplication>
@@ -23,8 +24,7 @@ inline int runBenchmarks(int argc, char **argv)
 }
 
 // Median nanoseconds of one call of work, over repeated timed batches.
-template <typename Work>
-double medianNanoseconds(Work &&work, int batches = 31, int perBatch = 20)
+template <typename Work> double medianNanoseconds(Work &&work, int batches = 31, int perBatch = 20)
 {
     std::vector<double> times;
     for (int b = 0; b < batches; ++b) {
@@ -39,8 +39,7 @@ double medianNanoseconds(Work &&work, int batches = 31, int perBatch = 20)
 }
 
 // Runs work in the benchmark loop and reports its median time as a ratio to baselineNs.
-template <typename Work>
-void reportAgainst(benchmark::State &state, double baselineNs, Work &&work)
+template <typename Work> void reportAgainst(benchmark::State &state, double baselineNs, Work &&work)
 {
     for (auto _ : state)
         work();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the program's icon into a hicolor icon tree at build time, so the installed icon is the same
 // artwork the window shows.
 // Usage: writeprogramicon <hicolor folder> <name> <size>...

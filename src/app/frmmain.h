@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "app/services.h"
@@ -92,7 +93,8 @@ public:
     // Sets the catalogue's colours and shows it modally; returns when the user has closed it.
     void showCatalogueModal();
 
-    // Both colours: [which][item], which 0 background / 1 foreground, item 0 base channel, 1-3 red, green, blue.
+    // Both colours: [which][item], which 0 background / 1 foreground, item 0 base channel, 1-3 red, green,
+    // blue.
     std::array<std::array<qint16, 4>, 2> ColorParams{};
     bool blnSwitchingColor = false;
     qint16 MarkerHalfSize = 0;
@@ -104,8 +106,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();      // frmmain_layout.cpp
-    void connectHandlers();     // frmmain_layout.cpp
+    void createControls();        // frmmain_layout.cpp
+    void connectHandlers();       // frmmain_layout.cpp
     void setUpKeyboardAndNames(); // frmmain_layout.cpp
     // Arrow keys on the plane pick the neighbouring point (16 points with Shift).
     void picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift); // frmmain_plane.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue of the maker's other programs.
 #include "app/frmmain.h"
 

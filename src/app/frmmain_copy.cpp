@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copying either colour, or a report of both, to the clipboard.
 #include "app/frmmain.h"
 

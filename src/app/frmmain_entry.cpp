@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: MIT
 // Typing the base value in decimal or hexadecimal, and applying it.
 #include "app/frmmain.h"
 
 #include "color/numbers.h"
 #include "color/textforms.h"
-#include "platform/captionlabel.h"
 #include "platform/messageboxes.h"
-#include "platform/linetextbox.h"
-
+#include "widgets/captionlabel.h"
+#include "widgets/linetextbox.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ void frmMain::txbBaseColor_KeyUp(int index, int keyCode)
         if (upper != txbBaseColor[1]->text())
             txbBaseColor[1]->setText(upper);
         txbBaseColor[1]->setCursorPosition(int(upper.size()));
-        txbBaseColor[0]->setText(QString::number(numbers::numericValue(QStringLiteral("&H") + upper), 'f', 0));
+        txbBaseColor[0]->setText(
+            QString::number(numbers::numericValue(QStringLiteral("&H") + upper), 'f', 0));
         return;
     }
     const QString text = trimmedInPlace(txbBaseColor[0]);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Help button.
 #include "app/frmmain.h"
 

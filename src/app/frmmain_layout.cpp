@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The controls of the main window with their places, captions and fonts, and the wiring of their handlers.
 #include "app/frmmain.h"
 
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
-#include "platform/linetextbox.h"
+#include "widgets/captionlabel.h"
+#include "widgets/linetextbox.h"
+#include "widgets/picturebox.h"
+
+#include "widgets/design.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,13 +18,12 @@
 
 namespace {
 
-constexpr double kDesignPointSize = 9.75;
-constexpr double kLinkPointSize = 8.25;
+using design::kLinkPointSize;
+constexpr double kDesignPointSize = design::kPointSize;
 constexpr qint32 kLinkColour = 12582912; // RGB(0, 0, 192)
 
 // Controls are placed by their window coordinates; inside a frame the frame's corner is taken off.
-template <typename T>
-T *make(QWidget *parent, const QString &name, int left, int top, int width, int height)
+template <typename T> T *make(QWidget *parent, const QString &name, int left, int top, int width, int height)
 {
     auto *control = new T(parent);
     control->setObjectName(name);
@@ -58,7 +60,8 @@ QPushButton *button(QWidget *parent, const QString &name, QRect place, const QSt
     return b;
 }
 
-QRadioButton *option(QWidget *parent, const QString &name, QRect place, const QString &caption, bool bold = false)
+QRadioButton *option(QWidget *parent, const QString &name, QRect place, const QString &caption,
+                     bool bold = false)
 {
     auto *o = make<QRadioButton>(parent, name, place.x(), place.y(), place.width(), place.height());
     o->setText(caption);
@@ -116,7 +119,8 @@ void frmMain::createControls()
     Label2[0] = label(Frame3, "Label2(0)", {16, 209, 173, 24}, "Base color decimal (0-255):", right);
     Label2[1] = label(Frame3, "Label2(1)", {16, 232, 173, 24}, "Or: Base color hex (0-FF):", right);
     for (int i = 0; i < 2; ++i) {
-        txbBaseColor[i] = make<LineTextBox>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
+        txbBaseColor[i] =
+            make<LineTextBox>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
         txbBaseColor[i]->setTypingLimit(3);
         txbBaseColor[i]->setText(QStringLiteral("255"));
     }
@@ -154,9 +158,11 @@ void frmMain::createControls()
     cmdHelp = button(this, "cmdHelp", {464, 472, 60, 24}, "Help");
     cmdQuit = button(this, "cmdQuit", {536, 472, 60, 24}, "Quit");
     cmdQSsoftware = button(this, "cmdQSsoftware", {208, 472, 212, 24}, "Quenby Systems Software");
-    lblCopyright = label(this, "lblCopyright", {24, 504, 201, 17}, QString::fromUtf8("Copyright \u00A9 2026 Quenby Systems"));
+    lblCopyright = label(this, "lblCopyright", {24, 504, 201, 17},
+                         QString::fromUtf8("Copyright \u00A9 2026 Quenby Systems"));
     makeLink(lblCopyright);
-    lblOnlineUserManual = label(this, "lblOnlineUserManual", {456, 504, 137, 17}, "Online user manual", right);
+    lblOnlineUserManual =
+        label(this, "lblOnlineUserManual", {456, 504, 137, 17}, "Online user manual", right);
     makeLink(lblOnlineUserManual);
 
     // Labels lie under every other control, which may overlap them; among themselves the later one is on top.
@@ -174,12 +180,14 @@ void frmMain::setUpKeyboardAndNames()
     for (PictureBox *swatch : picSmall)
         swatch->setFocusPolicy(Qt::TabFocus);
 
-    // The reading order of the window: top swatches, the editing column, the plane, bottom swatches, buttons, links.
+    // The reading order of the window: top swatches, the editing column, the plane, bottom swatches, buttons,
+    // links.
     QList<QWidget *> order(picSmall.begin(), picSmall.begin() + 8);
-    order << optBackground << optForeground << optRed << optGreen << optBlue << txbBaseColor[0] << txbBaseColor[1]
-          << cmdApply << cmdSave << cmdRestore << picGraphic;
+    order << optBackground << optForeground << optRed << optGreen << optBlue << txbBaseColor[0]
+          << txbBaseColor[1] << cmdApply << cmdSave << cmdRestore << picGraphic;
     order << QList<QWidget *>(picSmall.begin() + 8, picSmall.end());
-    order << cmdCopy << cboWhatToCopy << cmdHelp << cmdQuit << lblCopyright << cmdQSsoftware << lblOnlineUserManual;
+    order << cmdCopy << cboWhatToCopy << cmdHelp << cmdQuit << lblCopyright << cmdQSsoftware
+          << lblOnlineUserManual;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -187,7 +195,8 @@ void frmMain::setUpKeyboardAndNames()
     picSample->setAccessibleName(QStringLiteral("Sample of foreground on background"));
     txbBaseColor[0]->setAccessibleName(QStringLiteral("Base color decimal"));
     txbBaseColor[1]->setAccessibleName(QStringLiteral("Base color hexadecimal"));
-    const std::array<QString, 3> channels{QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")};
+    const std::array<QString, 3> channels{QStringLiteral("Red"), QStringLiteral("Green"),
+                                          QStringLiteral("Blue")};
     for (int c = 0; c < 3; ++c) {
         decimalLabels()[c]->setAccessibleName(channels[c] + QStringLiteral(" decimal"));
         hexLabels()[c]->setAccessibleName(channels[c] + QStringLiteral(" hexadecimal"));
@@ -201,15 +210,34 @@ void frmMain::setUpKeyboardAndNames()
 
 void frmMain::connectHandlers()
 {
-    connect(optBackground, &QRadioButton::toggled, this, [this](bool on) { if (on) optBackground_Click(); });
-    connect(optForeground, &QRadioButton::toggled, this, [this](bool on) { if (on) optForeground_Click(); });
-    connect(optRed, &QRadioButton::toggled, this, [this](bool on) { if (on) optRed_Click(); });
-    connect(optGreen, &QRadioButton::toggled, this, [this](bool on) { if (on) optGreen_Click(); });
-    connect(optBlue, &QRadioButton::toggled, this, [this](bool on) { if (on) optBlue_Click(); });
-
-    connect(picGraphic, &PictureBox::mouseUp, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF p) {
-        picGraphic_MouseUp(b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : 4, m, float(p.x()), float(p.y()));
+    connect(optBackground, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optBackground_Click();
     });
+    connect(optForeground, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optForeground_Click();
+    });
+    connect(optRed, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optRed_Click();
+    });
+    connect(optGreen, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optGreen_Click();
+    });
+    connect(optBlue, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optBlue_Click();
+    });
+
+    connect(picGraphic, &PictureBox::mouseUp, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF p) {
+                picGraphic_MouseUp(b == Qt::LeftButton    ? 1
+                                   : b == Qt::RightButton ? 2
+                                                          : 4,
+                                   m, float(p.x()), float(p.y()));
+            });
     connect(picGraphic, &PictureBox::arrowKey, this, &frmMain::picGraphic_ArrowKey);
     for (int i = 0; i < 16; ++i)
         connect(picSmall[i], &PictureBox::clicked, this, [this, i] { picSmall_Click(i); });

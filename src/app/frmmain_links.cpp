@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two link labels.
 #include "app/frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour plane, the base-level swatches, picking and the base-channel options.
 #include "app/frmmain.h"
 
@@ -6,9 +7,9 @@
 #include "color/colors.h"
 #include "color/numbers.h"
 #include "color/textforms.h"
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
-#include "platform/linetextbox.h"
+#include "widgets/captionlabel.h"
+#include "widgets/linetextbox.h"
+#include "widgets/picturebox.h"
 
 #include <QRadioButton>
 
@@ -17,7 +18,8 @@
 
 namespace {
 
-const std::array<QString, 3> kChannelNames{QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")};
+const std::array<QString, 3> kChannelNames{QStringLiteral("red"), QStringLiteral("green"),
+                                           QStringLiteral("blue")};
 
 // Bit position of each channel inside a QRgb (0xAARRGGBB).
 constexpr std::array<int, 3> kRgbShift{16, 8, 0};
@@ -92,11 +94,12 @@ std::array<QString, 2> frmMain::SwatchCaptions(int channel, int index)
 
 void frmMain::PickColor(float x, float y)
 {
-    // A release dragged off the plane, or a stored channel outside 0..255, picks the nearest point of the plane;
-    // a fractional position picks the point under it.
+    // A release dragged off the plane, or a stored channel outside 0..255, picks the nearest point of the
+    // plane; a fractional position picks the point under it.
     x = std::floor(std::clamp(x, 0.0f, 255.0f));
     y = std::floor(std::clamp(y, 0.0f, 255.0f));
-    const qint16 base = numbers::roundToInt16(numbers::numericValue(decimalLabels()[baseChannel()]->caption()));
+    const qint16 base =
+        numbers::roundToInt16(numbers::numericValue(decimalLabels()[baseChannel()]->caption()));
     if (MarkerDrawn) {
         const auto r = [](float v) { return numbers::roundToInt16(v); };
         DrawColorPlane(base, r(MarkerRect[0]), r(MarkerRect[1]), r(MarkerRect[2]), r(MarkerRect[3]));
@@ -112,7 +115,8 @@ void frmMain::PickColor(float x, float y)
     picGraphic->refresh();
     MarkerDrawn = true;
     MarkerRect = {x - h, y - h, x + h, y + h};
-    picGraphic->setAccessibleDescription(QStringLiteral("Picked red %1, green %2, blue %3").arg(red).arg(green).arg(blue));
+    picGraphic->setAccessibleDescription(
+        QStringLiteral("Picked red %1, green %2, blue %3").arg(red).arg(green).arg(blue));
     RefreshSample();
 }
 
@@ -164,7 +168,8 @@ void frmMain::picSmall_Click(int index)
 namespace {
 
 // Shared by the three base-channel options, which differ only in their channel.
-void selectBaseChannel(frmMain &window, QRadioButton *option, const std::array<CaptionLabel *, 3> &labels, int channel)
+void selectBaseChannel(frmMain &window, QRadioButton *option, const std::array<CaptionLabel *, 3> &labels,
+                       int channel)
 {
     if (window.blnSwitchingColor || !option->isChecked())
         return;

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The nine readouts of the colour being edited and the sample of both colours.
 #include "app/frmmain.h"
 
 #include "color/colors.h"
 #include "color/textforms.h"
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
+#include "widgets/captionlabel.h"
+#include "widgets/picturebox.h"
 
 void frmMain::UpdateReadouts(qint16 red, qint16 green, qint16 blue)
 {
@@ -42,11 +43,10 @@ void frmMain::DrawSample()
     PrintInSample(130, 13, 0xFF, QStringLiteral("Red"));
     PrintInSample(191, 13, 0xFF00, QStringLiteral("Green"));
     PrintInSample(252, 13, 0xFF0000, QStringLiteral("Blue"));
-    picSample->setAccessibleDescription(QStringLiteral("Foreground %1 on background %2")
-                                            .arg(Colors::ColorValueHex(ColorParams[1][1], ColorParams[1][2],
-                                                                       ColorParams[1][3]),
-                                                 Colors::ColorValueHex(ColorParams[0][1], ColorParams[0][2],
-                                                                       ColorParams[0][3])));
+    picSample->setAccessibleDescription(
+        QStringLiteral("Foreground %1 on background %2")
+            .arg(Colors::ColorValueHex(ColorParams[1][1], ColorParams[1][2], ColorParams[1][3]),
+                 Colors::ColorValueHex(ColorParams[0][1], ColorParams[0][2], ColorParams[0][3])));
     picSample->refresh();
 }
 

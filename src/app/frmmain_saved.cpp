@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving both colours for the next run, and restoring them.
 #include "app/frmmain.h"
 
@@ -48,10 +49,10 @@ void frmMain::SaveParams()
 void frmMain::RestoreParams()
 {
     std::string stored;
-    const std::string status = m_services.registry ? Registry3::RegReadString(*m_services.registry,
-                                                                               platform::kHkeyCurrentUser,
-                                                                               kParamsKey, kParamsName, stored)
-                                                   : std::string();
+    const std::string status =
+        m_services.registry ? Registry3::RegReadString(*m_services.registry, platform::kHkeyCurrentUser,
+                                                       kParamsKey, kParamsName, stored)
+                            : std::string();
     QString text = fromSystemCodePage(stored);
     if (text.size() != kParamsLength || !status.starts_with('0'))
         text = kDefaultParams;

@@ -1,15 +1,17 @@
-// Start-up, the background/foreground switch, moving a colour between the editing state and the window, quitting.
+// SPDX-License-Identifier: MIT
+// Start-up, the background/foreground switch, moving a colour between the editing state and the window,
+// quitting.
 #include "app/frmmain.h"
 
 #include "app/planeaxes.h"
 #include "app/programicon.h"
-#include "platform/fonts.h"
 #include "app/programidentity.h"
 #include "color/numbers.h"
 #include "platform/appexit.h"
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
-#include "platform/linetextbox.h"
+#include "widgets/captionlabel.h"
+#include "widgets/fonts.h"
+#include "widgets/linetextbox.h"
+#include "widgets/picturebox.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/frmmain.h"
 #include "app/services.h"
 

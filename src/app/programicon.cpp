@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/programicon.h"
 
 #include <QPixmap>

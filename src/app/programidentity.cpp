@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/programidentity.h"
 
 #include "buildversion.h"
@@ -10,7 +11,8 @@ QString ProgramVersion;
 void SetProgramIdentity()
 {
     ProgramName = QStringLiteral("Quenby Color Picker");
-    ProgramVersion = QString::number(buildversion::major) + u'.' + QString::number(buildversion::minor) + u'0';
+    ProgramVersion =
+        QString::number(buildversion::major) + u'.' + QString::number(buildversion::minor) + u'0';
 }
 
 } // namespace SpecifySoftware

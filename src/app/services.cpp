@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "app/services.h"
 
-#include "platform/clipboard.h"
 #include "platform/appexit.h"
+#include "platform/clipboard.h"
 #include "platform/messageboxes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"

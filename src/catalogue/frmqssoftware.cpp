@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/frmqssoftware.h"
 
-#include "platform/captionlabel.h"
 #include "web/homepage.h"
 #include "web/weblink.h"
+#include "widgets/captionlabel.h"
+
+#include "widgets/design.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -10,11 +13,9 @@
 
 namespace {
 
-// Places and sizes of this window are kept in twips; 15 twips make one pixel.
-int px(double twips)
-{
-    return qRound(twips / 15.0);
-}
+// Places and sizes of this window are kept in twips.
+using design::px;
+using design::twips;
 
 void placeTwips(QWidget *widget, double left, double top, double width, double height)
 {
@@ -40,16 +41,17 @@ constexpr Place kClose = {2280, 5880, 1125, 360};
 // Rows are a title and a description with this much room below.
 constexpr double kRowGap = 200;
 
-const QString kIntroText = QStringLiteral("Quenby Systems publishes fourteen Windows programs.  Here are titles, ")
-                           + QStringLiteral("brief descriptions and URLs.  All of this software may be ")
-                           + QStringLiteral("downloaded as trial versions at no charge. If you are online, click "
-                                            "on any item ")
-                           + QStringLiteral("to call up the product page on the web.");
+const QString kIntroText =
+    QStringLiteral("Quenby Systems publishes fourteen Windows programs.  Here are titles, ") +
+    QStringLiteral("brief descriptions and URLs.  All of this software may be ") +
+    QStringLiteral("downloaded as trial versions at no charge. If you are online, click "
+                   "on any item ") +
+    QStringLiteral("to call up the product page on the web.");
 
 QFont fontOf(const QString &face, bool bold = false)
 {
     QFont font(face);
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(design::kPointSize);
     font.setBold(bold);
     return font;
 }
@@ -87,8 +89,8 @@ CaptionLabel *newLabel(QWidget *parent, const QString &name, const QFont &font)
 // A new element of a label array takes every property of element 0.
 CaptionLabel *newElement(const CaptionLabel *model, const QString &name, int index)
 {
-    CaptionLabel *label = newLabel(model->parentWidget(), QStringLiteral("%1(%2)").arg(name).arg(index),
-                                   model->font());
+    CaptionLabel *label =
+        newLabel(model->parentWidget(), QStringLiteral("%1(%2)").arg(name).arg(index), model->font());
     label->setPalette(model->palette());
     label->setAutoFillBackground(model->autoFillBackground());
     label->setGeometry(model->geometry());
@@ -126,8 +128,10 @@ void frmQSsoftware::buildControls()
 
     lblTitle = {newLabel(PicBox, QStringLiteral("lblTitle(0)"), fontOf(QStringLiteral("Lucida Sans"), true))};
     placeTwips(lblTitle[0], kTitle.left, kTitle.top, kTitle.width, kTitle.height);
-    lblDescription = {newLabel(PicBox, QStringLiteral("lblDescription(0)"), fontOf(QStringLiteral("Lucida Sans")))};
-    placeTwips(lblDescription[0], kDescription.left, kDescription.top, kDescription.width, kDescription.height);
+    lblDescription = {
+        newLabel(PicBox, QStringLiteral("lblDescription(0)"), fontOf(QStringLiteral("Lucida Sans")))};
+    placeTwips(lblDescription[0], kDescription.left, kDescription.top, kDescription.width,
+               kDescription.height);
 
     VScroll = new QScrollBar(Qt::Vertical, PicBox);
     VScroll->setObjectName(QStringLiteral("VScroll"));
@@ -172,7 +176,7 @@ void frmQSsoftware::Form_Load()
     if (m_mainWindow)
         move(m_mainWindow->pos() + QPoint(px(100), px(400)));
 
-    const double windowWidth = width() * 15.0;
+    const double windowWidth = twips(width());
     const double introWidth = windowWidth - 200 - kIntro.left;
     placeTwips(lblIntro, kIntro.left, kIntro.top, introWidth, kIntro.height);
     placeTwips(PicBox, kIntro.left, kPicBox.top, introWidth, kPicBox.height);
@@ -298,8 +302,8 @@ void frmQSsoftware::cmdClose_Click()
 
 void frmQSsoftware::RequestWebPage(const QString &strURL)
 {
-    const QString noAssociationLine = QStringLiteral("The web page file type ")
-                                      + weblink::GetFileExtension(strURL, true)
-                                      + QStringLiteral(" is not associated with any browser program.");
+    const QString noAssociationLine = QStringLiteral("The web page file type ") +
+                                      weblink::GetFileExtension(strURL, true) +
+                                      QStringLiteral(" is not associated with any browser program.");
     weblink::openWebPageExplaining(m_shell, m_messages, this, strURL, noAssociationLine);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/softwarelist.h"
 
 #include <iterator>
@@ -14,7 +15,8 @@ struct Entry
 // Kept in alphabetical order of title: the catalogue shows them as they stand.
 constexpr Entry kEntries[] = {
     {"Address Book",
-     "Keeps names, addresses, telephone numbers and notes in one small file, finds any entry as you type, and "
+     "Keeps names, addresses, telephone numbers and notes in one small file, finds any entry as you type, "
+     "and "
      "prints address labels and envelopes.",
      "addrbook/addrbook.htm"},
     {"Batch Renamer",
@@ -26,23 +28,28 @@ constexpr Entry kEntries[] = {
      "entity, and copies any character or code to the clipboard.",
      "charmap/charmap.htm"},
     {"Clipboard Keeper",
-     "Remembers the last hundred texts you copied, so that you can paste any of them again, and keeps the ones "
+     "Remembers the last hundred texts you copied, so that you can paste any of them again, and keeps the "
+     "ones "
      "you use often in a list of their own.",
      "clipkeep/clipkeep.htm"},
     {"Date Calculator",
-     "Counts the days, weeks and working days between two dates, adds days to a date, and tells the day of the "
+     "Counts the days, weeks and working days between two dates, adds days to a date, and tells the day of "
+     "the "
      "week of any date from 1753 on.",
      "datecalc/datecalc.htm"},
     {"Disk Space Viewer",
-     "Draws a map of a drive in which every folder is a box the size of the space it takes, so that you find at "
+     "Draws a map of a drive in which every folder is a box the size of the space it takes, so that you find "
+     "at "
      "a glance what fills your disk.",
      "diskview/diskview.htm"},
     {"File Compare",
-     "Compares two text files line by line and shows them side by side with the differences in colour; it can "
+     "Compares two text files line by line and shows them side by side with the differences in colour; it "
+     "can "
      "also compare two folders and list the files that differ.",
      "filecomp/filecomp.htm"},
     {"Font Sampler",
-     "Prints a sample sentence in every font installed on your computer, or in the fonts you choose, so that you "
+     "Prints a sample sentence in every font installed on your computer, or in the fonts you choose, so that "
+     "you "
      "can compare them on screen or on paper.",
      "fonts/fonts.htm"},
     {"HTML Table Maker",
@@ -50,7 +57,8 @@ constexpr Entry kEntries[] = {
      "borders, padding and colours.",
      "tables/tables.htm"},
     {"Icon Studio",
-     "Draws and edits icons pixel by pixel in all the usual sizes and colour depths, and extracts the icons of "
+     "Draws and edits icons pixel by pixel in all the usual sizes and colour depths, and extracts the icons "
+     "of "
      "programs and libraries.",
      "icons/icons.htm"},
     {"Loan Planner",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "color/colors.h"
 
 #include "color/textforms.h"

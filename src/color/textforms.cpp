@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "color/textforms.h"
 
 namespace textforms {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry_portable.h"
 
 #include <QDateTime>
@@ -117,8 +118,8 @@ bool roomToSave(const QString &filePath, const Entries &entries)
     for (const auto &[entry, value] : entries)
         bound += 4 * (entry.size() + value.toByteArray().size()) + 64;
     rlimit limit{};
-    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
-        && limit.rlim_cur < rlim_t(bound))
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        limit.rlim_cur < rlim_t(bound))
         return false;
     const QStorageInfo storage(file.absolutePath());
     return !storage.isValid() || storage.bytesAvailable() >= bound;
@@ -175,15 +176,12 @@ QByteArray bytes(const std::string &text)
 
 } // namespace
 
-PortableRegistry::PortableRegistry(const QString &filePath)
-    : m_filePath(filePath)
-{
-}
+PortableRegistry::PortableRegistry(const QString &filePath) : m_filePath(filePath) {}
 
 QString PortableRegistry::defaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QLatin1String("/Quenby Systems/registry.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1String("/Quenby Systems/registry.ini");
 }
 
 qint32 PortableRegistry::load(QSettings &settings) const
@@ -227,7 +225,7 @@ std::int32_t PortableRegistry::loadForOpening(std::uint32_t root, RegKey *key, Q
 }
 
 std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
-                                        std::uint32_t *disposition)
+                                         std::uint32_t *disposition)
 {
     QSettings settings(m_filePath, QSettings::IniFormat);
     if (const std::int32_t code = loadForOpening(root, key, settings))
@@ -272,7 +270,8 @@ std::int32_t PortableRegistry::openKey(std::uint32_t root, const std::string &su
     return kErrorSuccess;
 }
 
-std::int32_t PortableRegistry::queryValue(RegKey key, const std::string &name, char *data, std::uint32_t *size)
+std::int32_t PortableRegistry::queryValue(RegKey key, const std::string &name, char *data,
+                                          std::uint32_t *size)
 {
     if (data && !size)
         return kErrorInvalidParameter;
@@ -322,7 +321,8 @@ std::string PortableRegistry::systemMessage(std::int32_t code)
         {kErrorBadDb, "The configuration registry database is corrupt.\r\n"},
         {kErrorCantRead, "The configuration registry key could not be read.\r\n"},
         {kErrorCantWrite, "The configuration registry key could not be written.\r\n"},
-        {kErrorKeyDeleted, "Illegal operation attempted on a registry key that has been marked for deletion.\r\n"},
+        {kErrorKeyDeleted,
+         "Illegal operation attempted on a registry key that has been marked for deletion.\r\n"},
     };
     return texts.value(code);
 }

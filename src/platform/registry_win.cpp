@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry.h"
 
 #include <string>
@@ -47,8 +48,8 @@ public:
 
     std::int32_t setStringValue(RegKey key, const std::string &name, const std::string &data) override
     {
-        return RegSetValueExA(toHkey(key), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(data.data()),
-                              static_cast<DWORD>(data.size()));
+        return RegSetValueExA(toHkey(key), name.c_str(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE *>(data.data()), static_cast<DWORD>(data.size()));
     }
 
     std::int32_t openKey(std::uint32_t root, const std::string &subKey, RegKey *key) override
@@ -70,16 +71,13 @@ public:
         return result;
     }
 
-    std::int32_t closeKey(RegKey key) override
-    {
-        return RegCloseKey(toHkey(key));
-    }
+    std::int32_t closeKey(RegKey key) override { return RegCloseKey(toHkey(key)); }
 
     std::string systemMessage(std::int32_t code) override
     {
         char text[100];
-        const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                            static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
+        const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                            nullptr, static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
         return std::string(text, length < sizeof text ? length : 0);
     }
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/textfilereader.h"
 
 namespace platform {
@@ -40,7 +41,7 @@ TextFileContents TextFileReader::failure(qint32 number)
 {
     TextFileContents contents;
     contents.outcome = number == TextFileError::InputPastEndOfFile ? TextFileContents::Outcome::Empty
-                                                                    : TextFileContents::Outcome::Failed;
+                                                                   : TextFileContents::Outcome::Failed;
     contents.errorNumber = number;
     contents.errorDescription = TextFileError::description(number);
     return contents;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/textfilereader.h"
 
 #include <QDir>
@@ -21,14 +22,16 @@ public:
         // as the Windows reader does.
         const QFileInfo info(path);
         if (!info.exists())
-            return failure(info.absoluteDir().exists() ? TextFileError::FileNotFound : TextFileError::PathNotFound);
+            return failure(info.absoluteDir().exists() ? TextFileError::FileNotFound
+                                                       : TextFileError::PathNotFound);
         if (info.isDir())
             return failure(TextFileError::PermissionDenied);
 
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            return failure(file.error() == QFileDevice::PermissionsError ? TextFileError::PermissionDenied
-                                                                          : TextFileError::PathFileAccessError);
+            return failure(file.error() == QFileDevice::PermissionsError
+                               ? TextFileError::PermissionDenied
+                               : TextFileError::PathFileAccessError);
         }
         const QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)

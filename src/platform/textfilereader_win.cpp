@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/textfilereader.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/registry3.h"
 
 #include "platform/registry.h"

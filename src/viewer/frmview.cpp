@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "viewer/frmview.h"
 
 #include "platform/messageboxes.h"
 #include "platform/textfilereader.h"
-#include "viewer/multilinetextbox.h"
+#include "widgets/multilinetextbox.h"
+
+#include "widgets/design.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -11,11 +14,9 @@
 
 namespace {
 
-// Places and sizes of this window are kept in twips; 15 twips make one pixel.
-int px(double twips)
-{
-    return qRound(twips / 15.0);
-}
+// Places and sizes of this window are kept in twips.
+using design::px;
+using design::twips;
 
 constexpr int kClientWidth = 11670;
 constexpr int kClientHeight = 6660;
@@ -32,15 +33,16 @@ constexpr int kCloseWidth = 2220;
 constexpr int kCloseHeight = 330;
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kHeadNote = QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n"
-                                         "To view the entire contents of the file load it into NotePad,\r\n"
-                                         "WordPad or some other text editor.\r\n\r\n");
+const QString kHeadNote =
+    QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n"
+                   "To view the entire contents of the file load it into NotePad,\r\n"
+                   "WordPad or some other text editor.\r\n\r\n");
 const QString kTailNote = QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
 
 QFont fontOf(const QString &face)
 {
     QFont font(face);
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(design::kPointSize);
     return font;
 }
 
@@ -128,8 +130,9 @@ void frmView::Form_Activate()
         return;
     }
     if (!contents.isRead()) {
-        const QString number = contents.errorNumber < 0 ? QString::number(contents.errorNumber)
-                                                        : QLatin1Char(' ') + QString::number(contents.errorNumber);
+        const QString number = contents.errorNumber < 0
+                                   ? QString::number(contents.errorNumber)
+                                   : QLatin1Char(' ') + QString::number(contents.errorNumber);
         failLoading(QStringLiteral("Error") + number + QStringLiteral(".  ") + contents.errorDescription,
                     QStringLiteral("Error reading file"));
         return;
@@ -157,8 +160,8 @@ void frmView::Form_Resize()
     if (width != this->width() || height != this->height())
         resize(width, height);
 
-    const double windowWidth = width * 15.0;
-    const double windowHeight = height * 15.0;
+    const double windowWidth = twips(width);
+    const double windowHeight = twips(height);
     const double textHeight = windowHeight - 1200;
     txbText1->setGeometry(px(kTextLeft), px(kTextTop), px(windowWidth - 320), px(textHeight));
     cmdClose->move(px((windowWidth - kCloseWidth) / 2), px(kTextTop + textHeight + 100));

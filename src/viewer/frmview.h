@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
@@ -49,5 +50,4 @@ private:
     bool m_fileDisplayed = false;
     bool m_loading = false;
     bool m_upToDate = false; // loaded since the window last became visible or active
-
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "viewer/viewerplacement.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QRect>
@@ -7,8 +8,8 @@ class QWidget;
 // Where a viewer goes beside a main window: flush against its right edge, with its top and height.
 struct ViewerPlacement
 {
-    int mainLeft;   // the main window's new left edge (it moves left when the pair would not fit)
-    QRect viewer;   // the viewer's outer rectangle
+    int mainLeft; // the main window's new left edge (it moves left when the pair would not fit)
+    QRect viewer; // the viewer's outer rectangle
 };
 
 // The viewer's outer width beside the main window: 5200 twips.

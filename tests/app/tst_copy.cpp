@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/mainwindowfixture.h"
 
 #include <QComboBox>
@@ -77,12 +78,18 @@ void TestCopy::entries_data()
     QTest::addColumn<QString>("confirmation");
 
     QTest::newRow("defaults, everything") << false << 0 << kDefaultReport << "Done!";
-    QTest::newRow("background decimal") << false << 1 << "12615744" << "12615744 copied!";
-    QTest::newRow("background hexadecimal") << false << 2 << "#4080C0" << "#4080C0 copied!";
-    QTest::newRow("background RGB") << false << 3 << "RGB(64,128,192)\r\n" << "RGB(64,128,192)\r\n copied!";
-    QTest::newRow("foreground decimal") << false << 4 << "14737632" << "14737632 copied!";
-    QTest::newRow("foreground hexadecimal") << false << 5 << "#E0E0E0" << "#E0E0E0 copied!";
-    QTest::newRow("foreground RGB") << false << 6 << "RGB(224,224,224)\r\n" << "RGB(224,224,224)\r\n copied!";
+    QTest::newRow("background decimal") << false << 1 << "12615744"
+                                        << "12615744 copied!";
+    QTest::newRow("background hexadecimal") << false << 2 << "#4080C0"
+                                            << "#4080C0 copied!";
+    QTest::newRow("background RGB") << false << 3 << "RGB(64,128,192)\r\n"
+                                    << "RGB(64,128,192)\r\n copied!";
+    QTest::newRow("foreground decimal") << false << 4 << "14737632"
+                                        << "14737632 copied!";
+    QTest::newRow("foreground hexadecimal") << false << 5 << "#E0E0E0"
+                                            << "#E0E0E0 copied!";
+    QTest::newRow("foreground RGB") << false << 6 << "RGB(224,224,224)\r\n"
+                                    << "RGB(224,224,224)\r\n copied!";
 
     const QString blueReport = QStringLiteral("Background color:\r\n"
                                               "red     5 (dec.)   5 (hex.)\r\n"
@@ -95,7 +102,8 @@ void TestCopy::entries_data()
                                               "\r\n") +
                                kDefaultReport.mid(kDefaultReport.indexOf(QStringLiteral("Foreground")));
     QTest::newRow("5,0,255, everything") << true << 0 << blueReport << "Done!";
-    QTest::newRow("5,0,255, background hexadecimal") << true << 2 << "#0500FF" << "#0500FF copied!";
+    QTest::newRow("5,0,255, background hexadecimal") << true << 2 << "#0500FF"
+                                                     << "#0500FF copied!";
 }
 
 void TestCopy::entries()
@@ -173,8 +181,10 @@ void TestCopy::failures_data()
 
     QTest::newRow("clear fails") << 0 << fine << "clear" << locked << QStringList{"clear"};
     QTest::newRow("set fails") << 6 << fine << "setText" << locked << QStringList{"clear", "setText"};
-    QTest::newRow("overflow, everything") << 0 << huge << "" << "Overflow" << QStringList();
-    QTest::newRow("overflow, decimal") << 4 << huge << "" << "Overflow" << QStringList();
+    QTest::newRow("overflow, everything") << 0 << huge << ""
+                                          << "Overflow" << QStringList();
+    QTest::newRow("overflow, decimal") << 4 << huge << ""
+                                       << "Overflow" << QStringList();
 }
 
 void TestCopy::failures()

@@ -1,17 +1,22 @@
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
+// SPDX-License-Identifier: MIT
 #include "support/mainwindowfixture.h"
+#include "widgets/captionlabel.h"
+#include "widgets/picturebox.h"
 
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 class tst_Entry : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { f = std::make_unique<MainWindowFixture>(); f->start(); }
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->start();
+    }
     void cleanup() { f.reset(); }
 
     void typingMirrorsTheOtherBox_data();
@@ -43,19 +48,45 @@ void tst_Entry::typingMirrorsTheOtherBox_data()
     QTest::addColumn<QString>("decimal");
     QTest::addColumn<QString>("hex");
 
-    QTest::newRow("hex ff") << 1 << "ff" << "255" << "FF";
-    QTest::newRow("hex G") << 1 << "G" << "0" << "G";
-    QTest::newRow("hex 1G") << 1 << "1g" << "1" << "1G";
-    QTest::newRow("hex FFF") << 1 << "FFF" << "4095" << "FFF";
-    QTest::newRow("hex with blanks") << 1 << " a " << "10" << "A";
-    QTest::newRow("decimal 1.6") << 0 << "1.6" << "1.6" << "2";
-    QTest::newRow("decimal 2.5 half to even") << 0 << "2.5" << "2.5" << "2";
-    QTest::newRow("decimal 3.5 half to even") << 0 << "3.5" << "3.5" << "4";
-    QTest::newRow("decimal 1a") << 0 << "1a" << "1a" << "1";
-    QTest::newRow("decimal leading blank") << 0 << " 42" << "42" << "2A";
-    QTest::newRow("decimal -1") << 0 << "-1" << "-1" << "FFFFFFFF";
-    QTest::newRow("decimal 9e9 has no hex form") << 0 << "9e9" << "9e9" << "";
-    QTest::newRow("decimal 1d3") << 0 << "1d3" << "1d3" << "3E8";
+    QTest::newRow("hex ff") << 1 << "ff"
+                            << "255"
+                            << "FF";
+    QTest::newRow("hex G") << 1 << "G"
+                           << "0"
+                           << "G";
+    QTest::newRow("hex 1G") << 1 << "1g"
+                            << "1"
+                            << "1G";
+    QTest::newRow("hex FFF") << 1 << "FFF"
+                             << "4095"
+                             << "FFF";
+    QTest::newRow("hex with blanks") << 1 << " a "
+                                     << "10"
+                                     << "A";
+    QTest::newRow("decimal 1.6") << 0 << "1.6"
+                                 << "1.6"
+                                 << "2";
+    QTest::newRow("decimal 2.5 half to even") << 0 << "2.5"
+                                              << "2.5"
+                                              << "2";
+    QTest::newRow("decimal 3.5 half to even") << 0 << "3.5"
+                                              << "3.5"
+                                              << "4";
+    QTest::newRow("decimal 1a") << 0 << "1a"
+                                << "1a"
+                                << "1";
+    QTest::newRow("decimal leading blank") << 0 << " 42"
+                                           << "42"
+                                           << "2A";
+    QTest::newRow("decimal -1") << 0 << "-1"
+                                << "-1"
+                                << "FFFFFFFF";
+    QTest::newRow("decimal 9e9 has no hex form") << 0 << "9e9"
+                                                 << "9e9"
+                                                 << "";
+    QTest::newRow("decimal 1d3") << 0 << "1d3"
+                                 << "1d3"
+                                 << "3E8";
 }
 
 void tst_Entry::typingMirrorsTheOtherBox()
@@ -105,13 +136,27 @@ void tst_Entry::applyingRefusesWhatIsNotADigitString_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("boxAfter");
 
-    QTest::newRow("blanks only") << "   " << "No base color given" << "";
-    QTest::newRow("fraction") << "1.6" << "Invalid base color" << "1.6";
-    QTest::newRow("sign") << "-1" << "Invalid base color" << "-1";
-    QTest::newRow("plus") << "+5" << "Invalid base color" << "+5";
-    QTest::newRow("hex letter") << "1a" << "Invalid base color" << "1a";
-    QTest::newRow("inner blank, trimmed outside") << " 1 2 " << "Invalid base color" << "1 2";
-    QTest::newRow("exponent") << "1e2" << "Invalid base color" << "1e2";
+    QTest::newRow("blanks only") << "   "
+                                 << "No base color given"
+                                 << "";
+    QTest::newRow("fraction") << "1.6"
+                              << "Invalid base color"
+                              << "1.6";
+    QTest::newRow("sign") << "-1"
+                          << "Invalid base color"
+                          << "-1";
+    QTest::newRow("plus") << "+5"
+                          << "Invalid base color"
+                          << "+5";
+    QTest::newRow("hex letter") << "1a"
+                                << "Invalid base color"
+                                << "1a";
+    QTest::newRow("inner blank, trimmed outside") << " 1 2 "
+                                                  << "Invalid base color"
+                                                  << "1 2";
+    QTest::newRow("exponent") << "1e2"
+                              << "Invalid base color"
+                              << "1e2";
 }
 
 void tst_Entry::applyingRefusesWhatIsNotADigitString()
@@ -140,13 +185,20 @@ void tst_Entry::applyingADigitString_data()
     QTest::addColumn<QString>("green");
 
     // Green is the default base channel; red 64 and blue 192 stay.
-    QTest::newRow("leading zeros") << "007" << "7";
-    QTest::newRow("zero") << "0" << "0";
-    QTest::newRow("255") << "255" << "255";
-    QTest::newRow("300 caps at 255") << "300" << "255";
-    QTest::newRow("4095 from FFF") << "4095" << "255";
-    QTest::newRow("above 16 bits") << "268435455" << "255";
-    QTest::newRow("far above 32 bits") << "99999999999999999999" << "255";
+    QTest::newRow("leading zeros") << "007"
+                                   << "7";
+    QTest::newRow("zero") << "0"
+                          << "0";
+    QTest::newRow("255") << "255"
+                         << "255";
+    QTest::newRow("300 caps at 255") << "300"
+                                     << "255";
+    QTest::newRow("4095 from FFF") << "4095"
+                                   << "255";
+    QTest::newRow("above 16 bits") << "268435455"
+                                   << "255";
+    QTest::newRow("far above 32 bits") << "99999999999999999999"
+                                       << "255";
 }
 
 void tst_Entry::applyingADigitString()
@@ -176,9 +228,14 @@ void tst_Entry::showColorValuesFillsReadoutsAndBoxes()
 {
     QVERIFY(f->control<QRadioButton>("optGreen")->isChecked());
     f->window->ShowColorValues(64, 128, 192);
-    const QStringList shown{f->caption("lblRedDecimal"), f->caption("lblRedHex"), f->caption("lblGreenDecimal"),
-                            f->caption("lblGreenHex"), f->caption("lblBlueDecimal"), f->caption("lblBlueHex"),
-                            box(0)->text(), box(1)->text()};
+    const QStringList shown{f->caption("lblRedDecimal"),
+                            f->caption("lblRedHex"),
+                            f->caption("lblGreenDecimal"),
+                            f->caption("lblGreenHex"),
+                            f->caption("lblBlueDecimal"),
+                            f->caption("lblBlueHex"),
+                            box(0)->text(),
+                            box(1)->text()};
     QCOMPARE(shown, (QStringList{"64", "40", "128", "80", "192", "C0", "128", "80"}));
     f->window->ShowColorValues(5, -1, 0);
     QCOMPARE(f->caption("lblRedHex"), "5");

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/frmqssoftware.h"
 #include "viewer/frmview.h"
-#include "viewer/multilinetextbox.h"
+#include "widgets/multilinetextbox.h"
 
 #include "support/mainwindowfixture.h"
 
@@ -117,15 +118,16 @@ void TestHelpAndCatalogue::catalogue()
     QByteArray savedMeanwhile;
     QColor introColour, titleColour;
 
-    frmQSsoftware *catalogue = whileCatalogueShown(
-        [&] { action.isEmpty() ? void(window.close()) : click(f.control(action)); },
-        [&](frmQSsoftware *shown) {
-            exitsMeanwhile = f.appExit.calls;
-            mainVisibleMeanwhile = window.isVisible();
-            savedMeanwhile = f.registry.keys.value("Software\\Quenby Systems\\TVK").value("Params");
-            introColour = textColour(shown, QStringLiteral("lblIntro"));
-            titleColour = textColour(shown, QStringLiteral("lblTitle(0)"));
-        });
+    frmQSsoftware *catalogue =
+        whileCatalogueShown([&] { action.isEmpty() ? void(window.close()) : click(f.control(action)); },
+                            [&](frmQSsoftware *shown) {
+                                exitsMeanwhile = f.appExit.calls;
+                                mainVisibleMeanwhile = window.isVisible();
+                                savedMeanwhile =
+                                    f.registry.keys.value("Software\\Quenby Systems\\TVK").value("Params");
+                                introColour = textColour(shown, QStringLiteral("lblIntro"));
+                                titleColour = textColour(shown, QStringLiteral("lblTitle(0)"));
+                            });
 
     QVERIFY(catalogue);
     QCOMPARE(exitsMeanwhile, 0);

@@ -1,6 +1,7 @@
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
+// SPDX-License-Identifier: MIT
 #include "support/mainwindowfixture.h"
+#include "widgets/captionlabel.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -11,7 +12,11 @@ class tst_HighDensity : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { f = std::make_unique<MainWindowFixture>(); f->start(); }
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->start();
+    }
     void cleanup() { f.reset(); }
 
     void layoutKeepsItsPlaces();

@@ -1,6 +1,7 @@
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
+// SPDX-License-Identifier: MIT
 #include "support/mainwindowfixture.h"
+#include "widgets/captionlabel.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -44,12 +45,12 @@ void tst_Keyboard::tabFollowsTheReadingOrder()
         visited << name;
     }
     const QStringList expected{
-        "picSmall(0)",     "picSmall(1)",     "picSmall(2)",  "picSmall(3)",     "picSmall(4)",
-        "picSmall(5)",     "picSmall(6)",     "picSmall(7)",  "optBackground",   "optGreen",
-        "txbBaseColor(0)", "txbBaseColor(1)", "cmdApply",     "cmdSave",         "cmdRestore",
-        "picGraphic",      "picSmall(8)",     "picSmall(9)",  "picSmall(10)",    "picSmall(11)",
-        "picSmall(12)",    "picSmall(13)",    "picSmall(14)", "picSmall(15)",    "cmdCopy",
-        "cboWhatToCopy",   "cmdHelp",         "cmdQuit",      "lblCopyright",    "cmdQSsoftware",
+        "picSmall(0)",        "picSmall(1)",     "picSmall(2)",  "picSmall(3)",   "picSmall(4)",
+        "picSmall(5)",        "picSmall(6)",     "picSmall(7)",  "optBackground", "optGreen",
+        "txbBaseColor(0)",    "txbBaseColor(1)", "cmdApply",     "cmdSave",       "cmdRestore",
+        "picGraphic",         "picSmall(8)",     "picSmall(9)",  "picSmall(10)",  "picSmall(11)",
+        "picSmall(12)",       "picSmall(13)",    "picSmall(14)", "picSmall(15)",  "cmdCopy",
+        "cboWhatToCopy",      "cmdHelp",         "cmdQuit",      "lblCopyright",  "cmdQSsoftware",
         "lblOnlineUserManual"};
     QCOMPARE(visited, expected);
 
@@ -74,11 +75,16 @@ void tst_Keyboard::swatchesAndPlaneHaveNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("accessibleName");
-    QTest::newRow("first swatch") << "picSmall(0)" << "green = 8";
-    QTest::newRow("bottom swatch") << "picSmall(8)" << "green = 136";
-    QTest::newRow("plane") << "picGraphic" << "Colour plane";
-    QTest::newRow("readout") << "lblBlueHex" << "Blue hexadecimal";
-    QTest::newRow("sample") << "picSample" << "Sample of foreground on background";
+    QTest::newRow("first swatch") << "picSmall(0)"
+                                  << "green = 8";
+    QTest::newRow("bottom swatch") << "picSmall(8)"
+                                   << "green = 136";
+    QTest::newRow("plane") << "picGraphic"
+                           << "Colour plane";
+    QTest::newRow("readout") << "lblBlueHex"
+                             << "Blue hexadecimal";
+    QTest::newRow("sample") << "picSample"
+                            << "Sample of foreground on background";
 }
 
 void tst_Keyboard::swatchesAndPlaneHaveNames()

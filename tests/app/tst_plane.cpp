@@ -1,6 +1,7 @@
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
+// SPDX-License-Identifier: MIT
 #include "support/mainwindowfixture.h"
+#include "widgets/captionlabel.h"
+#include "widgets/picturebox.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -19,7 +20,11 @@ class tst_Plane : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { f = std::make_unique<MainWindowFixture>(); f->start(); }
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->start();
+    }
     void cleanup() { f.reset(); }
 
     void swatchCaptions_data();
@@ -61,10 +66,14 @@ void tst_Plane::swatchCaptions_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
 
-    QTest::newRow("red, first") << 0 << 0 << "red = 8" << "(hex 8)";
-    QTest::newRow("green, second") << 1 << 1 << "green = 24" << "(hex 18)";
-    QTest::newRow("blue, last") << 2 << 15 << "blue = 248" << "(hex F8)";
-    QTest::newRow("red, bottom row") << 0 << 8 << "red = 136" << "(hex 88)";
+    QTest::newRow("red, first") << 0 << 0 << "red = 8"
+                                << "(hex 8)";
+    QTest::newRow("green, second") << 1 << 1 << "green = 24"
+                                   << "(hex 18)";
+    QTest::newRow("blue, last") << 2 << 15 << "blue = 248"
+                                << "(hex F8)";
+    QTest::newRow("red, bottom row") << 0 << 8 << "red = 136"
+                                     << "(hex 88)";
 }
 
 void tst_Plane::swatchCaptions()
@@ -84,19 +93,19 @@ void tst_Plane::swatchesPaintTheirLevel_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<qint32>("topLeft");
     QTest::addColumn<qint32>("bottomRight");
-    QTest::addColumn<qint32>("point");     // at (1, 2)
+    QTest::addColumn<qint32>("point"); // at (1, 2)
     QTest::addColumn<qint32>("captionColour");
 
-    QTest::newRow("red base, swatch 0") << "optRed" << 0 << rgb(8, 0, 0) << rgb(8, 255, 255) << rgb(8, 8, 4)
-                                        << rgb(255, 255, 255);
-    QTest::newRow("red base, swatch 7, white caption") << "optRed" << 7 << rgb(120, 0, 0) << rgb(120, 255, 255)
-                                                       << rgb(120, 8, 4) << rgb(255, 255, 255);
-    QTest::newRow("red base, swatch 8, black caption") << "optRed" << 8 << rgb(136, 0, 0) << rgb(136, 255, 255)
-                                                       << rgb(136, 8, 4) << 0;
-    QTest::newRow("green base, swatch 15") << "optGreen" << 15 << rgb(0, 248, 0) << rgb(255, 248, 255)
-                                           << rgb(8, 248, 4) << 0;
-    QTest::newRow("blue base, swatch 3") << "optBlue" << 3 << rgb(0, 0, 56) << rgb(255, 255, 56)
-                                         << rgb(8, 4, 56) << rgb(255, 255, 255);
+    QTest::newRow("red base, swatch 0")
+        << "optRed" << 0 << rgb(8, 0, 0) << rgb(8, 255, 255) << rgb(8, 8, 4) << rgb(255, 255, 255);
+    QTest::newRow("red base, swatch 7, white caption")
+        << "optRed" << 7 << rgb(120, 0, 0) << rgb(120, 255, 255) << rgb(120, 8, 4) << rgb(255, 255, 255);
+    QTest::newRow("red base, swatch 8, black caption")
+        << "optRed" << 8 << rgb(136, 0, 0) << rgb(136, 255, 255) << rgb(136, 8, 4) << 0;
+    QTest::newRow("green base, swatch 15")
+        << "optGreen" << 15 << rgb(0, 248, 0) << rgb(255, 248, 255) << rgb(8, 248, 4) << 0;
+    QTest::newRow("blue base, swatch 3")
+        << "optBlue" << 3 << rgb(0, 0, 56) << rgb(255, 255, 56) << rgb(8, 4, 56) << rgb(255, 255, 255);
 }
 
 void tst_Plane::swatchesPaintTheirLevel()
@@ -128,13 +137,14 @@ void tst_Plane::releaseOnThePlanePicks_data()
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("red base, near top left") << "optRed" << 100 << QPoint(1, 0) << QStringList{"100", "0", "1"};
-    QTest::newRow("red base, bottom right") << "optRed" << 100 << QPoint(255, 255)
-                                            << QStringList{"100", "255", "255"};
-    QTest::newRow("green base: blue across, red down") << "optGreen" << 20 << QPoint(30, 10)
-                                                       << QStringList{"10", "20", "30"};
-    QTest::newRow("blue base: green across, red down") << "optBlue" << 0 << QPoint(200, 7)
-                                                       << QStringList{"7", "200", "0"};
+    QTest::newRow("red base, near top left")
+        << "optRed" << 100 << QPoint(1, 0) << QStringList{"100", "0", "1"};
+    QTest::newRow("red base, bottom right")
+        << "optRed" << 100 << QPoint(255, 255) << QStringList{"100", "255", "255"};
+    QTest::newRow("green base: blue across, red down")
+        << "optGreen" << 20 << QPoint(30, 10) << QStringList{"10", "20", "30"};
+    QTest::newRow("blue base: green across, red down")
+        << "optBlue" << 0 << QPoint(200, 7) << QStringList{"7", "200", "0"};
 }
 
 void tst_Plane::releaseOnThePlanePicks()
@@ -231,8 +241,8 @@ void tst_Plane::changingTheBaseChannelKeepsTheColour()
     QTest::mouseClick(plane(), Qt::LeftButton, {}, QPoint(30, 20)); // red 10, green 20, blue 30
     f->clickOption("optGreen");
     QCOMPARE(f->channels(), (QStringList{"10", "20", "30"}));
-    QCOMPARE(plane()->point(0, 0), rgb(0, 20, 0)); // the plane at green 20
-    QCOMPARE(plane()->point(30, 10), rgb(10, 20, 30)); // picked at x 30 (blue), y 10 (red)
+    QCOMPARE(plane()->point(0, 0), rgb(0, 20, 0));       // the plane at green 20
+    QCOMPARE(plane()->point(30, 10), rgb(10, 20, 30));   // picked at x 30 (blue), y 10 (red)
     QCOMPARE(plane()->point(27, 7), rgb(255, 255, 255)); // a dark pick gets a white marker
 }
 
@@ -267,10 +277,11 @@ void tst_Plane::readouts_data()
     QTest::newRow("pure red") << 255 << 0 << 0
                               << QStringList{"255", "FF", "0", "0", "0", "0", "255", "#FF0000", "&&H0000FF"};
     QTest::newRow("white") << 255 << 255 << 255
-                           << QStringList{"255", "FF", "255", "FF", "255", "FF", "16777215", "#FFFFFF", "&&HFFFFFF"};
+                           << QStringList{"255", "FF",       "255",     "FF",       "255",
+                                          "FF",  "16777215", "#FFFFFF", "&&HFFFFFF"};
     QTest::newRow("worked example") << 171 << 50 << 28
-                                    << QStringList{"171", "AB", "50", "32", "28", "1C", "1847979", "#AB321C",
-                                                   "&&H1C32AB"};
+                                    << QStringList{"171", "AB",      "50",      "32",       "28",
+                                                   "1C",  "1847979", "#AB321C", "&&H1C32AB"};
 }
 
 void tst_Plane::readouts()
@@ -281,9 +292,9 @@ void tst_Plane::readouts()
     QFETCH(QStringList, expected);
 
     f->window->UpdateReadouts(qint16(red), qint16(green), qint16(blue));
-    const QStringList names{"lblRedDecimal",   "lblRedHex",  "lblGreenDecimal", "lblGreenHex",
-                            "lblBlueDecimal",  "lblBlueHex", "lblColorValueDecimal", "lblColorValueHex",
-                            "lblColorValueHexVB"};
+    const QStringList names{"lblRedDecimal",        "lblRedHex",        "lblGreenDecimal",
+                            "lblGreenHex",          "lblBlueDecimal",   "lblBlueHex",
+                            "lblColorValueDecimal", "lblColorValueHex", "lblColorValueHexVB"};
     QStringList shown;
     for (const QString &n : names)
         shown << f->caption(n);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/mainwindowfixture.h"
 
 #include <QLineEdit>
@@ -119,7 +120,7 @@ void tst_SavedColours::saveThenRestoreKeepsEveryValue()
 void tst_SavedColours::registryFaults_data()
 {
     QTest::addColumn<Failure>("failure");
-    QTest::addColumn<int>("edited"); // 0 background, 1 foreground
+    QTest::addColumn<int>("edited");       // 0 background, 1 foreground
     QTest::addColumn<QByteArray>("saved"); // what is stored after a pick and Save
     QTest::addColumn<Params>("restored");
 
@@ -151,8 +152,8 @@ void tst_SavedColours::registryFaults()
     click("cmdRestore");
     QCOMPARE(window.ColorParams, restored);
     const auto &shown = restored[edited];
-    QCOMPARE(f->channels(), (QStringList{QString::number(shown[1]), QString::number(shown[2]),
-                                         QString::number(shown[3])}));
+    QCOMPARE(f->channels(),
+             (QStringList{QString::number(shown[1]), QString::number(shown[2]), QString::number(shown[3])}));
     QVERIFY(f->messages.messages.isEmpty());
 }
 

@@ -1,6 +1,7 @@
-#include "platform/captionlabel.h"
-#include "platform/picturebox.h"
+// SPDX-License-Identifier: MIT
 #include "support/mainwindowfixture.h"
+#include "widgets/captionlabel.h"
+#include "widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,7 +13,11 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { f = std::make_unique<MainWindowFixture>(); f->start(); }
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->start();
+    }
     void cleanup() { f.reset(); }
 
     void windowIdentity();
@@ -113,14 +118,22 @@ void tst_Startup::fontsAndColours_data()
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("windowColour");
 
-    QTest::newRow("label") << "lblDirections" << "Arial" << 9.75 << true;
-    QTest::newRow("readout") << "lblRedDecimal" << "Arial" << 9.75 << true;
-    QTest::newRow("button") << "cmdApply" << "Arial" << 9.75 << false;
-    QTest::newRow("option") << "optRed" << "Arial" << 9.75 << true;
-    QTest::newRow("frame") << "Frame3" << "Arial" << 9.75 << true;
-    QTest::newRow("combo box") << "cboWhatToCopy" << "Arial" << 9.75 << false;
-    QTest::newRow("link") << "lblCopyright" << "Arial" << 8.25 << true;
-    QTest::newRow("swatch") << "picSmall(4)" << "MS Sans Serif" << 8.0 << false;
+    QTest::newRow("label") << "lblDirections"
+                           << "Arial" << 9.75 << true;
+    QTest::newRow("readout") << "lblRedDecimal"
+                             << "Arial" << 9.75 << true;
+    QTest::newRow("button") << "cmdApply"
+                            << "Arial" << 9.75 << false;
+    QTest::newRow("option") << "optRed"
+                            << "Arial" << 9.75 << true;
+    QTest::newRow("frame") << "Frame3"
+                           << "Arial" << 9.75 << true;
+    QTest::newRow("combo box") << "cboWhatToCopy"
+                               << "Arial" << 9.75 << false;
+    QTest::newRow("link") << "lblCopyright"
+                          << "Arial" << 8.25 << true;
+    QTest::newRow("swatch") << "picSmall(4)"
+                            << "MS Sans Serif" << 8.0 << false;
 }
 
 void tst_Startup::fontsAndColours()

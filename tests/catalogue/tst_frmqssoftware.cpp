@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/frmqssoftware.h"
 #include "catalogue/softwarelist.h"
-#include "platform/captionlabel.h"
 #include "web/homepage.h"
+#include "widgets/captionlabel.h"
 
 #include "support/recordingmessageboxes.h"
 #include "support/recordingshell.h"
@@ -63,8 +64,7 @@ struct Catalogue
         return QTest::qWaitForWindowExposed(window);
     }
 
-    template <typename T = QWidget>
-    T *find(const QString &name) const
+    template <typename T = QWidget> T *find(const QString &name) const
     {
         return window->findChild<T *>(name);
     }
@@ -119,12 +119,12 @@ void TestFrmQSsoftware::scrolling_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<QStringList>("titles");
 
-    QTest::newRow("one small step")
-        << 1 << 0 << 1
-        << QStringList{"Batch Renamer", "Character Map Plus", "Clipboard Keeper", "Date Calculator"};
-    QTest::newRow("one large step")
-        << 0 << 1 << 3
-        << QStringList{"Clipboard Keeper", "Date Calculator", "Disk Space Viewer", "File Compare"};
+    QTest::newRow("one small step") << 1 << 0 << 1
+                                    << QStringList{"Batch Renamer", "Character Map Plus", "Clipboard Keeper",
+                                                   "Date Calculator"};
+    QTest::newRow("one large step") << 0 << 1 << 3
+                                    << QStringList{"Clipboard Keeper", "Date Calculator", "Disk Space Viewer",
+                                                   "File Compare"};
     QTest::newRow("past the end by small steps")
         << 13 << 0 << 11 << QStringList{"Screen Ruler", "Text Search", "Unit Converter", ""};
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "color/colors.h"
 #include "color/textforms.h"
 
@@ -64,13 +65,20 @@ void tst_Colors::htmlAndVisualBasicForms_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("vb");
 
-    QTest::newRow("black") << 0 << 0 << 0 << "#000000" << "&&H000000";
-    QTest::newRow("white") << 255 << 255 << 255 << "#FFFFFF" << "&&HFFFFFF";
-    QTest::newRow("worked example") << 171 << 50 << 28 << "#AB321C" << "&&H1C32AB";
-    QTest::newRow("below 16 padded") << 10 << 11 << 12 << "#0A0B0C" << "&&H0C0B0A";
-    QTest::newRow("16 needs no padding") << 16 << 15 << 1 << "#100F01" << "&&H010F10";
-    QTest::newRow("pure red") << 255 << 0 << 0 << "#FF0000" << "&&H0000FF";
-    QTest::newRow("no-colour split") << -1 << 0 << 0 << "#0FFFF0000" << "&&H00000FFFF";
+    QTest::newRow("black") << 0 << 0 << 0 << "#000000"
+                           << "&&H000000";
+    QTest::newRow("white") << 255 << 255 << 255 << "#FFFFFF"
+                           << "&&HFFFFFF";
+    QTest::newRow("worked example") << 171 << 50 << 28 << "#AB321C"
+                                    << "&&H1C32AB";
+    QTest::newRow("below 16 padded") << 10 << 11 << 12 << "#0A0B0C"
+                                     << "&&H0C0B0A";
+    QTest::newRow("16 needs no padding") << 16 << 15 << 1 << "#100F01"
+                                         << "&&H010F10";
+    QTest::newRow("pure red") << 255 << 0 << 0 << "#FF0000"
+                              << "&&H0000FF";
+    QTest::newRow("no-colour split") << -1 << 0 << 0 << "#0FFFF0000"
+                                     << "&&H00000FFFF";
 }
 
 void tst_Colors::htmlAndVisualBasicForms()
@@ -93,14 +101,38 @@ void tst_Colors::plainForms_data()
     QTest::addColumn<QString>("hex32");
     QTest::addColumn<QString>("twoDigit");
 
-    QTest::newRow("zero") << 0 << "0" << "0" << "0" << "00";
-    QTest::newRow("ten") << 10 << "10" << "A" << "A" << "0A";
-    QTest::newRow("fifteen") << 15 << "15" << "F" << "F" << "0F";
-    QTest::newRow("sixteen") << 16 << "16" << "10" << "10" << "10";
-    QTest::newRow("255") << 255 << "255" << "FF" << "FF" << "FF";
-    QTest::newRow("4095") << 4095 << "4095" << "FFF" << "FFF" << "FFF";
-    QTest::newRow("minus one") << -1 << "-1" << "FFFF" << "FFFFFFFF" << "0FFFF";
-    QTest::newRow("smallest 16-bit") << -32768 << "-32768" << "8000" << "FFFF8000" << "08000";
+    QTest::newRow("zero") << 0 << "0"
+                          << "0"
+                          << "0"
+                          << "00";
+    QTest::newRow("ten") << 10 << "10"
+                         << "A"
+                         << "A"
+                         << "0A";
+    QTest::newRow("fifteen") << 15 << "15"
+                             << "F"
+                             << "F"
+                             << "0F";
+    QTest::newRow("sixteen") << 16 << "16"
+                             << "10"
+                             << "10"
+                             << "10";
+    QTest::newRow("255") << 255 << "255"
+                         << "FF"
+                         << "FF"
+                         << "FF";
+    QTest::newRow("4095") << 4095 << "4095"
+                          << "FFF"
+                          << "FFF"
+                          << "FFF";
+    QTest::newRow("minus one") << -1 << "-1"
+                               << "FFFF"
+                               << "FFFFFFFF"
+                               << "0FFFF";
+    QTest::newRow("smallest 16-bit") << -32768 << "-32768"
+                                     << "8000"
+                                     << "FFFF8000"
+                                     << "08000";
 }
 
 void tst_Colors::plainForms()

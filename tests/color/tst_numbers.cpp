@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "color/numbers.h"
 
 #include <QTest>

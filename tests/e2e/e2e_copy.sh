@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Copies entries of the copy list with real X input and reads the clipboard from another client.
 # Usage: e2e_copy.sh <program>
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the built program into a scratch prefix, checks where everything went, then starts the installed
 # program through its link in bin and opens Help, which must find the help file beside the real executable.
 # Usage: e2e_install.sh <program>   (the program's folder is the build folder)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Sourced by the end-to-end scripts: a scratch folder, a private Xvfb, starting the program with a fresh home,
 # and looking up windows by title. On exit everything started here is stopped and the scratch folder removed.

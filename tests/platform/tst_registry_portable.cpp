@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry_portable.h"
 #include "settings/registry3cases_qt.h"
 
@@ -7,8 +8,8 @@
 #include <QTest>
 
 #include <csignal>
-#include <memory>
 #include <fcntl.h>
+#include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
 

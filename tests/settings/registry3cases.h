@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Cases of the string store that hold over any registry that behaves like the real one. They need

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Runs the string store's shared cases as rows of a Qt Test table.
@@ -16,8 +17,7 @@ inline void addRows()
 }
 
 // Runs the current row's case over registry below key, with the registry's count of open keys.
-template <typename Registry>
-void runRow(Registry &registry, const std::string &key)
+template <typename Registry> void runRow(Registry &registry, const std::string &key)
 {
     QFETCH(int, index);
     std::string failures;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/registry3.h"
 
 #include "settings/registry3cases_qt.h"
@@ -79,12 +80,15 @@ void TestRegistry3::readString_data()
     QTest::addColumn<QString>("value"); // the caller's text starts as "before"
 
     const QByteArray english;
-    QTest::newRow("nothing but control characters")
-        << QByteArray("\r\n\0", 3) << 0 << 0 << english << "0 OK" << "";
+    QTest::newRow("nothing but control characters") << QByteArray("\r\n\0", 3) << 0 << 0 << english << "0 OK"
+                                                    << "";
     QTest::newRow("key cannot be opened for another reason")
-        << QByteArray("x") << 5 << 0 << english << "1 Key not found or is empty." << "before";
-    QTest::newRow("read refused") << QByteArray("x") << 0 << 5 << english << "4 Access is denied.\r\n" << "";
-    QTest::newRow("read says not found") << QByteArray("x") << 0 << 2 << english << "3 Name not found." << "";
+        << QByteArray("x") << 5 << 0 << english << "1 Key not found or is empty."
+        << "before";
+    QTest::newRow("read refused") << QByteArray("x") << 0 << 5 << english << "4 Access is denied.\r\n"
+                                  << "";
+    QTest::newRow("read says not found") << QByteArray("x") << 0 << 2 << english << "3 Name not found."
+                                         << "";
     QTest::newRow("another language") << QByteArray("abc\0", 4) << 0 << 0 << kGermanSuccess << "0 OK probably"
                                       << "abc";
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "platform/registry.h"
@@ -13,11 +14,11 @@
 class FakeRegistry final : public platform::Registry
 {
 public:
-    qint32 createFailure = 0; // createKey fails, no key results
-    qint32 writeFailure = 0;  // setStringValue fails, the old data stays
-    qint32 openFailure = 0;   // openKey fails, no key results
-    qint32 readFailure = 0;   // the data read fails after its size was given, nothing is copied
-    quint32 forcedDisposition = 0; // when not 0, reported by createKey instead of the true one
+    qint32 createFailure = 0;           // createKey fails, no key results
+    qint32 writeFailure = 0;            // setStringValue fails, the old data stays
+    qint32 openFailure = 0;             // openKey fails, no key results
+    qint32 readFailure = 0;             // the data read fails after its size was given, nothing is copied
+    quint32 forcedDisposition = 0;      // when not 0, reported by createKey instead of the true one
     QHash<qint32, QByteArray> messages; // texts that replace the English ones, as on another system
 
     // Keys by their path below the root, each with its values; paths compare exactly.

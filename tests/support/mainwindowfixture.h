@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "app/frmmain.h"
 #include "app/services.h"
 #include "platform/appexit.h"
-#include "platform/captionlabel.h"
 #include "support/fakeregistry.h"
 #include "support/faketextfilereader.h"
 #include "support/recordingclipboard.h"
 #include "support/recordingmessageboxes.h"
 #include "support/recordingshell.h"
+#include "widgets/captionlabel.h"
 
 #include <QRadioButton>
 #include <QTest>
@@ -46,8 +47,7 @@ public:
         return *window;
     }
 
-    template <typename T = QWidget>
-    T *control(const QString &name) const
+    template <typename T = QWidget> T *control(const QString &name) const
     {
         T *found = window->findChild<T *>(name);
         if (!found)

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "platform/textfilereader.h"
 #include "viewer/frmview.h"
-#include "viewer/multilinetextbox.h"
 #include "viewer/viewerplacement.h"
+#include "widgets/multilinetextbox.h"
 
 #include "support/faketextfilereader.h"
 #include "support/recordingmessageboxes.h"
@@ -100,12 +101,18 @@ void TestFrmView::failures_data()
     QTest::addColumn<QString>("title");
 
     // Files on disk, read by the program's own reader.
-    QTest::newRow("missing file") << "absent.txt" << "Error 53.  File not found" << "Error reading file";
-    QTest::newRow("missing folder")
-        << "nowhere/help.txt" << "Error 76.  Path not found" << "Error reading file";
-    QTest::newRow("folder in place of the file")
-        << "folder" << "Error 70.  Permission denied" << "Error reading file";
-    QTest::newRow("empty file") << "empty.txt" << "File is empty!" << "Error";
+    QTest::newRow("missing file") << "absent.txt"
+                                  << "Error 53.  File not found"
+                                  << "Error reading file";
+    QTest::newRow("missing folder") << "nowhere/help.txt"
+                                    << "Error 76.  Path not found"
+                                    << "Error reading file";
+    QTest::newRow("folder in place of the file") << "folder"
+                                                 << "Error 70.  Permission denied"
+                                                 << "Error reading file";
+    QTest::newRow("empty file") << "empty.txt"
+                                << "File is empty!"
+                                << "Error";
 }
 
 void TestFrmView::failures()
@@ -172,14 +179,14 @@ void TestFrmView::resizeLayout_data()
 
     // Worked in twips: text box (105, 105, W - 320, H - 1200); Close centred under it at
     // ((W - 2220) / 2, 105 + H - 1200 + 100).
-    QTest::newRow("design size")
-        << QSize(778, 444) << QSize(778, 444) << QRect(7, 7, 757, 364) << QPoint(315, 378);
+    QTest::newRow("design size") << QSize(778, 444) << QSize(778, 444) << QRect(7, 7, 757, 364)
+                                 << QPoint(315, 378);
     QTest::newRow("below both minimums")
         << QSize(100, 100) << QSize(267, 200) << QRect(7, 7, 246, 120) << QPoint(60, 134);
-    QTest::newRow("too narrow")
-        << QSize(150, 500) << QSize(267, 500) << QRect(7, 7, 246, 420) << QPoint(60, 434);
-    QTest::newRow("wide")
-        << QSize(1000, 300) << QSize(1000, 300) << QRect(7, 7, 979, 220) << QPoint(426, 234);
+    QTest::newRow("too narrow") << QSize(150, 500) << QSize(267, 500) << QRect(7, 7, 246, 420)
+                                << QPoint(60, 434);
+    QTest::newRow("wide") << QSize(1000, 300) << QSize(1000, 300) << QRect(7, 7, 979, 220)
+                          << QPoint(426, 234);
 }
 
 void TestFrmView::resizeLayout()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/weblink.h"
 
 #include "support/recordingmessageboxes.h"

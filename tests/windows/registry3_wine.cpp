@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the string store's shared cases over the real Win32 registry, as a plain program that needs no Qt:
 // one line per case, then "N passed, N failed"; the exit code is 1 when any case failed.
 

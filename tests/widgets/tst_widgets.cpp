@@ -1,7 +1,8 @@
-#include "platform/captionlabel.h"
-#include "platform/linetextbox.h"
+// SPDX-License-Identifier: MIT
 #include "platform/messageboxes.h"
-#include "platform/picturebox.h"
+#include "widgets/captionlabel.h"
+#include "widgets/linetextbox.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,12 +29,18 @@ void tst_Widgets::captionShowsAmpersandsAsAccessKeysDo_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("doubled") << "&&H1C32AB" << "&H1C32AB";
-    QTest::newRow("access key") << "&Save" << "Save";
-    QTest::newRow("plain") << "Red " << "Red ";
-    QTest::newRow("trailing lone") << "a&" << "a";
-    QTest::newRow("three") << "&&&x" << "&x";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("doubled") << "&&H1C32AB"
+                             << "&H1C32AB";
+    QTest::newRow("access key") << "&Save"
+                                << "Save";
+    QTest::newRow("plain") << "Red "
+                           << "Red ";
+    QTest::newRow("trailing lone") << "a&"
+                                   << "a";
+    QTest::newRow("three") << "&&&x"
+                           << "&x";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void tst_Widgets::captionShowsAmpersandsAsAccessKeysDo()

@@ -1,10 +1,11 @@
-#include "platform/picturebox.h"
+// SPDX-License-Identifier: MIT
+#include "widgets/picturebox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <QPainter>
 
 QRgb PictureBox::toRgb(qint32 colour)
 {
@@ -122,7 +123,8 @@ void PictureBox::mousePressEvent(QMouseEvent *event)
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     emit mouseUp(event->button(), event->modifiers(), event->position());
     if (click)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Maps the Windows font faces the windows are designed with to metric twins or near matches where

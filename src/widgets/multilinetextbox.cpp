@@ -1,4 +1,5 @@
-#include "viewer/multilinetextbox.h"
+// SPDX-License-Identifier: MIT
+#include "widgets/multilinetextbox.h"
 
 #include <QTextCursor>
 

@@ -1,4 +1,5 @@
-#include "platform/linetextbox.h"
+// SPDX-License-Identifier: MIT
+#include "widgets/linetextbox.h"
 
 #include <QAction>
 #include <QClipboard>

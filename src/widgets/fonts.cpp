@@ -1,4 +1,5 @@
-#include "platform/fonts.h"
+// SPDX-License-Identifier: MIT
+#include "widgets/fonts.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,4 +1,5 @@
-#include "platform/captionlabel.h"
+// SPDX-License-Identifier: MIT
+#include "widgets/captionlabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -38,7 +39,8 @@ void CaptionLabel::mousePressEvent(QMouseEvent *event)
 
 void CaptionLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
