@@ -9,6 +9,13 @@
 
 #include <memory>
 
+struct FrmMainBenchAccess
+{
+    static void drawColorPlane(frmMain &w, qint16 base) { w.DrawColorPlane(base, 0, 0, 255, 255); }
+    static void drawSwatches(frmMain &w) { w.DrawSwatches(); }
+    static void loadColor(frmMain &w) { w.LoadColor(w.editedColor()); }
+};
+
 namespace {
 
 frmMain &window()
@@ -40,21 +47,22 @@ void BM_DrawColorPlane(benchmark::State &state)
 {
     frmMain &w = window();
     qint16 base = 0;
-    reportAgainst(state, fillBaselineNs({256, 256}), [&] { w.DrawColorPlane(base++ & 255, 0, 0, 255, 255); });
+    reportAgainst(state, fillBaselineNs({256, 256}),
+                  [&] { FrmMainBenchAccess::drawColorPlane(w, base++ & 255); });
 }
 
 void BM_DrawSwatches(benchmark::State &state)
 {
     frmMain &w = window();
     const double sixteenFills = 16 * fillBaselineNs({65, 65});
-    reportAgainst(state, sixteenFills, [&] { w.DrawSwatches(); });
+    reportAgainst(state, sixteenFills, [&] { FrmMainBenchAccess::drawSwatches(w); });
 }
 
 void BM_LoadColor(benchmark::State &state)
 {
     frmMain &w = window();
     const double frame = 1e9 / 60;
-    reportAgainst(state, frame, [&] { w.LoadColor(w.editedColor()); });
+    reportAgainst(state, frame, [&] { FrmMainBenchAccess::loadColor(w); });
 }
 
 // From the release of the mouse button to readouts, marker and sample all updated.

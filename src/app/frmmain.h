@@ -2,10 +2,12 @@
 #pragma once
 
 #include "app/services.h"
+#include "color/colorparams.h"
 
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class CaptionLabel;
 class PictureBox;
@@ -27,19 +29,39 @@ public:
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Start-up, switching and quitting (frmmain_startup.cpp).
+    // Starts the window as the program starts: restores the saved colours, loads the background, shows.
     void Form_Load();
-    void StoreColor(int which);
-    void LoadColor(int which);
+
+    // Both colours as last stored: what Copy and Save take.
+    const ColorParamsArray &colorParams() const { return ColorParams; }
+    // 0 while the background is edited, 1 while the foreground is.
+    int editedColor() const;
+
+protected:
+    // The painting benchmarks time the painting routines one by one.
+    friend struct FrmMainBenchAccess;
+
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Start-up and quitting (frmmain_startup.cpp).
     void SetControlsFontName(const QString &face, bool includeTextBoxes, bool includeButtons);
     void SetControlsBackColor(qint32 colour);
     void SetMainCaption();
     void ShowCopyControls();
+    void cmdQuit_Click();
+    void centreOnScreen();
+
+    // The editing state and the background/foreground switch (frmmain_state.cpp).
+    void StoreColor(int which);
+    void LoadColor(int which);
     void optBackground_Click();
     void optForeground_Click();
-    void cmdQuit_Click();
-    // 0 while the background is edited, 1 while the foreground is.
-    int editedColor() const;
+    // The switch to editing colour which, shared by both colour options.
+    void switchEditedColor(int which);
+    // Bold option and value captions of colour which.
+    void showEditedColorCaptions(int which);
     // 0 red, 1 green, 2 blue, from the base-channel options.
     int baseChannel() const;
 
@@ -53,7 +75,11 @@ public:
     static qint32 MarkerColor(const PictureBox &picture, float x, float y);
     void RepickColor();
     void picGraphic_MouseUp(int button, Qt::KeyboardModifiers shift, float x, float y);
+    // Arrow keys on the plane pick the neighbouring point (16 points with Shift).
+    void picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift);
     void picSmall_Click(int index);
+    // The base-channel options share one handler, which differs only in the channel.
+    void optChannel_Click(int channel);
     void optRed_Click();
     void optGreen_Click();
     void optBlue_Click();
@@ -68,18 +94,22 @@ public:
     void txbBaseColor_KeyUp(int index, int keyCode);
     void cmdApply_Click();
     void ShowColorValues(qint16 red, qint16 green, qint16 blue);
+    // Both base boxes show the base value of the colour being edited.
+    void showBaseValue();
 
     // Copying (frmmain_copy.cpp).
     void cboWhatToCopy_Click();
     void cmdCopy_Click();
     void CopyToClipboard();
-    static void PadChannelValue(qint16 value, QString &text);
 
     // Saved colours (frmmain_saved.cpp).
-    void SaveParams();
+    // Writes both colours; returns the store's status text, which begins with "0" on success.
+    std::string SaveParams();
     void RestoreParams();
     void cmdSave_Click();
     void cmdRestore_Click();
+    // Saves, and tells the user when the save failed.
+    void saveAndReport();
 
     // Web links (frmmain_links.cpp).
     void lblCopyright_Click();
@@ -95,23 +125,19 @@ public:
 
     // Both colours: [which][item], which 0 background / 1 foreground, item 0 base channel, 1-3 red, green,
     // blue.
-    std::array<std::array<qint16, 4>, 2> ColorParams{};
+    ColorParamsArray ColorParams{};
     bool blnSwitchingColor = false;
     qint16 MarkerHalfSize = 0;
     bool MarkerDrawn = false;
     std::array<float, 4> MarkerRect{}; // left, top, right, bottom
+    // Set while a routine paints everything itself, so that a base option it selects does not paint first.
+    bool m_loadingColor = false;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
+    // Selects an option without running its handler.
+    void selectWithoutHandler(QRadioButton *option);
     void createControls();        // frmmain_layout.cpp
     void connectHandlers();       // frmmain_layout.cpp
     void setUpKeyboardAndNames(); // frmmain_layout.cpp
-    // Arrow keys on the plane pick the neighbouring point (16 points with Shift).
-    void picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift); // frmmain_plane.cpp
-    void centreOnScreen();
     std::array<CaptionLabel *, 3> decimalLabels() const;
     std::array<CaptionLabel *, 3> hexLabels() const;
     std::array<QRadioButton *, 3> channelOptions() const;

@@ -2,26 +2,40 @@
 // Typing the base value in decimal or hexadecimal, and applying it.
 #include "app/frmmain.h"
 
-#include "color/numbers.h"
+#include "app/baseentry.h"
 #include "color/textforms.h"
 #include "platform/messageboxes.h"
 #include "widgets/captionlabel.h"
 #include "widgets/linetextbox.h"
+
+#include <QKeyEvent>
 
 namespace {
 
 constexpr int kEnterKey = 13;
 
 // Sets the text only when it changes, so that ordinary typing keeps its caret.
-QString trimmedInPlace(QLineEdit *box)
+void setTextKeepingCaret(QLineEdit *box, const QString &text)
 {
-    const QString trimmed = box->text().trimmed();
-    if (trimmed != box->text())
-        box->setText(trimmed);
-    return trimmed;
+    if (box->text() != text)
+        box->setText(text);
 }
 
 } // namespace
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        for (int i = 0; i < 2; ++i) {
+            if (watched == txbBaseColor[i] && !key->isAutoRepeat()) {
+                const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+                txbBaseColor_KeyUp(i, enter ? kEnterKey : key->key());
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void frmMain::txbBaseColor_KeyUp(int index, int keyCode)
 {
@@ -29,51 +43,32 @@ void frmMain::txbBaseColor_KeyUp(int index, int keyCode)
         cmdApply_Click();
         return;
     }
-    if (index == 1) {
-        const QString text = trimmedInPlace(txbBaseColor[1]);
-        if (text.isEmpty()) {
-            txbBaseColor[0]->setText(QString());
-            return;
-        }
-        const QString upper = text.toUpper();
-        if (upper != txbBaseColor[1]->text())
-            txbBaseColor[1]->setText(upper);
-        txbBaseColor[1]->setCursorPosition(int(upper.size()));
-        txbBaseColor[0]->setText(
-            QString::number(numbers::numericValue(QStringLiteral("&H") + upper), 'f', 0));
-        return;
-    }
-    const QString text = trimmedInPlace(txbBaseColor[0]);
-    if (text.isEmpty()) {
-        txbBaseColor[1]->setText(QString());
-        return;
-    }
-    // A value beyond 32 bits ("9e9") has no hexadecimal form: the mirror stays empty.
-    const auto value = numbers::roundToInt32(numbers::numericValue(text));
-    txbBaseColor[1]->setText(value ? textforms::plainHex32(*value) : QString());
+    const baseentry::Mirror mirror = index == 1 ? baseentry::fromHex(txbBaseColor[1]->text())
+                                                : baseentry::fromDecimal(txbBaseColor[0]->text());
+    setTextKeepingCaret(txbBaseColor[index], mirror.own);
+    if (index == 1)
+        txbBaseColor[1]->setCursorPosition(int(mirror.own.size()));
+    txbBaseColor[1 - index]->setText(mirror.other);
 }
 
 void frmMain::cmdApply_Click()
 {
-    const QString text = trimmedInPlace(txbBaseColor[0]);
+    const baseentry::Apply apply = baseentry::check(txbBaseColor[0]->text());
+    setTextKeepingCaret(txbBaseColor[0], apply.text);
     txbBaseColor[0]->repaint();
-    if (text.isEmpty()) {
+    if (apply.error == baseentry::BaseEntryError::NoBaseColor) {
         m_services.messages->show(this, QStringLiteral("No base color given"), QStringLiteral("Error"),
                                   platform::MessageIcon::Information);
         return;
     }
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9') {
-            m_services.messages->show(this, QStringLiteral("Invalid base color"), QStringLiteral("Error"),
-                                      platform::MessageIcon::Exclamation);
-            return;
-        }
+    if (apply.error == baseentry::BaseEntryError::InvalidBaseColor) {
+        m_services.messages->show(this, QStringLiteral("Invalid base color"), QStringLiteral("Error"),
+                                  platform::MessageIcon::Exclamation);
+        return;
     }
-    // Digit strings above 32767 saturate, and the plane then paints the channel at 255.
-    const qint16 base = numbers::roundToInt16(numbers::numericValue(text));
-    decimalLabels()[baseChannel()]->setCaption(text);
+    decimalLabels()[baseChannel()]->setCaption(apply.text);
     StoreColor(editedColor());
-    DrawColorPlane(base, 0, 0, 255, 255);
+    DrawColorPlane(apply.base, 0, 0, 255, 255);
     RepickColor();
     DrawSample();
 }
@@ -87,9 +82,13 @@ void frmMain::ShowColorValues(qint16 red, qint16 green, qint16 blue)
         decimals[channel]->setCaption(textforms::plainDecimal(values[channel]));
         hexes[channel]->setCaption(textforms::plainHex16(values[channel]));
     }
-    const QString base = decimals[baseChannel()]->caption();
-    txbBaseColor[0]->setText(base);
-    const auto value = numbers::roundToInt32(numbers::numericValue(base));
-    txbBaseColor[1]->setText(value ? textforms::plainHex32(*value) : QString());
+    showBaseValue();
     StoreColor(editedColor());
+}
+
+void frmMain::showBaseValue()
+{
+    const QString base = decimalLabels()[baseChannel()]->caption();
+    txbBaseColor[0]->setText(base);
+    txbBaseColor[1]->setText(baseentry::fromDecimal(base).other);
 }

@@ -2,6 +2,7 @@
 // The controls of the main window with their places, captions and fonts, and the wiring of their handlers.
 #include "app/frmmain.h"
 
+#include "color/colors.h"
 #include "widgets/captionlabel.h"
 #include "widgets/linetextbox.h"
 #include "widgets/picturebox.h"
@@ -10,13 +11,21 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
+
+// Each group of options is one stop for Tab, at its selected option.
+void tabStopFollows(QRadioButton *option, bool selected)
+{
+    option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
 
 using design::kLinkPointSize;
 constexpr double kDesignPointSize = design::kPointSize;
@@ -81,7 +90,7 @@ void makeLink(CaptionLabel *l)
 {
     setPointSize(l, kLinkPointSize, false, true);
     QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, QColor(PictureBox::toRgb(kLinkColour)));
+    palette.setColor(QPalette::WindowText, QColor(Colors::toQRgb(kLinkColour)));
     l->setPalette(palette);
     l->setCursor(Qt::PointingHandCursor);
 }
@@ -122,6 +131,8 @@ void frmMain::createControls()
         txbBaseColor[i] =
             make<LineTextBox>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
         txbBaseColor[i]->setTypingLimit(3);
+        // The boxes keep the platform's dialog font rather than taking their frame's.
+        txbBaseColor[i]->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
         txbBaseColor[i]->setText(QStringLiteral("255"));
     }
     cmdApply = button(Frame3, "cmdApply", {239, 219, 60, 24}, "Apply");
@@ -173,12 +184,13 @@ void frmMain::createControls()
 
 void frmMain::setUpKeyboardAndNames()
 {
-    // Pictures and links take the focus from Tab only, so that clicking them leaves the focus where it was.
-    for (QWidget *w : {static_cast<QWidget *>(picGraphic), static_cast<QWidget *>(lblCopyright),
-                       static_cast<QWidget *>(lblOnlineUserManual)})
+    // Links take the focus from Tab only; a click on a picture gives it the focus, so that the arrow keys
+    // that follow move the pick rather than whatever had the focus before.
+    for (QWidget *w : {static_cast<QWidget *>(lblCopyright), static_cast<QWidget *>(lblOnlineUserManual)})
         w->setFocusPolicy(Qt::TabFocus);
+    picGraphic->setFocusPolicy(Qt::StrongFocus);
     for (PictureBox *swatch : picSmall)
-        swatch->setFocusPolicy(Qt::TabFocus);
+        swatch->setFocusPolicy(Qt::StrongFocus);
 
     // The reading order of the window: top swatches, the editing column, the plane, bottom swatches, buttons,
     // links.
@@ -208,6 +220,13 @@ void frmMain::setUpKeyboardAndNames()
     lblOnlineUserManual->setAccessibleName(QStringLiteral("Online user manual"));
 }
 
+void frmMain::selectWithoutHandler(QRadioButton *option)
+{
+    const QSignalBlocker blocker(option);
+    option->setChecked(true);
+    tabStopFollows(option, true);
+}
+
 void frmMain::connectHandlers()
 {
     connect(optBackground, &QRadioButton::toggled, this, [this](bool on) {
@@ -218,18 +237,15 @@ void frmMain::connectHandlers()
         if (on)
             optForeground_Click();
     });
-    connect(optRed, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optRed_Click();
-    });
-    connect(optGreen, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optGreen_Click();
-    });
-    connect(optBlue, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optBlue_Click();
-    });
+    const std::array<void (frmMain::*)(), 3> channelHandlers{&frmMain::optRed_Click, &frmMain::optGreen_Click,
+                                                             &frmMain::optBlue_Click};
+    for (int channel = 0; channel < 3; ++channel) {
+        connect(channelOptions()[channel], &QRadioButton::toggled, this,
+                [this, channelHandlers, channel](bool on) {
+                    if (on)
+                        (this->*channelHandlers[channel])();
+                });
+    }
 
     connect(picGraphic, &PictureBox::mouseUp, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF p) {
@@ -246,8 +262,7 @@ void frmMain::connectHandlers()
     // Each group of options is one stop for Tab, at its selected option; arrow keys move within the group.
     for (QRadioButton *option : {optBackground, optForeground, optRed, optGreen, optBlue}) {
         option->setFocusPolicy(Qt::ClickFocus);
-        connect(option, &QRadioButton::toggled, option,
-                [option](bool on) { option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); });
+        connect(option, &QRadioButton::toggled, option, [option](bool on) { tabStopFollows(option, on); });
     }
 
     connect(cmdApply, &QPushButton::clicked, this, &frmMain::cmdApply_Click);
@@ -260,20 +275,6 @@ void frmMain::connectHandlers()
     connect(cmdQSsoftware, &QPushButton::clicked, this, &frmMain::cmdQSsoftware_Click);
     connect(lblCopyright, &CaptionLabel::clicked, this, &frmMain::lblCopyright_Click);
     connect(lblOnlineUserManual, &CaptionLabel::clicked, this, &frmMain::lblOnlineUserManual_Click);
-}
-
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        for (int i = 0; i < 2; ++i) {
-            if (watched == txbBaseColor[i] && !key->isAutoRepeat()) {
-                const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-                txbBaseColor_KeyUp(i, enter ? 13 : key->key());
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 std::array<CaptionLabel *, 3> frmMain::decimalLabels() const

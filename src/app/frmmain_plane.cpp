@@ -165,35 +165,31 @@ void frmMain::picSmall_Click(int index)
     DrawSample();
 }
 
-namespace {
-
-// Shared by the three base-channel options, which differ only in their channel.
-void selectBaseChannel(frmMain &window, QRadioButton *option, const std::array<CaptionLabel *, 3> &labels,
-                       int channel)
-{
-    if (window.blnSwitchingColor || !option->isChecked())
-        return;
-    window.DrawSwatches();
-    const qint16 base = numbers::roundToInt16(numbers::numericValue(labels[channel]->caption()));
-    window.DrawColorPlane(base, 0, 0, 255, 255);
-    const double x = numbers::numericValue(labels[kPlaneAxes[channel][0]]->caption());
-    const double y = numbers::numericValue(labels[kPlaneAxes[channel][1]]->caption());
-    window.PickColor(float(x), float(y));
-}
-
-} // namespace
-
 void frmMain::optRed_Click()
 {
-    selectBaseChannel(*this, optRed, decimalLabels(), 0);
+    optChannel_Click(0);
 }
 
 void frmMain::optGreen_Click()
 {
-    selectBaseChannel(*this, optGreen, decimalLabels(), 1);
+    optChannel_Click(1);
 }
 
 void frmMain::optBlue_Click()
 {
-    selectBaseChannel(*this, optBlue, decimalLabels(), 2);
+    optChannel_Click(2);
+}
+
+void frmMain::optChannel_Click(int channel)
+{
+    if (blnSwitchingColor || m_loadingColor || !channelOptions()[channel]->isChecked())
+        return;
+    DrawSwatches();
+    const auto labels = decimalLabels();
+    DrawColorPlane(numbers::roundToInt16(numbers::numericValue(labels[channel]->caption())), 0, 0, 255, 255);
+    const double x = numbers::numericValue(labels[kPlaneAxes[channel][0]]->caption());
+    const double y = numbers::numericValue(labels[kPlaneAxes[channel][1]]->caption());
+    PickColor(float(x), float(y));
+    // The boxes showed the old base channel's value; an apply would otherwise set this channel to it.
+    showBaseValue();
 }

@@ -15,8 +15,8 @@ void frmMain::UpdateReadouts(qint16 red, qint16 green, qint16 blue)
     lblGreenHex->setCaption(textforms::plainHex16(green));
     lblBlueDecimal->setCaption(textforms::plainDecimal(blue));
     lblBlueHex->setCaption(textforms::plainHex16(blue));
-    const qint32 packed = qint32(red) + 256 * qint32(green) + 65536 * qint32(blue);
-    lblColorValueDecimal->setCaption(textforms::plainDecimal(packed));
+    // Computed in 32 bits, as the readout has always shown it.
+    lblColorValueDecimal->setCaption(textforms::plainDecimal(qint32(Colors::packWide(red, green, blue))));
     lblColorValueHex->setCaption(Colors::ColorValueHex(red, green, blue));
     lblColorValueHexVB->setCaption(Colors::ColorValueHexVB(red, green, blue));
 }

@@ -2,9 +2,9 @@
 // Saving both colours for the next run, and restoring them.
 #include "app/frmmain.h"
 
-#include "color/numbers.h"
-#include "color/textforms.h"
+#include "platform/messageboxes.h"
 #include "platform/registry.h"
+#include "settings/paramstext.h"
 #include "settings/registry3.h"
 
 #include <QStringDecoder>
@@ -14,9 +14,6 @@ namespace {
 
 const std::string kParamsKey = "Software\\Quenby Systems\\TVK";
 const std::string kParamsName = "Params";
-// Background: green base, red 64, green 128, blue 192; foreground: blue base, 224, 224, 224.
-const QString kDefaultParams = QStringLiteral("001 064 128 192 002 224 224 224 ");
-constexpr qsizetype kParamsLength = 32;
 
 // The store takes and gives texts in the system's 8-bit code page: UTF-8 on Linux, the ANSI code page
 // on Windows.
@@ -32,18 +29,23 @@ QString fromSystemCodePage(const std::string &text)
 
 } // namespace
 
-void frmMain::SaveParams()
+std::string frmMain::SaveParams()
 {
     StoreColor(editedColor());
-    QString text;
-    for (const auto &row : ColorParams) {
-        for (const qint16 item : row)
-            text += (QStringLiteral("000") + textforms::plainDecimal(item)).right(3) + u' ';
-    }
-    // A failed save is silent; whatever was saved before stays.
-    if (m_services.registry)
-        Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey, kParamsName,
-                                  toSystemCodePage(text));
+    if (!m_services.registry)
+        return "1009 No place to save the colors.";
+    return Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey,
+                                     kParamsName, toSystemCodePage(paramstext::build(ColorParams)));
+}
+
+void frmMain::saveAndReport()
+{
+    // Whatever was saved before stays when a save fails; the user learns of it instead of losing the
+    // colours at the next start without a word.
+    const std::string status = SaveParams();
+    if (!status.starts_with('0'))
+        m_services.messages->show(this, QString::fromStdString(status), QStringLiteral("Cannot save colors"),
+                                  platform::MessageIcon::Exclamation);
 }
 
 void frmMain::RestoreParams()
@@ -53,22 +55,12 @@ void frmMain::RestoreParams()
         m_services.registry ? Registry3::RegReadString(*m_services.registry, platform::kHkeyCurrentUser,
                                                        kParamsKey, kParamsName, stored)
                             : std::string();
-    QString text = fromSystemCodePage(stored);
-    if (text.size() != kParamsLength || !status.starts_with('0'))
-        text = kDefaultParams;
-    // Separators are not checked, and fields out of range are kept as they read; a number too large for
-    // the editing state (such as "9e9") is held to its nearest end.
-    for (int row = 0; row < 2; ++row) {
-        for (int item = 0; item < 4; ++item) {
-            const QStringView field = QStringView(text).mid(16 * row + 4 * item, 3);
-            ColorParams[row][item] = numbers::roundToInt16(numbers::numericValue(field));
-        }
-    }
+    ColorParams = paramstext::read(status.starts_with('0') ? fromSystemCodePage(stored) : QString());
 }
 
 void frmMain::cmdSave_Click()
 {
-    SaveParams();
+    saveAndReport();
 }
 
 void frmMain::cmdRestore_Click()

@@ -6,6 +6,7 @@
 #include "app/planeaxes.h"
 #include "app/programicon.h"
 #include "app/programidentity.h"
+#include "color/colors.h"
 #include "color/numbers.h"
 #include "platform/appexit.h"
 #include "widgets/captionlabel.h"
@@ -25,18 +26,11 @@ namespace {
 
 constexpr qint32 kWindowColour = 12632256; // RGB(192, 192, 192)
 
-void setBold(QWidget *control, bool bold)
-{
-    QFont font = control->font();
-    font.setBold(bold);
-    control->setFont(font);
-}
-
 void setBackground(QWidget *control, qint32 colour)
 {
     QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, QColor(PictureBox::toRgb(colour)));
-    palette.setColor(control->backgroundRole(), QColor(PictureBox::toRgb(colour)));
+    palette.setColor(QPalette::Window, QColor(Colors::toQRgb(colour)));
+    palette.setColor(control->backgroundRole(), QColor(Colors::toQRgb(colour)));
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
@@ -84,7 +78,7 @@ void frmMain::Form_Load()
 {
     SpecifySoftware::SetProgramIdentity();
     SetControlsFontName(QStringLiteral("Arial"), false, true);
-    SetControlsBackColor(PictureBox::fromRgb(palette().color(QPalette::Window).rgb()));
+    SetControlsBackColor(Colors::fromQRgb(palette().color(QPalette::Window).rgb()));
     SetMainCaption();
     ShowCopyControls();
     lblDirections->setCaption(QStringLiteral("Select background/foreground color and base color ") +
@@ -97,12 +91,9 @@ void frmMain::Form_Load()
         swatch->setFont(font);
     }
     MarkerHalfSize = 3;
-    optBackground->setChecked(true);
-    setBold(optBackground, true);
-    setBold(optForeground, false);
-    lblDecimal->setCaption(QStringLiteral("Background color (decimal)"));
-    lblHexadecimal->setCaption(QStringLiteral("Background color (hexadecimal)"));
-    lblVisualBasic->setCaption(QStringLiteral("Background color (Visual Basic)"));
+    // Selecting the background with its handler would run the switch, whose painting the load below replaces.
+    selectWithoutHandler(optBackground);
+    showEditedColorCaptions(0);
 
     cboWhatToCopy->clear();
     for (const char *item : {"Everything", "Background color (decimal)", "Background color (hexadecimal)",
@@ -179,76 +170,12 @@ void frmMain::ShowCopyControls()
     cboWhatToCopy->setVisible(true);
 }
 
-int frmMain::editedColor() const
-{
-    return optBackground->isChecked() ? 0 : 1;
-}
-
-int frmMain::baseChannel() const
-{
-    return optRed->isChecked() ? 0 : optGreen->isChecked() ? 1 : 2;
-}
-
-void frmMain::StoreColor(int which)
-{
-    Q_ASSERT(which == 0 || which == 1);
-    if (which != 0 && which != 1)
-        return;
-    auto &row = ColorParams[which];
-    row[0] = static_cast<qint16>(baseChannel());
-    const auto labels = decimalLabels();
-    for (int channel = 0; channel < 3; ++channel)
-        row[channel + 1] = numbers::roundToInt16(numbers::numericValue(labels[channel]->caption()));
-}
-
-void frmMain::LoadColor(int which)
-{
-    Q_ASSERT(which == 0 || which == 1);
-    if (which != 0 && which != 1)
-        return;
-    // A copy: outside the switch, selecting the option below runs its handler, whose pick stores the colour
-    // the window still shows over the one being loaded.
-    const auto row = ColorParams[which];
-    const int base = row[0] == 0 ? 0 : row[0] == 1 ? 1 : 2;
-    channelOptions()[base]->setChecked(true);
-    ShowColorValues(row[1], row[2], row[3]);
-    DrawSwatches();
-    DrawColorPlane(row[base + 1], 0, 0, 255, 255);
-    PickColor(float(row[kPlaneAxes[base][0] + 1]), float(row[kPlaneAxes[base][1] + 1]));
-}
-
-void frmMain::optBackground_Click()
-{
-    blnSwitchingColor = true;
-    setBold(optBackground, true);
-    setBold(optForeground, false);
-    StoreColor(1);
-    LoadColor(0);
-    lblDecimal->setCaption(QStringLiteral("Background color (decimal)"));
-    lblHexadecimal->setCaption(QStringLiteral("Background color (hexadecimal)"));
-    lblVisualBasic->setCaption(QStringLiteral("Background color (Visual Basic)"));
-    blnSwitchingColor = false;
-}
-
-void frmMain::optForeground_Click()
-{
-    blnSwitchingColor = true;
-    setBold(optBackground, false);
-    setBold(optForeground, true);
-    StoreColor(0);
-    LoadColor(1);
-    lblDecimal->setCaption(QStringLiteral("Foreground color (decimal)"));
-    lblHexadecimal->setCaption(QStringLiteral("Foreground color (hexadecimal)"));
-    lblVisualBasic->setCaption(QStringLiteral("Foreground color (Visual Basic)"));
-    blnSwitchingColor = false;
-}
-
 void frmMain::cmdQuit_Click()
 {
     if (m_quitting)
         return;
     m_quitting = true;
-    SaveParams();
+    saveAndReport();
     hide();
     showCatalogueModal();
     if (m_services.appExit)

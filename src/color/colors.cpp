@@ -48,4 +48,19 @@ qint32 RGB(int red, int green, int blue)
     return channel(red) + 256 * channel(green) + 65536 * channel(blue);
 }
 
+qint64 packWide(qint16 red, qint16 green, qint16 blue)
+{
+    return red + 256 * qint64(green) + 65536 * qint64(blue);
+}
+
+QRgb toQRgb(qint32 colour)
+{
+    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+qint32 fromQRgb(QRgb rgb)
+{
+    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+}
+
 } // namespace Colors

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRgb>
 #include <QString>
 #include <QtGlobal>
 
@@ -19,5 +20,11 @@ QString ColorValueHexVB(qint16 red, qint16 green, qint16 blue);
 
 // Packs three channels; each is held to 0..255 first, so the result is always 0..16777215.
 qint32 RGB(int red, int green, int blue);
+// Packs three channels as they are, without holding them to 0..255; wide enough for any 16-bit channels.
+qint64 packWide(qint16 red, qint16 green, qint16 blue);
+
+// A packed value as Qt's 0xAARRGGBB, opaque, from its low three bytes; and back.
+QRgb toQRgb(qint32 colour);
+qint32 fromQRgb(QRgb rgb);
 
 } // namespace Colors

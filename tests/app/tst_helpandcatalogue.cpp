@@ -101,18 +101,22 @@ void TestHelpAndCatalogue::catalogue_data()
 {
     QTest::addColumn<QString>("action"); // a button, or empty for closing the main window
     QTest::addColumn<bool>("quits");
+    QTest::addColumn<bool>("saveFails");
 
-    QTest::newRow("catalogue button, the main window returns") << "cmdQSsoftware" << false;
-    QTest::newRow("Quit button") << "cmdQuit" << true;
-    QTest::newRow("closing the main window") << "" << true;
+    QTest::newRow("catalogue button, the main window returns") << "cmdQSsoftware" << false << false;
+    QTest::newRow("Quit button") << "cmdQuit" << true << false;
+    QTest::newRow("closing the main window") << "" << true << false;
+    QTest::newRow("Quit after a failed save") << "cmdQuit" << true << true;
 }
 
 void TestHelpAndCatalogue::catalogue()
 {
     QFETCH(QString, action);
     QFETCH(bool, quits);
+    QFETCH(bool, saveFails);
     MainWindowFixture f;
     frmMain &window = f.start();
+    f.registry.createFailure = saveFails ? 5 : 0;
     int exitsMeanwhile = -1;
     bool mainVisibleMeanwhile = true;
     QByteArray savedMeanwhile;
@@ -135,8 +139,15 @@ void TestHelpAndCatalogue::catalogue()
     QCOMPARE(introColour, QColor(118, 5, 184));
     QCOMPARE(titleColour, QColor(3, 27, 136));
     // Quitting saves first; nothing was stored before, so the default colours were saved.
-    QVERIFY2(savedMeanwhile.startsWith("001 064 128 192 002 224 224 224 ") == quits,
+    QVERIFY2(savedMeanwhile.startsWith("001 064 128 192 002 224 224 224 ") == (quits && !saveFails),
              savedMeanwhile.constData());
+    // A failed save is told before the catalogue, and quitting goes on.
+    QCOMPARE(f.messages.messages.size(), saveFails ? 1 : 0);
+    if (saveFails) {
+        QCOMPARE(f.messages.messages[0].title, QStringLiteral("Cannot save colors"));
+        QVERIFY(f.messages.messages[0].text.startsWith(QStringLiteral("5 ")));
+        QCOMPARE(f.messages.messages[0].icon, platform::MessageIcon::Exclamation);
+    }
     QCOMPARE(f.appExit.calls, quits ? 1 : 0);
     QCOMPARE(window.isVisible(), !quits);
 }

@@ -62,6 +62,16 @@ public:
     {
         return {caption("lblRedDecimal"), caption("lblGreenDecimal"), caption("lblBlueDecimal")};
     }
+    // Puts a saved Params text in the store, as an earlier run would have left it.
+    void storeParams(const QByteArray &text)
+    {
+        registry.keys["Software\\Quenby Systems\\TVK"]["Params"] = text + '\0';
+    }
+    QByteArray storedParams() const
+    {
+        return registry.keys.value("Software\\Quenby Systems\\TVK").value("Params");
+    }
+    void click(const QString &name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
     // Clicks an option button where its circle is.
     void clickOption(const QString &name) const
     {
