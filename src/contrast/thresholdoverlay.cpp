@@ -11,8 +11,8 @@ namespace contrast {
 
 namespace {
 
-// The grid of points whose two free channels take xValues and yValues and whose base channel is fixed.
-PassGrid passes(int baseChannel, int baseValue, QRgb other, const std::vector<int> &values)
+// The grid of points whose two free channels take the values along x and y and whose base channel is fixed.
+PassGrid gridOf(int baseChannel, int baseValue, QRgb other, const std::vector<int> &values)
 {
     const ChannelTables &t = channelTables();
     const double otherLuminance = relativeLuminance(other);
@@ -20,18 +20,41 @@ PassGrid passes(int baseChannel, int baseValue, QRgb other, const std::vector<in
     const int yChannel = kPlaneAxes[baseChannel][1];
     PassGrid grid;
     grid.width = grid.height = int(values.size());
-    grid.bits.resize(values.size() * values.size());
-    quint8 *out = grid.bits.data();
+    grid.rows.resize(values.size());
     std::array<int, 3> rgb{};
     rgb[baseChannel] = std::clamp(baseValue, 0, 255);
-    for (int y = 0; y < grid.height; ++y) {
-        rgb[yChannel] = values[y];
-        for (int x = 0; x < grid.width; ++x) {
-            rgb[xChannel] = values[x];
-            const double ratio = luminanceRatio(luminanceOf(t, rgb[0], rgb[1], rgb[2]), otherLuminance);
-            *out++ =
-                quint8((ratio >= kOverlayThresholds[0] ? 1 : 0) | (ratio >= kOverlayThresholds[1] ? 2 : 0) |
-                       (ratio >= kOverlayThresholds[2] ? 4 : 0));
+    const auto luminance = [&](int x) {
+        rgb[xChannel] = values[size_t(x)];
+        return luminanceOf(t, rgb[0], rgb[1], rgb[2]);
+    };
+    const int width = grid.width;
+    for (int k = 0; k < 3; ++k) {
+        const double threshold = kOverlayThresholds[k];
+        const auto darkPass = [&](int x) {
+            const double l = luminance(x);
+            return l <= otherLuminance && passes(luminanceRatio(l, otherLuminance), threshold);
+        };
+        const auto lightPass = [&](int x) {
+            const double l = luminance(x);
+            return l > otherLuminance && passes(luminanceRatio(l, otherLuminance), threshold);
+        };
+        // Each row is lighter than the one above, so its runs can only be shorter at the dark start and
+        // longer at the light end: each cut moves one way only, and a whole picture costs about width +
+        // height tests.
+        int darkEnd = 0, lightBegin = width;
+        for (int y = 0; y < grid.height; ++y) {
+            rgb[yChannel] = values[size_t(y)];
+            if (y == 0) {
+                while (darkEnd < width && darkPass(darkEnd))
+                    ++darkEnd;
+            } else {
+                while (darkEnd > 0 && !darkPass(darkEnd - 1))
+                    --darkEnd;
+            }
+            while (lightBegin > 0 && lightPass(lightBegin - 1))
+                --lightBegin;
+            grid.rows[size_t(y)].darkEnd[k] = darkEnd;
+            grid.rows[size_t(y)].lightBegin[k] = lightBegin;
         }
     }
     return grid;
@@ -44,7 +67,7 @@ PassGrid planePasses(int baseChannel, int baseValue, QRgb other)
     std::vector<int> values(256);
     for (int i = 0; i < 256; ++i)
         values[i] = i;
-    return passes(baseChannel, baseValue, other, values);
+    return gridOf(baseChannel, baseValue, other, values);
 }
 
 PassGrid swatchPasses(int baseChannel, int index, QRgb other)
@@ -52,7 +75,7 @@ PassGrid swatchPasses(int baseChannel, int index, QRgb other)
     std::vector<int> values(65);
     for (int i = 0; i < 65; ++i)
         values[i] = std::min(4 * i, 255);
-    return passes(baseChannel, 16 * index + 8, other, values);
+    return gridOf(baseChannel, 16 * index + 8, other, values);
 }
 
 bool lineDrawn(int k, int step)
@@ -77,34 +100,31 @@ QImage contourImage(const PassGrid &grid, QSize size)
         if (x < width && y < height)
             reinterpret_cast<QRgb *>(image.scanLine(y))[x] = colour;
     };
-    // Light halves first, so where two lines meet the dark contour points stay whole.
-    for (const bool dark : {false, true}) {
-        const quint8 *row = grid.bits.data();
-        for (int y = 0; y < height; ++y, row += grid.width) {
-            for (int x = 0; x < width; ++x) {
-                const quint8 here = row[x];
-                const quint8 right = x + 1 < grid.width ? quint8(here ^ row[x + 1]) : quint8(0);
-                const quint8 below = y + 1 < grid.height ? quint8(here ^ row[x + grid.width]) : quint8(0);
-                const quint8 bits = right | below;
-                if (!bits)
-                    continue;
-                // Every contour falls from left to right, so x - y counts the steps along it.
-                const int step = x - y + 256;
-                for (int k = 0; k < 3; ++k) {
-                    if (!(bits & (1 << k)) || !lineDrawn(k, step))
-                        continue;
-                    if (dark) {
-                        put(x, y, kLineDark);
-                    } else if (right & (1 << k)) {
-                        put(x + 1, y, kLineLight);
-                    } else {
-                        put(x, y + 1, kLineLight);
+    // A point can only be on a line next to a cut of its own row or between the cuts of its row and the
+    // next, so only those stretches are looked at.
+    const auto visit = [&](auto &&draw) {
+        for (int y = 0; y < height; ++y) {
+            const PassGrid::Row &row = grid.rows[size_t(y)];
+            const PassGrid::Row &next = grid.rows[size_t(std::min(y + 1, grid.height - 1))];
+            for (int k = 0; k < 3; ++k) {
+                for (const auto &[here, below] : {std::pair(row.darkEnd[k], next.darkEnd[k]),
+                                                  std::pair(row.lightBegin[k], next.lightBegin[k])}) {
+                    const int last = std::min(std::max(here, below), width - 1);
+                    for (int x = std::max(std::min(here, below) - 1, 0); x <= last; ++x) {
+                        const bool pass = grid.passes(k, x, y);
+                        const bool right = x + 1 < grid.width && grid.passes(k, x + 1, y) != pass;
+                        const bool lower = y + 1 < grid.height && grid.passes(k, x, y + 1) != pass;
+                        // Every contour falls from left to right, so x - y counts the steps along it.
+                        if ((right || lower) && lineDrawn(k, x - y + 256))
+                            draw(x, y, right);
                     }
-                    break;
                 }
             }
         }
-    }
+    };
+    // Light halves first, so where two lines meet the dark contour points stay whole.
+    visit([&](int x, int y, bool right) { put(right ? x + 1 : x, right ? y : y + 1, kLineLight); });
+    visit([&](int x, int y, bool) { put(x, y, kLineDark); });
     return image;
 }
 

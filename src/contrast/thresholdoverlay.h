@@ -13,12 +13,28 @@ namespace contrast {
 
 inline constexpr std::array<double, 3> kOverlayThresholds{3.0, 4.5, 7.0};
 
-// One byte per point, row by row: bit k set where the point's colour meets kOverlayThresholds[k].
+// Which points of a picture meet each threshold. Luminance grows along both axes, so in a row the points
+// that meet threshold k are a run from the dark start and a run to the light end: x < darkEnd[k] or
+// x >= lightBegin[k].
 struct PassGrid
 {
+    struct Row
+    {
+        std::array<int, 3> darkEnd, lightBegin;
+    };
     int width = 0, height = 0;
-    std::vector<quint8> bits;
-    quint8 at(int x, int y) const { return bits[size_t(y) * size_t(width) + size_t(x)]; }
+    std::vector<Row> rows;
+
+    bool passes(int k, int x, int y) const
+    {
+        const Row &row = rows[size_t(y)];
+        return x < row.darkEnd[k] || x >= row.lightBegin[k];
+    }
+    // Bit k set where the point meets kOverlayThresholds[k].
+    int at(int x, int y) const
+    {
+        return (passes(0, x, y) ? 1 : 0) | (passes(1, x, y) ? 2 : 0) | (passes(2, x, y) ? 4 : 0);
+    }
 };
 
 // The plane at baseValue of baseChannel (0 red, 1 green, 2 blue): the point (x, y) shows channel value x
