@@ -50,6 +50,47 @@ Cones conesOf(const ConeTables &t, int r, int g, int b)
             std::cbrt((t.s[0][r] + t.s[1][g]) + t.s[2][b])};
 }
 
+// Cube roots at steps of 1 / kRootSteps, for bounds: the root of a response lies between the entries at the
+// steps below and above it, which costs two look-ups instead of a cube root.
+constexpr int kRootSteps = 1 << 14;
+
+const std::vector<double> &rootTable()
+{
+    static const std::vector<double> table = [] {
+        std::vector<double> t(kRootSteps + 2);
+        for (int i = 0; i < int(t.size()); ++i)
+            t[size_t(i)] = std::cbrt(double(i) / kRootSteps);
+        return t;
+    }();
+    return table;
+}
+
+double rootBelow(const std::vector<double> &table, double x)
+{
+    return table[size_t(std::max(x, 0.0) * kRootSteps)];
+}
+
+double rootAbove(const std::vector<double> &table, double x)
+{
+    const double scaled = std::max(x, 0.0) * kRootSteps;
+    const auto step = size_t(scaled);
+    return table[std::min(double(step) < scaled ? step + 1 : step, table.size() - 1)];
+}
+
+Cones conesBelow(const ConeTables &t, const std::vector<double> &roots, int r, int g, int b)
+{
+    return {rootBelow(roots, (t.l[0][r] + t.l[1][g]) + t.l[2][b]),
+            rootBelow(roots, (t.m[0][r] + t.m[1][g]) + t.m[2][b]),
+            rootBelow(roots, (t.s[0][r] + t.s[1][g]) + t.s[2][b])};
+}
+
+Cones conesAbove(const ConeTables &t, const std::vector<double> &roots, int r, int g, int b)
+{
+    return {rootAbove(roots, (t.l[0][r] + t.l[1][g]) + t.l[2][b]),
+            rootAbove(roots, (t.m[0][r] + t.m[1][g]) + t.m[2][b]),
+            rootAbove(roots, (t.s[0][r] + t.s[1][g]) + t.s[2][b])};
+}
+
 constexpr double kToLab[3][3] = {{0.2104542553, 0.7936177850, -0.0040720468},
                                  {1.9779984951, -2.4285922050, 0.4505937099},
                                  {0.0259040371, 0.7827717662, -0.8086757660}};
@@ -71,7 +112,8 @@ double gapSquared(double target, double low, double high)
 }
 
 // The least squared distance from target that any colour between the cones lo and hi can have. Every step
-// is monotone in each operand, so the bound holds exactly in floating point, not just approximately.
+// is monotone in each operand, so the bound holds in floating point too; the last factor keeps it below
+// the true figure should the library's cube root stray by an ulp.
 double boundSquared(const Oklab &target, const Cones &lo, const Cones &hi)
 {
     const double *t = &target.L;
@@ -86,7 +128,7 @@ double boundSquared(const Oklab &target, const Cones &lo, const Cones &hi)
             labRow(row, pick(0, lo.l, hi.l, true), pick(1, lo.m, hi.m, true), pick(2, lo.s, hi.s, true));
         sum += gapSquared(t[row], low, high);
     }
-    return sum;
+    return sum * (1 - 1e-9);
 }
 
 QRgb rgbOf(int r, int g, int b)
@@ -135,6 +177,7 @@ std::optional<QRgb> nearestPassing(QRgb edited, QRgb other, double threshold)
 {
     const ChannelTables &lum = channelTables();
     const ConeTables &cones = coneTables();
+    const std::vector<double> &roots = rootTable();
     const double otherLuminance = relativeLuminance(other);
     const auto passesAt = [&](double luminance) {
         return passes(luminanceRatio(luminance, otherLuminance), threshold);
@@ -177,8 +220,8 @@ std::optional<QRgb> nearestPassing(QRgb edited, QRgb other, double threshold)
             if (!passesAt(luminanceOf(lum, r, g, b)) &&
                 !passesAt(luminanceOf(lum, r + last, g + last, b + last)))
                 continue;
-            const double bound =
-                boundSquared(target, conesOf(cones, r, g, b), conesOf(cones, r + last, g + last, b + last));
+            const double bound = boundSquared(target, conesBelow(cones, roots, r, g, b),
+                                              conesAbove(cones, roots, r + last, g + last, b + last));
             if (bound <= best.distance)
                 queue.push({bound, r, g, b, half});
         }
