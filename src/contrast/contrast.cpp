@@ -160,15 +160,16 @@ QString hexText(QRgb colour)
 QString copyText(QRgb background, QRgb foreground)
 {
     const double ratio = contrastRatio(background, foreground);
+    const auto verdict = [&](int criterion) { return verdictWord(ratio, kCriteria[criterion].threshold); };
     const QString fg = hexText(foreground), bg = hexText(background);
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral("Foreground ") + fg + QStringLiteral(" on background ") + bg + crlf +
-           ratioText(ratio) + crlf + QStringLiteral("WCAG AA: normal text ") + verdictWord(ratio, 4.5) +
-           QStringLiteral(", large text ") + verdictWord(ratio, 3) + QStringLiteral(", user interface ") +
-           verdictWord(ratio, 3) + crlf + QStringLiteral("WCAG AAA: normal text ") + verdictWord(ratio, 7) +
-           QStringLiteral(", large text ") + verdictWord(ratio, 4.5) + crlf + QStringLiteral("APCA Lc ") +
-           apcaFigure(apcaContrast(foreground, background)) + crlf + QStringLiteral("CSS: color: ") + fg +
-           QStringLiteral("; background-color: ") + bg + u';' + crlf;
+           ratioText(ratio) + crlf + QStringLiteral("WCAG AA: normal text ") + verdict(0) +
+           QStringLiteral(", large text ") + verdict(1) + QStringLiteral(", user interface ") + verdict(4) +
+           crlf + QStringLiteral("WCAG AAA: normal text ") + verdict(2) + QStringLiteral(", large text ") +
+           verdict(3) + crlf + QStringLiteral("APCA Lc ") + apcaFigure(apcaContrast(foreground, background)) +
+           crlf + QStringLiteral("CSS: color: ") + fg + QStringLiteral("; background-color: ") + bg + u';' +
+           crlf;
 }
 
 } // namespace contrast
