@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: MIT
+#include "contrast/contrastpanel.h"
+
+#include "contrast/contrast.h"
+#include "contrast/thresholdoverlay.h"
+#include "widgets/design.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+const QString kSentence = QStringLiteral("This sentence shows foreground on background.");
+
+template <typename T> T *make(QWidget *parent, const QString &name, QRect place)
+{
+    auto *control = new T(parent);
+    control->setObjectName(name);
+    control->setGeometry(place);
+    return control;
+}
+
+QLabel *label(QWidget *parent, const QString &name, QRect place, const QString &text = QString())
+{
+    auto *l = make<QLabel>(parent, name, place);
+    l->setText(text);
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, QRect place, const QString &text)
+{
+    auto *b = make<QPushButton>(parent, name, place);
+    b->setText(text);
+    return b;
+}
+
+// The three line styles of the threshold overlay, drawn as they are drawn there, with their ratios.
+class ThresholdLegend : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const int middle = height() / 2;
+        for (int k = 0; k < 3; ++k) {
+            const int left = 4 + 90 * k;
+            for (int step = 0; step < 30; ++step) {
+                if (!contrast::lineDrawn(k, step))
+                    continue;
+                painter.setPen(QColor::fromRgb(contrast::kLineDark));
+                painter.drawPoint(left + step, middle - 1);
+                painter.setPen(QColor::fromRgb(contrast::kLineLight));
+                painter.drawPoint(left + step, middle);
+            }
+            painter.setPen(Qt::black);
+            const QString ratio = QString::number(contrast::kOverlayThresholds[k]) + QStringLiteral(":1");
+            painter.drawText(QRect(left + 34, 0, 52, height()), Qt::AlignLeft | Qt::AlignVCenter, ratio);
+        }
+    }
+};
+
+} // namespace
+
+// The sample sentence in one pair of colours; painting is left to the next repaint, so a change of colours
+// costs only the comparison.
+class VisionStrip : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+    void setColours(QRgb background, QRgb foreground)
+    {
+        if (background == m_background && foreground == m_foreground)
+            return;
+        m_background = background;
+        m_foreground = foreground;
+        update();
+    }
+    QRgb background() const { return m_background; }
+    QRgb foreground() const { return m_foreground; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor::fromRgb(m_background));
+        painter.setPen(QColor::fromRgb(m_foreground));
+        painter.drawText(rect().adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, kSentence);
+    }
+
+private:
+    QRgb m_background = 0xFF000000u, m_foreground = 0xFFFFFFFFu;
+};
+
+ContrastPanel::ContrastPanel(QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(kWidth, kHeight);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(design::kPointSize);
+    setFont(font);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    lblContrastRatio = label(this, QStringLiteral("lblContrastRatio"), {8, 4, 192, 18});
+    lblApca = label(this, QStringLiteral("lblApca"), {8, 22, 192, 18});
+    for (int i = 0; i < 5; ++i)
+        lblVerdict[i] = label(this, QStringLiteral("lblVerdict(%1)").arg(i), {8, 42 + 16 * i, 192, 16});
+    for (int i = 0; i < 4; ++i) {
+        const int top = 4 + 22 * i;
+        lblVision[i] = label(this, QStringLiteral("lblVision(%1)").arg(i), {208, top, 104, 20},
+                             contrast::visionName(contrast::kVisions[i]));
+        picVision[i] = make<VisionStrip>(this, QStringLiteral("picVision(%1)").arg(i), {312, top, 299, 20});
+        picVision[i]->setAccessibleName(contrast::visionName(contrast::kVisions[i]));
+    }
+    chkShowThresholds = make<QCheckBox>(this, QStringLiteral("chkShowThresholds"), {208, 96, 128, 24});
+    chkShowThresholds->setText(QStringLiteral("Show thresholds"));
+    picThresholdLegend =
+        make<ThresholdLegend>(this, QStringLiteral("picThresholdLegend"), {340, 96, 271, 24});
+    picThresholdLegend->setAccessibleName(
+        QStringLiteral("Threshold lines: 3:1 solid, 4.5:1 dashed, 7:1 dotted"));
+
+    lblNearest =
+        label(this, QStringLiteral("lblNearest"), {8, 130, 104, 18}, QStringLiteral("Nearest passing:"));
+    const std::array<QString, 3> ratios{QStringLiteral("3:1"), QStringLiteral("4.5:1"),
+                                        QStringLiteral("7:1")};
+    for (int i = 0; i < 3; ++i) {
+        cmdNearest[i] =
+            button(this, QStringLiteral("cmdNearest(%1)").arg(i), {112 + 52 * i, 126, 48, 25}, ratios[i]);
+        cmdNearest[i]->setToolTip(
+            QStringLiteral("Change the colour being edited to the nearest one with at least ") + ratios[i]);
+    }
+    cmdCopyContrast =
+        button(this, QStringLiteral("cmdCopyContrast"), {452, 126, 104, 25}, QStringLiteral("Copy contrast"));
+    lblCopied = label(this, QStringLiteral("lblCopied"), {562, 130, 50, 18}, QStringLiteral("Copied"));
+    lblCopied->hide();
+    lblUnreachable = label(this, QStringLiteral("lblUnreachable"), {272, 130, 176, 18});
+    lblUnreachable->hide();
+
+    m_noteTimer.setSingleShot(true);
+    m_noteTimer.setInterval(1500);
+    connect(&m_noteTimer, &QTimer::timeout, lblCopied, &QWidget::hide);
+    connect(&m_noteTimer, &QTimer::timeout, lblUnreachable, &QWidget::hide);
+    for (int i = 0; i < 3; ++i) {
+        connect(cmdNearest[i], &QPushButton::clicked, this,
+                [this, i] { emit nearestRequested(contrast::kOverlayThresholds[i]); });
+    }
+    connect(chkShowThresholds, &QCheckBox::toggled, this, &ContrastPanel::thresholdsToggled);
+    connect(cmdCopyContrast, &QPushButton::clicked, this, &ContrastPanel::copyRequested);
+
+    display(m_background, m_foreground);
+}
+
+void ContrastPanel::setColors(QRgb background, QRgb foreground)
+{
+    m_background = background;
+    m_foreground = foreground;
+    display(background, foreground);
+}
+
+void ContrastPanel::previewColors(QRgb background, QRgb foreground)
+{
+    display(background, foreground);
+}
+
+void ContrastPanel::endPreview()
+{
+    display(m_background, m_foreground);
+}
+
+bool ContrastPanel::thresholdsShown() const
+{
+    return chkShowThresholds->isChecked();
+}
+
+void ContrastPanel::showCopied()
+{
+    lblCopied->show();
+    m_noteTimer.start();
+}
+
+void ContrastPanel::showUnreachable(double threshold)
+{
+    lblUnreachable->setText(QStringLiteral("No colour reaches ") + QString::number(threshold) +
+                            QStringLiteral(":1"));
+    lblUnreachable->show();
+    m_noteTimer.start();
+}
+
+void ContrastPanel::display(QRgb background, QRgb foreground)
+{
+    const double ratio = contrast::contrastRatio(background, foreground);
+    lblContrastRatio->setText(contrast::ratioText(ratio));
+    lblApca->setText(QStringLiteral("APCA Lc ") +
+                     contrast::apcaFigure(contrast::apcaContrast(foreground, background)));
+    for (int i = 0; i < 5; ++i) {
+        const auto &criterion = contrast::kCriteria[i];
+        const bool pass = contrast::passes(ratio, criterion.threshold);
+        lblVerdict[i]->setText(QLatin1String(criterion.name) + u' ' + QString::number(criterion.threshold) +
+                               (pass ? QStringLiteral(": pass \u2713") : QStringLiteral(": fail \u2717")));
+    }
+    for (int i = 0; i < 4; ++i) {
+        picVision[i]->setColours(contrast::simulateVision(background, contrast::kVisions[i]),
+                                 contrast::simulateVision(foreground, contrast::kVisions[i]));
+    }
+}

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QRgb>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class VisionStrip;
+
+// The contrast figures of the background and foreground colours: ratio, verdicts, APCA and how the pair looks
+// without full colour vision, with buttons that ask the owner for the nearest passing colour, switch the
+// threshold lines and copy the figures.
+class ContrastPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 619;
+    static constexpr int kHeight = 156;
+
+    explicit ContrastPanel(QWidget *parent = nullptr);
+
+    // The colours the panel describes.
+    void setColors(QRgb background, QRgb foreground);
+    // Shows the figures of colours not yet chosen (while the user drags) until endPreview() or setColors().
+    void previewColors(QRgb background, QRgb foreground);
+    void endPreview();
+
+    bool thresholdsShown() const;
+
+public slots:
+    // Shows "Copied" for a moment.
+    void showCopied();
+    // Says for a moment that no colour reaches threshold, when a nearest colour was asked for in vain.
+    void showUnreachable(double threshold);
+
+signals:
+    void nearestRequested(double threshold);
+    void thresholdsToggled(bool shown);
+    void copyRequested();
+
+private:
+    void display(QRgb background, QRgb foreground);
+
+    QRgb m_background = 0xFF000000u, m_foreground = 0xFFFFFFFFu;
+    QLabel *lblContrastRatio;
+    QLabel *lblApca;
+    std::array<QLabel *, 5> lblVerdict;
+    std::array<QLabel *, 4> lblVision;
+    std::array<VisionStrip *, 4> picVision;
+    QLabel *lblNearest;
+    std::array<QPushButton *, 3> cmdNearest;
+    QCheckBox *chkShowThresholds;
+    QWidget *picThresholdLegend;
+    QPushButton *cmdCopyContrast;
+    QLabel *lblUnreachable;
+    QLabel *lblCopied;
+    QTimer m_noteTimer;
+};

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include "contrast/thresholdoverlay.h"
+
+#include "app/planeaxes.h"
+#include "contrast/channeltables.h"
+#include "contrast/contrast.h"
+
+#include <algorithm>
+
+namespace contrast {
+
+namespace {
+
+// The grid of points whose two free channels take the values along x and y and whose base channel is fixed.
+PassGrid gridOf(int baseChannel, int baseValue, QRgb other, const std::vector<int> &values)
+{
+    const ChannelTables &t = channelTables();
+    const double otherLuminance = relativeLuminance(other);
+    const int xChannel = kPlaneAxes[baseChannel][0];
+    const int yChannel = kPlaneAxes[baseChannel][1];
+    PassGrid grid;
+    grid.width = grid.height = int(values.size());
+    grid.rows.resize(values.size());
+    std::array<int, 3> rgb{};
+    rgb[baseChannel] = std::clamp(baseValue, 0, 255);
+    const auto luminance = [&](int x) {
+        rgb[xChannel] = values[size_t(x)];
+        return luminanceOf(t, rgb[0], rgb[1], rgb[2]);
+    };
+    const int width = grid.width;
+    for (int k = 0; k < 3; ++k) {
+        const double threshold = kOverlayThresholds[k];
+        const auto darkPass = [&](int x) {
+            const double l = luminance(x);
+            return l <= otherLuminance && passes(luminanceRatio(l, otherLuminance), threshold);
+        };
+        const auto lightPass = [&](int x) {
+            const double l = luminance(x);
+            return l > otherLuminance && passes(luminanceRatio(l, otherLuminance), threshold);
+        };
+        // Each row is lighter than the one above, so its runs can only be shorter at the dark start and
+        // longer at the light end: each cut moves one way only, and a whole picture costs about width +
+        // height tests.
+        int darkEnd = 0, lightBegin = width;
+        for (int y = 0; y < grid.height; ++y) {
+            rgb[yChannel] = values[size_t(y)];
+            if (y == 0) {
+                while (darkEnd < width && darkPass(darkEnd))
+                    ++darkEnd;
+            } else {
+                while (darkEnd > 0 && !darkPass(darkEnd - 1))
+                    --darkEnd;
+            }
+            while (lightBegin > 0 && lightPass(lightBegin - 1))
+                --lightBegin;
+            grid.rows[size_t(y)].darkEnd[k] = darkEnd;
+            grid.rows[size_t(y)].lightBegin[k] = lightBegin;
+        }
+    }
+    return grid;
+}
+
+} // namespace
+
+PassGrid planePasses(int baseChannel, int baseValue, QRgb other)
+{
+    std::vector<int> values(256);
+    for (int i = 0; i < 256; ++i)
+        values[i] = i;
+    return gridOf(baseChannel, baseValue, other, values);
+}
+
+PassGrid swatchPasses(int baseChannel, int index, QRgb other)
+{
+    std::vector<int> values(65);
+    for (int i = 0; i < 65; ++i)
+        values[i] = std::min(4 * i, 255);
+    return gridOf(baseChannel, 16 * index + 8, other, values);
+}
+
+bool lineDrawn(int k, int step)
+{
+    switch (k) {
+    case 0:
+        return true;
+    case 1:
+        return step % 8 < 5;
+    default:
+        return step % 3 == 0;
+    }
+}
+
+QImage contourImage(const PassGrid &grid, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const int width = std::min(grid.width, size.width());
+    const int height = std::min(grid.height, size.height());
+    const auto put = [&](int x, int y, QRgb colour) {
+        if (x < width && y < height)
+            reinterpret_cast<QRgb *>(image.scanLine(y))[x] = colour;
+    };
+    // A point can only be on a line next to a cut of its own row or between the cuts of its row and the
+    // next, so only those stretches are looked at.
+    const auto visit = [&](auto &&draw) {
+        for (int y = 0; y < height; ++y) {
+            const PassGrid::Row &row = grid.rows[size_t(y)];
+            const PassGrid::Row &next = grid.rows[size_t(std::min(y + 1, grid.height - 1))];
+            for (int k = 0; k < 3; ++k) {
+                for (const auto &[here, below] : {std::pair(row.darkEnd[k], next.darkEnd[k]),
+                                                  std::pair(row.lightBegin[k], next.lightBegin[k])}) {
+                    const int last = std::min(std::max(here, below), width - 1);
+                    for (int x = std::max(std::min(here, below) - 1, 0); x <= last; ++x) {
+                        const bool pass = grid.passes(k, x, y);
+                        const bool right = x + 1 < grid.width && grid.passes(k, x + 1, y) != pass;
+                        const bool lower = y + 1 < grid.height && grid.passes(k, x, y + 1) != pass;
+                        // Every contour falls from left to right, so x - y counts the steps along it.
+                        if ((right || lower) && lineDrawn(k, x - y + 256))
+                            draw(x, y, right);
+                    }
+                }
+            }
+        }
+    };
+    // Light halves first, so where two lines meet the dark contour points stay whole.
+    visit([&](int x, int y, bool right) { put(right ? x + 1 : x, right ? y : y + 1, kLineLight); });
+    visit([&](int x, int y, bool) { put(x, y, kLineDark); });
+    return image;
+}
+
+QImage planeOverlay(int baseChannel, int baseValue, QRgb other, QSize size)
+{
+    return contourImage(planePasses(baseChannel, baseValue, other), size);
+}
+
+QImage swatchOverlay(int baseChannel, int index, QRgb other, QSize size)
+{
+    return contourImage(swatchPasses(baseChannel, index, other), size);
+}
+
+} // namespace contrast

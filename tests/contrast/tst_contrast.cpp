@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: MIT
+#include "contrast/contrast.h"
+#include "contrast/nearest.h"
+#include "contrast/thresholdoverlay.h"
+
+#include <QTest>
+
+class tst_Contrast : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ratioAndVerdicts_data();
+    void ratioAndVerdicts();
+    void apca_data();
+    void apca();
+    void vision_data();
+    void vision();
+    void copyText_data();
+    void copyText();
+    void nearestEdges_data();
+    void nearestEdges();
+    void nearestAgreesWithTryingAll_data();
+    void nearestAgreesWithTryingAll();
+    void overlayPasses_data();
+    void overlayPasses();
+    void overlayLine();
+};
+
+void tst_Contrast::ratioAndVerdicts_data()
+{
+    QTest::addColumn<QRgb>("a");
+    QTest::addColumn<QRgb>("b");
+    QTest::addColumn<QString>("shown");
+    // AA normal, AA large, AAA normal, AAA large, user interface.
+    QTest::addColumn<QString>("verdicts");
+
+    QTest::newRow("black on white") << 0x000000u << 0xFFFFFFu << "21.00"
+                                    << "PPPPP";
+    QTest::newRow("same colour") << 0x4080C0u << 0x4080C0u << "1.00"
+                                 << "-----";
+    QTest::newRow("default pair, 3.1397 cut not rounded") << 0x4080C0u << 0xE0E0E0u << "3.13"
+                                                          << "-P--P";
+    QTest::newRow("#777777 on white, 4.478") << 0x777777u << 0xFFFFFFu << "4.47"
+                                             << "-P--P";
+    QTest::newRow("2.999995") << 0xB178FFu << 0xFFFFFFu << "2.99"
+                              << "-----";
+    QTest::newRow("3.000002") << 0xFA34FFu << 0xFFFFFFu << "3.00"
+                              << "-P--P";
+    QTest::newRow("4.499964") << 0xA06866u << 0xFFFFFFu << "4.49"
+                              << "-P--P";
+    QTest::newRow("4.500003") << 0x647499u << 0x000000u << "4.50"
+                              << "PP-PP";
+    QTest::newRow("6.999995") << 0x000000u << 0xFA34FFu << "6.99"
+                              << "PP-PP";
+    QTest::newRow("7.000011") << 0x000000u << 0xB178FFu << "7.00"
+                              << "PPPPP";
+    QTest::newRow("alpha ignored") << 0x00000000u << 0x80FFFFFFu << "21.00"
+                                   << "PPPPP";
+}
+
+void tst_Contrast::ratioAndVerdicts()
+{
+    QFETCH(QRgb, a);
+    QFETCH(QRgb, b);
+    QFETCH(QString, shown);
+    QFETCH(QString, verdicts);
+
+    const double ratio = contrast::contrastRatio(a, b);
+    QCOMPARE(contrast::contrastRatio(b, a), ratio);
+    QCOMPARE(contrast::ratioText(ratio), QStringLiteral("Contrast ratio ") + shown + QStringLiteral(":1"));
+    QString got;
+    for (const auto &criterion : contrast::kCriteria)
+        got += contrast::passes(ratio, criterion.threshold) ? u'P' : u'-';
+    QCOMPARE(got, verdicts);
+}
+
+void tst_Contrast::apca_data()
+{
+    QTest::addColumn<QRgb>("text");
+    QTest::addColumn<QRgb>("background");
+    QTest::addColumn<QString>("lc");
+
+    QTest::newRow("#888888 on white") << 0x888888u << 0xFFFFFFu << "63.1";
+    QTest::newRow("white on #888888") << 0xFFFFFFu << 0x888888u << "-68.5";
+    QTest::newRow("black on white") << 0x000000u << 0xFFFFFFu << "106.0";
+    QTest::newRow("white on black") << 0xFFFFFFu << 0x000000u << "-107.9";
+    QTest::newRow("default pair") << 0xE0E0E0u << 0x4080C0u << "-53.8";
+    QTest::newRow("blue on yellow") << 0x0000FFu << 0xFFFF00u << "81.1";
+    QTest::newRow("below the low clip") << 0xF0F0F0u << 0xFFFFFFu << "0.0";
+    QTest::newRow("just above the low clip") << 0xE8E8E8u << 0xFFFFFFu << "11.1";
+    QTest::newRow("same colour") << 0x123456u << 0x123456u << "0.0";
+}
+
+void tst_Contrast::apca()
+{
+    QFETCH(QRgb, text);
+    QFETCH(QRgb, background);
+    QFETCH(QString, lc);
+
+    QCOMPARE(contrast::apcaFigure(contrast::apcaContrast(text, background)), lc);
+}
+
+void tst_Contrast::vision_data()
+{
+    QTest::addColumn<contrast::Vision>("vision");
+    QTest::addColumn<QRgb>("red");
+    QTest::addColumn<QRgb>("green");
+    QTest::addColumn<QRgb>("blue");
+
+    QTest::newRow("protanopia") << contrast::Vision::Protanopia << 0x6D5F00u << 0xFFE500u << 0x0059FFu;
+    QTest::newRow("deuteranopia") << contrast::Vision::Deuteranopia << 0xA39000u << 0xEFD63Au << 0x003DFBu;
+    QTest::newRow("tritanopia") << contrast::Vision::Tritanopia << 0xFF000Fu << 0x00F7D9u << 0x006B96u;
+    QTest::newRow("no colour vision") << contrast::Vision::NoColour << 0x7F7F7Fu << 0xDCDCDCu << 0x4C4C4Cu;
+}
+
+void tst_Contrast::vision()
+{
+    QFETCH(contrast::Vision, vision);
+    QFETCH(QRgb, red);
+    QFETCH(QRgb, green);
+    QFETCH(QRgb, blue);
+
+    QCOMPARE(contrast::simulateVision(qRgb(255, 0, 0), vision), red | 0xFF000000u);
+    QCOMPARE(contrast::simulateVision(qRgb(0, 255, 0), vision), green | 0xFF000000u);
+    QCOMPARE(contrast::simulateVision(qRgb(0, 0, 255), vision), blue | 0xFF000000u);
+    // Black and white are seen as they are.
+    QCOMPARE(contrast::simulateVision(qRgb(0, 0, 0), vision), qRgb(0, 0, 0));
+    QCOMPARE(contrast::simulateVision(qRgb(255, 255, 255), vision) & 0xF0F0F0u, 0xF0F0F0u);
+}
+
+void tst_Contrast::copyText_data()
+{
+    QTest::addColumn<QRgb>("background");
+    QTest::addColumn<QRgb>("foreground");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("default colours") << 0x4080C0u << 0xE0E0E0u
+                                     << "Foreground #E0E0E0 on background #4080C0\r\n"
+                                        "Contrast ratio 3.13:1\r\n"
+                                        "WCAG AA: normal text fail, large text pass, user interface pass\r\n"
+                                        "WCAG AAA: normal text fail, large text fail\r\n"
+                                        "APCA Lc -53.8\r\n"
+                                        "CSS: color: #E0E0E0; background-color: #4080C0;\r\n";
+    QTest::newRow("black on white, leading zeros")
+        << 0xFFFFFFu << 0x00000Au
+        << "Foreground #00000A on background #FFFFFF\r\n"
+           "Contrast ratio 20.90:1\r\n"
+           "WCAG AA: normal text pass, large text pass, user interface pass\r\n"
+           "WCAG AAA: normal text pass, large text pass\r\n"
+           "APCA Lc 106.0\r\n"
+           "CSS: color: #00000A; background-color: #FFFFFF;\r\n";
+}
+
+void tst_Contrast::copyText()
+{
+    QFETCH(QRgb, background);
+    QFETCH(QRgb, foreground);
+    QFETCH(QString, text);
+
+    QCOMPARE(contrast::copyText(background, foreground), text);
+}
+
+void tst_Contrast::nearestEdges_data()
+{
+    QTest::addColumn<QRgb>("edited");
+    QTest::addColumn<QRgb>("other");
+    QTest::addColumn<double>("threshold");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QRgb>("expected");
+
+    QTest::newRow("already passing is kept") << 0xFF000000u << 0xFFFFFFFFu << 7.0 << true << 0xFF000000u;
+    QTest::newRow("4.500003 already passes") << 0xFF647499u << 0xFF000000u << 4.5 << true << 0xFF647499u;
+    QTest::newRow("7:1 out of reach of mid grey") << 0xFF808080u << 0xFF808080u << 7.0 << false << 0u;
+    // Worked out by an independent search over every colour.
+    QTest::newRow("white against white, 3") << 0xFFFFFFFFu << 0xFFFFFFFFu << 3.0 << true << 0xFFAA8D9Cu;
+    QTest::newRow("default pair, 4.5 only on the dark side")
+        << 0xFFE0E0E0u << 0xFF4080C0u << 4.5 << true << 0xFF21003Au;
+}
+
+void tst_Contrast::nearestEdges()
+{
+    QFETCH(QRgb, edited);
+    QFETCH(QRgb, other);
+    QFETCH(double, threshold);
+    QFETCH(bool, found);
+    QFETCH(QRgb, expected);
+
+    const std::optional<QRgb> nearest = contrast::nearestPassing(edited, other, threshold);
+    QCOMPARE(nearest.has_value(), found);
+    if (found)
+        QCOMPARE(*nearest, expected);
+}
+
+void tst_Contrast::nearestAgreesWithTryingAll_data()
+{
+    QTest::addColumn<QRgb>("edited");
+    QTest::addColumn<QRgb>("other");
+    QTest::addColumn<double>("threshold");
+
+    QTest::newRow("default pair, 4.5") << 0xFFE0E0E0u << 0xFF4080C0u << 4.5;
+    QTest::newRow("saturated red on dark blue, 7") << 0xFFE02010u << 0xFF102040u << 7.0;
+    QTest::newRow("olive on mid grey, 3 both ways") << 0xFF8A8A30u << 0xFF7A7A7Au << 3.0;
+}
+
+void tst_Contrast::nearestAgreesWithTryingAll()
+{
+    QFETCH(QRgb, edited);
+    QFETCH(QRgb, other);
+    QFETCH(double, threshold);
+
+    const std::optional<QRgb> fast = contrast::nearestPassing(edited, other, threshold);
+    const std::optional<QRgb> all = contrast::nearestPassingByTryingAll(edited, other, threshold);
+    QVERIFY(all.has_value());
+    QVERIFY(fast.has_value());
+    QCOMPARE(*fast, *all);
+    QVERIFY(*fast != edited);
+    QVERIFY(contrast::contrastRatio(*fast, other) >= threshold);
+}
+
+void tst_Contrast::overlayPasses_data()
+{
+    QTest::addColumn<bool>("swatch");
+    QTest::addColumn<int>("baseChannel");
+    QTest::addColumn<int>("level"); // plane base value or swatch index
+    QTest::addColumn<QRgb>("other");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<int>("bits");
+
+    // Against black a colour passes 3, 4.5 and 7 from luminance 0.1, 0.175 and 0.3: green 105, 136, 174.
+    QTest::newRow("green 104 along x") << false << 2 << 0 << 0xFF000000u << QPoint(104, 0) << 0;
+    QTest::newRow("green 105") << false << 2 << 0 << 0xFF000000u << QPoint(105, 0) << 1;
+    QTest::newRow("green 135") << false << 2 << 0 << 0xFF000000u << QPoint(135, 0) << 1;
+    QTest::newRow("green 136") << false << 2 << 0 << 0xFF000000u << QPoint(136, 0) << 3;
+    QTest::newRow("green 173") << false << 2 << 0 << 0xFF000000u << QPoint(173, 0) << 3;
+    QTest::newRow("green 174") << false << 2 << 0 << 0xFF000000u << QPoint(174, 0) << 7;
+    QTest::newRow("base red: green 105 along y") << false << 0 << 0 << 0xFF000000u << QPoint(0, 105) << 1;
+    QTest::newRow("base red: blue never") << false << 0 << 0 << 0xFF000000u << QPoint(255, 0) << 0;
+    QTest::newRow("base green: red 182 along y") << false << 1 << 0 << 0xFF000000u << QPoint(0, 182) << 0;
+    QTest::newRow("base green: red 183") << false << 1 << 0 << 0xFF000000u << QPoint(0, 183) << 1;
+    // Against white the passing side is the dark one.
+    QTest::newRow("white: green 98 with red 255") << false << 1 << 98 << 0xFFFFFFFFu << QPoint(0, 255) << 1;
+    QTest::newRow("white: green 99 with red 255") << false << 1 << 99 << 0xFFFFFFFFu << QPoint(0, 255) << 0;
+    // Swatch points are four channel steps apart: green 104, 108, 132, 136, 172, 176 over blue 8.
+    QTest::newRow("swatch x 26") << true << 2 << 0 << 0xFF000000u << QPoint(26, 0) << 0;
+    QTest::newRow("swatch x 27") << true << 2 << 0 << 0xFF000000u << QPoint(27, 0) << 1;
+    QTest::newRow("swatch x 33") << true << 2 << 0 << 0xFF000000u << QPoint(33, 0) << 1;
+    QTest::newRow("swatch x 34") << true << 2 << 0 << 0xFF000000u << QPoint(34, 0) << 3;
+    QTest::newRow("swatch x 43") << true << 2 << 0 << 0xFF000000u << QPoint(43, 0) << 3;
+    QTest::newRow("swatch x 44") << true << 2 << 0 << 0xFF000000u << QPoint(44, 0) << 7;
+    QTest::newRow("swatch corner is 255, 255") << true << 2 << 0 << 0xFF000000u << QPoint(64, 64) << 7;
+}
+
+void tst_Contrast::overlayPasses()
+{
+    QFETCH(bool, swatch);
+    QFETCH(int, baseChannel);
+    QFETCH(int, level);
+    QFETCH(QRgb, other);
+    QFETCH(QPoint, point);
+    QFETCH(int, bits);
+
+    const contrast::PassGrid grid = swatch ? contrast::swatchPasses(baseChannel, level, other)
+                                           : contrast::planePasses(baseChannel, level, other);
+    QCOMPARE(grid.width, swatch ? 65 : 256);
+    QCOMPARE(int(grid.at(point.x(), point.y())), bits);
+}
+
+void tst_Contrast::overlayLine()
+{
+    // Against black, along the top row of the blue-based plane, the lines stand where green reaches 105, 136
+    // and 174: dark on the last failing point, light on the first passing one, nothing anywhere else.
+    const QImage image = contrast::planeOverlay(2, 0, 0xFF000000u);
+    QCOMPARE(image.size(), QSize(256, 256));
+    QList<int> dark, light;
+    for (int x = 0; x < 256; ++x) {
+        const QRgb pixel = image.pixel(x, 0);
+        if (pixel == contrast::kLineDark)
+            dark << x;
+        else if (pixel == contrast::kLineLight)
+            light << x;
+        else
+            QCOMPARE(qAlpha(pixel), 0);
+    }
+    QVERIFY(dark.contains(104));
+    QVERIFY(light.contains(105));
+    for (int x : dark)
+        QVERIFY(x == 104 || x == 135 || x == 173);
+    for (int x : light)
+        QVERIFY(x == 105 || x == 136 || x == 174);
+
+    // A picture larger than the swatch keeps its margin clear.
+    const QImage bigger = contrast::swatchOverlay(2, 0, 0xFF000000u, QSize(70, 70));
+    QCOMPARE(bigger.pixel(26, 0), contrast::kLineDark);
+    for (int y = 0; y < 70; ++y)
+        QCOMPARE(qAlpha(bigger.pixel(66, y)), 0);
+}
+
+QTEST_APPLESS_MAIN(tst_Contrast)
+#include "tst_contrast.moc"
