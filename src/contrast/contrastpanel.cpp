@@ -140,13 +140,10 @@ ContrastPanel::ContrastPanel(QWidget *parent) : QWidget(parent)
         button(this, QStringLiteral("cmdCopyContrast"), {452, 126, 104, 25}, QStringLiteral("Copy contrast"));
     lblCopied = label(this, QStringLiteral("lblCopied"), {562, 130, 50, 18}, QStringLiteral("Copied"));
     lblCopied->hide();
-    lblUnreachable = label(this, QStringLiteral("lblUnreachable"), {272, 130, 176, 18});
-    lblUnreachable->hide();
 
     m_noteTimer.setSingleShot(true);
     m_noteTimer.setInterval(1500);
     connect(&m_noteTimer, &QTimer::timeout, lblCopied, &QWidget::hide);
-    connect(&m_noteTimer, &QTimer::timeout, lblUnreachable, &QWidget::hide);
     for (int i = 0; i < 3; ++i) {
         connect(cmdNearest[i], &QPushButton::clicked, this,
                 [this, i] { emit nearestRequested(contrast::kOverlayThresholds[i]); });
@@ -182,14 +179,6 @@ bool ContrastPanel::thresholdsShown() const
 void ContrastPanel::showCopied()
 {
     lblCopied->show();
-    m_noteTimer.start();
-}
-
-void ContrastPanel::showUnreachable(double threshold)
-{
-    lblUnreachable->setText(QStringLiteral("No colour reaches ") + QString::number(threshold) +
-                            QStringLiteral(":1"));
-    lblUnreachable->show();
     m_noteTimer.start();
 }
 

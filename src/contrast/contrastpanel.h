@@ -36,8 +36,6 @@ public:
 public slots:
     // Shows "Copied" for a moment.
     void showCopied();
-    // Says for a moment that no colour reaches threshold, when a nearest colour was asked for in vain.
-    void showUnreachable(double threshold);
 
 signals:
     void nearestRequested(double threshold);
@@ -58,7 +56,6 @@ private:
     QCheckBox *chkShowThresholds;
     QWidget *picThresholdLegend;
     QPushButton *cmdCopyContrast;
-    QLabel *lblUnreachable;
     QLabel *lblCopied;
     QTimer m_noteTimer;
 };

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: MIT
+#include "color/colorparse.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using colorparse::Rgb;
+
+namespace {
+
+// The copy command's full report of the default colours, background 64, 128, 192 and foreground 224.
+const QString kReport = QStringLiteral("Background color:\r\n"
+                                       "red    64 (dec.)  40 (hex.)\r\n"
+                                       "green 128 (dec.)  80 (hex.)\r\n"
+                                       "blue  192 (dec.)  C0 (hex.)\r\n"
+                                       "12615744 (decimal)\r\n"
+                                       "#4080C0 (hexadecimal for HTML)\r\n"
+                                       "&HC08040 (hexadecimal for Visual Basic)\r\n"
+                                       "RGB(64,128,192)  (RGB function for Visual Basic)\r\n"
+                                       "\r\n"
+                                       "Foreground color:\r\n"
+                                       "red   224 (dec.)  E0 (hex.)\r\n"
+                                       "green 224 (dec.)  E0 (hex.)\r\n"
+                                       "blue  224 (dec.)  E0 (hex.)\r\n"
+                                       "14737632 (decimal)\r\n"
+                                       "#E0E0E0 (hexadecimal for HTML)\r\n"
+                                       "&HE0E0E0 (hexadecimal for Visual Basic)\r\n"
+                                       "RGB(224,224,224)  (RGB function for Visual Basic)\r\n"
+                                       "\r\n");
+
+QString reportWith(const QString &from, const QString &to)
+{
+    QString text = kReport;
+    return text.replace(from, to);
+}
+
+// The report's colour lines keep only their lines that contain one of the given words.
+QString reportKeeping(const QStringList &words)
+{
+    QStringList kept;
+    for (const QString &line : kReport.split(QStringLiteral("\r\n"))) {
+        if (line.endsWith(u':') ||
+            std::any_of(words.begin(), words.end(), [&](const QString &w) { return line.contains(w); }))
+            kept.append(line);
+    }
+    return kept.join(QStringLiteral("\r\n"));
+}
+
+QString hexForm(const Rgb &c)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(c.red, 2, 16, QChar(u'0'))
+        .arg(c.green, 2, 16, QChar(u'0'))
+        .arg(c.blue, 2, 16, QChar(u'0'));
+}
+
+} // namespace
+
+class tst_ColorParse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void accepted_data();
+    void accepted();
+    void rejected_data();
+    void rejected();
+    void randomTextIsRejectedOrInRange();
+};
+
+void tst_ColorParse::accepted_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<uint>("first"); // 0xRRGGBB
+    QTest::addColumn<uint>("second");
+
+    QTest::newRow("HTML") << "#4080C0" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("HTML short, digits doubled") << "#4ac" << 1 << 0x44AACCu << 0u;
+    QTest::newRow("blanks around") << " \t#4080c0\r\n" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("0x") << "0X4080c0" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("Visual Basic, blue first") << "&HC08040" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("Visual Basic long suffix") << "&hc08040&" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("Visual Basic short is red") << "&HFF" << 1 << 0xFF0000u << 0u;
+    QTest::newRow("decimal") << "12615744" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("decimal zero") << "0" << 1 << 0x000000u << 0u;
+    QTest::newRow("decimal largest") << "16777215" << 1 << 0xFFFFFFu << 0u;
+    QTest::newRow("decimal leading zeros") << "000000255" << 1 << 0xFF0000u << 0u;
+    QTest::newRow("VB RGB function") << "RGB(64,128,192)" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("rgb commas and blanks") << "rgb( 64 , 128 , 192 )" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("rgb blanks only") << "rgb(64 128\t192)" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("rgb percentages, half up") << "rgb(100%, 50%, 0%)" << 1 << 0xFF8000u << 0u;
+    QTest::newRow("rgb quarter percent") << "rgb(25% 25% 25%)" << 1 << 0x404040u << 0u;
+    QTest::newRow("rgb fraction rounds") << "rgb(127.5, 0.49, .5)" << 1 << 0x800001u << 0u;
+    QTest::newRow("rgba alpha ignored") << "rgba(64, 128, 192, 0.5)" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("rgb slash alpha") << "rgb(64 128 192 / 50%)" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("hsl green") << "hsl(120, 100%, 25%)" << 1 << 0x008000u << 0u;
+    QTest::newRow("hsl blanks") << "HSL(0 100% 50%)" << 1 << 0xFF0000u << 0u;
+    QTest::newRow("hsl degrees") << "hsl(240deg, 100%, 50%)" << 1 << 0x0000FFu << 0u;
+    QTest::newRow("hsl negative hue wraps") << "hsl(-120, 100%, 50%)" << 1 << 0x0000FFu << 0u;
+    QTest::newRow("hsl hue beyond a turn") << "hsl(480, 100%, 50%)" << 1 << 0x00FF00u << 0u;
+    QTest::newRow("hsl rounding") << "hsla(210, 50%, 50%, 1)" << 1 << 0x4080BFu << 0u;
+    QTest::newRow("hsl grey") << "hsl(0 0% 50% / 0.2)" << 1 << 0x808080u << 0u;
+    QTest::newRow("name") << "RebeccaPurple" << 1 << 0x663399u << 0u;
+    QTest::newRow("name grey") << "grey" << 1 << 0x808080u << 0u;
+    QTest::newRow("name long") << "lightgoldenrodyellow" << 1 << 0xFAFAD2u << 0u;
+    QTest::newRow("name first") << "aliceblue" << 1 << 0xF0F8FFu << 0u;
+    QTest::newRow("name last") << "yellowgreen" << 1 << 0x9ACD32u << 0u;
+
+    QTest::newRow("report") << kReport << 2 << 0x4080C0u << 0xE0E0E0u;
+    QTest::newRow("report LF") << reportWith("\r\n", "\n") << 2 << 0x4080C0u << 0xE0E0E0u;
+    QTest::newRow("report lower case, blanks")
+        << "  " + reportWith("\r\n", " \n").toLower() << 2 << 0x4080C0u << 0xE0E0E0u;
+    QTest::newRow("report HTML lines only") << reportKeeping({"HTML"}) << 2 << 0x4080C0u << 0xE0E0E0u;
+    QTest::newRow("report channel lines only") << reportKeeping({"(dec.)"}) << 2 << 0x4080C0u << 0xE0E0E0u;
+    QTest::newRow("report foreground first")
+        << kReport.mid(kReport.indexOf("Fore")) + kReport.left(kReport.indexOf("Fore")) << 2 << 0x4080C0u
+        << 0xE0E0E0u;
+    QTest::newRow("report single digits")
+        << reportWith("red    64 (dec.)  40 (hex.)", "red     5 (dec.)   5 (hex.)")
+               .replace("12615744", "12615685")
+               .replace("#4080C0", "#0580C0")
+               .replace("&HC08040", "&HC08005")
+               .replace("RGB(64,", "RGB(5,")
+        << 2 << 0x0580C0u << 0xE0E0E0u;
+}
+
+void tst_ColorParse::accepted()
+{
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    QFETCH(uint, first);
+    QFETCH(uint, second);
+
+    const colorparse::ParsedColors parsed = colorparse::parseColorText(text);
+    QCOMPARE(parsed.count, count);
+    const auto rgb = [](uint v) { return Rgb{int(v >> 16), int(v >> 8) & 0xFF, int(v) & 0xFF}; };
+    QCOMPARE(hexForm(parsed.colors[0]), hexForm(rgb(first)));
+    if (count == 2)
+        QCOMPARE(hexForm(parsed.colors[1]), hexForm(rgb(second)));
+    QCOMPARE(colorparse::parseOneColor(text).has_value(), count == 1);
+}
+
+void tst_ColorParse::rejected_data()
+{
+    QTest::addColumn<QString>("text");
+
+    const QStringList texts = {"",
+                               "   ",
+                               "#",
+                               "#12345",
+                               "#1234",
+                               "#12345678",
+                               "#GG0000",
+                               "# 123456",
+                               "0x12345",
+                               "0x4080C0FF",
+                               "0x",
+                               "&H",
+                               "&HG",
+                               "&H1234567",
+                               "&H12&&",
+                               "16777216",
+                               "99999999999999999999",
+                               "-1",
+                               "+1",
+                               "1.5",
+                               "12 34",
+                               "rgb(256,0,0)",
+                               "rgb(-1,0,0)",
+                               "rgb(101%,0%,0%)",
+                               "rgb(1,2)",
+                               "rgb(1,2,3,4,5)",
+                               "rgb(1,,3)",
+                               "rgb(1 2, 3)",
+                               "rgb(1,2,3)x",
+                               "rgb(1,2,3 / 0.5)",
+                               "rgb(1 2 3 / 2)",
+                               "rgb(1 2 3 / )",
+                               "rgb(1 2 3 / 1 1)",
+                               "rgb(1e2,0,0)",
+                               "rgb(1px,0,0)",
+                               "rgb((1),2,3)",
+                               "rgb(1,2,3",
+                               "rgb1,2,3)",
+                               "rgb()",
+                               "hsl(120, 50%)",
+                               "hsl(120, 50, 50)",
+                               "hsl(120%, 50%, 50%)",
+                               "hsl(120, 101%, 50%)",
+                               "hsl(120, 50%, -1%)",
+                               "cmyk(1,2,3)",
+                               "(1,2,3)",
+                               "transparent",
+                               "currentcolor",
+                               "notacolor",
+                               "red blue",
+                               "re d",
+                               QString::fromUtf8("blac\u212A"),
+                               QString::fromUtf8("r\u00E9d")};
+    for (const QString &text : texts)
+        QTest::newRow(qPrintable("\"" + text + "\"")) << text;
+
+    QTest::newRow("report HTML contradicts channels") << reportWith("#4080C0", "#4080C1");
+    QTest::newRow("report hex contradicts decimal") << reportWith("128 (dec.)  80", "128 (dec.)  81");
+    QTest::newRow("report decimal line contradicts") << reportWith("12615744", "12615745");
+    QTest::newRow("report VB line contradicts") << reportWith("&HE0E0E0", "&HE0E0E1");
+    QTest::newRow("report RGB line contradicts") << reportWith("RGB(224,224,224)", "RGB(224,224,0)");
+    QTest::newRow("report channel beyond 255") << reportWith("red   224 (dec.)  E0", "red   480 (dec.)  E0");
+    QTest::newRow("report line repeated")
+        << reportWith("#E0E0E0 (hexadecimal for HTML)\r\n", "#E0E0E0 (hexadecimal for HTML)\r\n"
+                                                            "#E0E0E0 (hexadecimal for HTML)\r\n");
+    QTest::newRow("report heading repeated") << reportWith("Foreground", "Background");
+    QTest::newRow("report wrong form for its label") << reportWith("12615744 (decimal)", "#4080C0 (decimal)");
+    QTest::newRow("report unknown line") << reportWith("\r\n\r\nForeground", "\r\nhello\r\nForeground");
+    QTest::newRow("report truncated value") << reportWith("#E0E0E0 (", "#E0E0 (");
+    QTest::newRow("report one block") << kReport.left(kReport.indexOf("Fore"));
+    QTest::newRow("report empty block") << kReport.left(kReport.indexOf("Fore")) + "Foreground color:";
+    QTest::newRow("report channels incomplete") << reportKeeping({"red", "green"});
+    QTest::newRow("report text before heading") << "Colours:\r\n" + kReport;
+}
+
+void tst_ColorParse::rejected()
+{
+    QFETCH(QString, text);
+    const colorparse::ParsedColors parsed = colorparse::parseColorText(text);
+    QCOMPARE(parsed.count, 0);
+    QVERIFY(!colorparse::parseOneColor(text));
+}
+
+// Random bytes and damaged valid texts: every one is rejected or gives channels in range, and a single
+// colour reads back the same from its HTML form.
+void tst_ColorParse::randomTextIsRejectedOrInRange()
+{
+    const QStringList valid = {"#4080C0",
+                               "#4ac",
+                               "0x4080C0",
+                               "&HC08040&",
+                               "12615744",
+                               "RGB(64,128,192)",
+                               "rgb(25% 50% 0 / .5)",
+                               "hsl(210, 50%, 50%)",
+                               "olivedrab",
+                               kReport};
+    const QString alphabet = QStringLiteral("#0123456789abcdefABCDEFxXhHgG&(),%/ .-+:\r\nrgbslRGBdeg");
+    QRandomGenerator random(20240613);
+    int accepted = 0;
+    for (int i = 0; i < 10000; ++i) {
+        QString text;
+        if (i % 2 == 0) {
+            const int length = random.bounded(24);
+            for (int k = 0; k < length; ++k)
+                text += QChar(char16_t(random.bounded(i % 4 == 0 ? 0x10000 : 0x80)));
+        } else {
+            text = valid[random.bounded(valid.size())];
+            for (int edits = 1 + random.bounded(3); edits > 0 && !text.isEmpty(); --edits) {
+                const int at = random.bounded(text.size());
+                const QChar c = alphabet[random.bounded(alphabet.size())];
+                switch (random.bounded(4)) {
+                case 0:
+                    text.remove(at, 1);
+                    break;
+                case 1:
+                    text.insert(at, c);
+                    break;
+                case 2:
+                    text[at] = c;
+                    break;
+                default:
+                    text.truncate(at);
+                    break;
+                }
+            }
+        }
+        const colorparse::ParsedColors parsed = colorparse::parseColorText(text);
+        QVERIFY2(parsed.count >= 0 && parsed.count <= 2, qPrintable(text));
+        for (int k = 0; k < parsed.count; ++k) {
+            for (int channel : {parsed.colors[k].red, parsed.colors[k].green, parsed.colors[k].blue})
+                QVERIFY2(channel >= 0 && channel <= 255, qPrintable(text));
+        }
+        if (parsed.count == 1)
+            QVERIFY2(colorparse::parseOneColor(hexForm(parsed.colors[0])) == parsed.colors[0],
+                     qPrintable(text));
+        accepted += parsed.count > 0;
+    }
+    // The mutations must reach the accepting paths, or the loop proves little.
+    QVERIFY(accepted > 500);
+}
+
+QTEST_APPLESS_MAIN(tst_ColorParse)
+#include "tst_colorparse.moc"
