@@ -173,12 +173,13 @@ void frmMain::createControls()
 
 void frmMain::setUpKeyboardAndNames()
 {
-    // Pictures and links take the focus from Tab only, so that clicking them leaves the focus where it was.
-    for (QWidget *w : {static_cast<QWidget *>(picGraphic), static_cast<QWidget *>(lblCopyright),
-                       static_cast<QWidget *>(lblOnlineUserManual)})
+    // Links take the focus from Tab only, so that clicking them leaves the focus where it was. A click on the
+    // plane or a swatch takes the focus, so that the arrow keys go on to move the pick.
+    for (QWidget *w : {static_cast<QWidget *>(lblCopyright), static_cast<QWidget *>(lblOnlineUserManual)})
         w->setFocusPolicy(Qt::TabFocus);
+    picGraphic->setFocusPolicy(Qt::StrongFocus);
     for (PictureBox *swatch : picSmall)
-        swatch->setFocusPolicy(Qt::TabFocus);
+        swatch->setFocusPolicy(Qt::StrongFocus);
 
     // The reading order of the window: top swatches, the editing column, the plane, bottom swatches, buttons,
     // links.
@@ -241,8 +242,10 @@ void frmMain::connectHandlers()
     connect(picGraphic, &PictureBox::arrowKey, this, &frmMain::picGraphic_ArrowKey);
     for (int i = 0; i < 16; ++i)
         connect(picSmall[i], &PictureBox::clicked, this, [this, i] { picSmall_Click(i); });
-    for (QLineEdit *box : txbBaseColor)
-        box->installEventFilter(this);
+    for (int i = 0; i < 2; ++i)
+        connect(txbBaseColor[i], &LineTextBox::keyUp, this, [this, i](int key) {
+            txbBaseColor_KeyUp(i, key == Qt::Key_Return || key == Qt::Key_Enter ? 13 : key);
+        });
     // Each group of options is one stop for Tab, at its selected option; arrow keys move within the group.
     for (QRadioButton *option : {optBackground, optForeground, optRed, optGreen, optBlue}) {
         option->setFocusPolicy(Qt::ClickFocus);
@@ -264,15 +267,6 @@ void frmMain::connectHandlers()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        for (int i = 0; i < 2; ++i) {
-            if (watched == txbBaseColor[i] && !key->isAutoRepeat()) {
-                const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-                txbBaseColor_KeyUp(i, enter ? 13 : key->key());
-            }
-        }
-    }
     return QWidget::eventFilter(watched, event);
 }
 
