@@ -42,7 +42,6 @@ protected:
     friend struct FrmMainBenchAccess;
 
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Start-up and quitting (frmmain_startup.cpp).

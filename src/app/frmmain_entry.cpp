@@ -8,8 +8,6 @@
 #include "widgets/captionlabel.h"
 #include "widgets/linetextbox.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 constexpr int kEnterKey = 13;
@@ -22,20 +20,6 @@ void setTextKeepingCaret(QLineEdit *box, const QString &text)
 }
 
 } // namespace
-
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        for (int i = 0; i < 2; ++i) {
-            if (watched == txbBaseColor[i] && !key->isAutoRepeat()) {
-                const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-                txbBaseColor_KeyUp(i, enter ? kEnterKey : key->key());
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 void frmMain::txbBaseColor_KeyUp(int index, int keyCode)
 {

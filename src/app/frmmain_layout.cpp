@@ -257,8 +257,10 @@ void frmMain::connectHandlers()
     connect(picGraphic, &PictureBox::arrowKey, this, &frmMain::picGraphic_ArrowKey);
     for (int i = 0; i < 16; ++i)
         connect(picSmall[i], &PictureBox::clicked, this, [this, i] { picSmall_Click(i); });
-    for (QLineEdit *box : txbBaseColor)
-        box->installEventFilter(this);
+    for (int i = 0; i < 2; ++i)
+        connect(txbBaseColor[i], &LineTextBox::keyUp, this, [this, i](int key) {
+            txbBaseColor_KeyUp(i, key == Qt::Key_Return || key == Qt::Key_Enter ? 13 : key);
+        });
     // Each group of options is one stop for Tab, at its selected option; arrow keys move within the group.
     for (QRadioButton *option : {optBackground, optForeground, optRed, optGreen, optBlue}) {
         option->setFocusPolicy(Qt::ClickFocus);

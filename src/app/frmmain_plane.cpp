@@ -42,16 +42,12 @@ void frmMain::DrawColorPlane(qint16 base, qint16 x1, qint16 y1, qint16 x2, qint1
     const int xChannel = kPlaneAxes[channel][0];
     const int yChannel = kPlaneAxes[channel][1];
     // The points of the rectangle outside the plane are skipped; what is left is painted row by row.
-    const int left = std::max<int>(x1, 0), right = std::min<int>(x2, 255);
-    const int top = std::max<int>(y1, 0), bottom = std::min<int>(y2, 255);
-    QImage &image = picGraphic->image();
     const quint32 baseBits = 0xFF000000u | channelBits(channel, base);
-    for (int y = top; y <= bottom; ++y) {
+    picGraphic->paintRows(x1, y1, x2, y2, [&](int y, quint32 *row, int left, int right) {
         const quint32 rowBits = baseBits | channelBits(yChannel, y);
-        auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
         for (int x = left; x <= right; ++x)
-            line[x] = rowBits | (quint32(x) << kRgbShift[xChannel]);
-    }
+            row[x] = rowBits | (quint32(x) << kRgbShift[xChannel]);
+    });
     picGraphic->refresh();
 }
 
@@ -61,14 +57,12 @@ void frmMain::DrawSwatches()
     const int xChannel = kPlaneAxes[channel][0];
     const int yChannel = kPlaneAxes[channel][1];
     for (int i = 0; i < 16; ++i) {
-        QImage &image = picSmall[i]->image();
         const quint32 levelBits = 0xFF000000u | channelBits(channel, 16 * i + 8);
-        for (int y = 0; y <= 64 && y < image.height(); ++y) {
+        picSmall[i]->paintRows(0, 0, 64, 64, [&](int y, quint32 *row, int left, int right) {
             const quint32 rowBits = levelBits | channelBits(yChannel, 4 * y);
-            auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
-            for (int x = 0; x <= 64 && x < image.width(); ++x)
-                line[x] = rowBits | channelBits(xChannel, 4 * x);
-        }
+            for (int x = left; x <= right; ++x)
+                row[x] = rowBits | channelBits(xChannel, 4 * x);
+        });
     }
     for (int i = 0; i < 16; ++i) {
         const auto captions = SwatchCaptions(channel, i);

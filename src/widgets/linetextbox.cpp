@@ -2,11 +2,11 @@
 #include "widgets/linetextbox.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 LineTextBox::LineTextBox(QWidget *parent) : QLineEdit(parent)
 {
@@ -19,9 +19,9 @@ qsizetype LineTextBox::room() const
     return m_limit - (text().size() - selectedText().size());
 }
 
-void LineTextBox::pasteWithinLimit()
+void LineTextBox::pasteWithinLimit(QClipboard::Mode mode)
 {
-    QString pasted = QGuiApplication::clipboard()->text();
+    QString pasted = QGuiApplication::clipboard()->text(mode);
     pasted.remove(u'\r');
     pasted.remove(u'\n');
     const qsizetype room = this->room();
@@ -31,6 +31,8 @@ void LineTextBox::pasteWithinLimit()
 
 void LineTextBox::keyPressEvent(QKeyEvent *event)
 {
+    if (!event->isAutoRepeat())
+        m_keysDown.insert(event->key());
     if (event->matches(QKeySequence::Paste)) {
         pasteWithinLimit();
         event->accept();
@@ -46,12 +48,40 @@ void LineTextBox::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+void LineTextBox::keyReleaseEvent(QKeyEvent *event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    // The key is forgotten before the signal goes out: a handler may open a message box, whose own
+    // key presses must not count as presses here.
+    if (!event->isAutoRepeat() && m_keysDown.remove(event->key()))
+        emit keyUp(event->key(), event->modifiers());
+}
+
+void LineTextBox::focusOutEvent(QFocusEvent *event)
+{
+    m_keysDown.clear();
+    QLineEdit::focusOutEvent(event);
+}
+
+void LineTextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    // Pasting the selection with the middle button keeps the limit too.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteWithinLimit(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
 void LineTextBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
     if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
         disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, &LineTextBox::pasteWithinLimit);
+        connect(paste, &QAction::triggered, this, [this] { pasteWithinLimit(); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

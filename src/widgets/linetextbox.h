@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QSet>
 
 // A single-line text box whose length limit holds for typing and pasting only: the program may put a
 // longer text in, and the user may shorten it, but never make it longer than the limit.
@@ -15,14 +17,23 @@ public:
     void setTypingLimit(int limit) { m_limit = limit; }
     int typingLimit() const { return m_limit; }
 
+signals:
+    // A key went up whose press this box received while it had the focus. A release that follows a press
+    // elsewhere (the Enter that closed a message box, the Tab that brought the focus here) is not reported.
+    void keyUp(int key, Qt::KeyboardModifiers modifiers);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     // How many more characters the user may add in place of the selection.
     qsizetype room() const;
-    void pasteWithinLimit();
+    void pasteWithinLimit(QClipboard::Mode mode = QClipboard::Clipboard);
 
     int m_limit = 32767;
+    QSet<int> m_keysDown;
 };

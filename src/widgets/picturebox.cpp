@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+
+#include <cmath>
 
 QRgb PictureBox::toRgb(qint32 colour)
 {
@@ -24,18 +24,27 @@ PictureBox::PictureBox(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+int PictureBox::scale() const
+{
+    // A little slack, so that a ratio of 1.0000001 from rounding does not double the image.
+    return std::max(1, int(std::ceil(devicePixelRatio() - 0.01)));
+}
+
 void PictureBox::syncImageSize() const
 {
-    if (m_image.size() == size())
+    const int scale = this->scale();
+    if (m_image.size() == size() * scale)
         return;
-    // Keep what was drawn; new area gets the background colour.
-    QImage resized(size(), QImage::Format_RGB32);
+    // Keep what was drawn, point for point; new area gets the background colour.
+    QImage resized(size() * scale, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(scale);
     resized.fill(toRgb(m_backColor));
     if (!m_image.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, m_image);
     }
     m_image = resized;
+    m_scale = scale;
 }
 
 QImage &PictureBox::image()
@@ -50,6 +59,15 @@ const QImage &PictureBox::image() const
     return m_image;
 }
 
+void PictureBox::repeatRow(int y, int left, int right)
+{
+    const uchar *first = m_image.constScanLine(y * m_scale) + sizeof(quint32) * size_t(left * m_scale);
+    const size_t bytes = sizeof(quint32) * size_t((right - left + 1) * m_scale);
+    for (int k = 1; k < m_scale; ++k)
+        std::memcpy(m_image.scanLine(y * m_scale + k) + sizeof(quint32) * size_t(left * m_scale), first,
+                    bytes);
+}
+
 void PictureBox::setBackColor(qint32 colour)
 {
     m_backColor = colour;
@@ -62,18 +80,16 @@ void PictureBox::setBackColor(qint32 colour)
 
 void PictureBox::pset(int x, int y, qint32 colour)
 {
-    syncImageSize();
-    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
-        return;
-    reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = toRgb(colour);
+    const QRgb rgb = toRgb(colour);
+    paintRows(x, y, x, y, [rgb](int, quint32 *row, int from, int) { row[from] = rgb; });
 }
 
 qint32 PictureBox::point(int x, int y) const
 {
     syncImageSize();
-    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+    if (x < 0 || y < 0 || x >= width() || y >= height())
         return -1;
-    return fromRgb(reinterpret_cast<const QRgb *>(m_image.constScanLine(y))[x]);
+    return fromRgb(reinterpret_cast<const QRgb *>(m_image.constScanLine(y * m_scale))[x * m_scale]);
 }
 
 void PictureBox::box(int x1, int y1, int x2, int y2, qint32 colour)
@@ -91,8 +107,9 @@ void PictureBox::box(int x1, int y1, int x2, int y2, qint32 colour)
 void PictureBox::print(const QString &text)
 {
     syncImageSize();
+    // The painter works in points on an image of the screen's density, so the text is drawn at full
+    // sharpness; without smoothing, as the pictures are read back point by point.
     QPainter painter(&m_image);
-    // Crisp text, as the pictures are read back point by point.
     QFont crisp = font();
     crisp.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(crisp);
@@ -107,11 +124,18 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     syncImageSize();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    const QRect area = event->rect();
+    painter.drawImage(area, m_image, QRect(area.topLeft() * m_scale, area.size() * m_scale));
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // Drawn on the widget only, never into the image that picks read back. Black and white dashes show
+        // on any colour.
+        const QRectF frame = QRectF(rect()).adjusted(1, 1, -1, -1);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(frame);
+        QPen dashes(Qt::white, 2, Qt::CustomDashLine, Qt::FlatCap);
+        dashes.setDashPattern({2, 2});
+        painter.setPen(dashes);
+        painter.drawRect(frame);
     }
 }
 

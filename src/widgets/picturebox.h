@@ -4,8 +4,14 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 // A picture with a persistent image: drawing goes into the image, the widget only shows it, and reading a
 // point returns what was drawn there. Colours are packed values red + 256 * green + 65536 * blue.
+// Coordinates are points, the widget's own units. The image holds scale() x scale() device pixels per point,
+// so that text is as sharp as the screen allows; a point reads back as the top left pixel of its block.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -34,7 +40,16 @@ public:
     // with a transparent background, then ends the line.
     void print(const QString &text);
 
-    // Direct access for painting many points; call refresh() when done.
+    // Paints many points a row at a time, as fast as writing the image itself. The rectangle from (left, top)
+    // to (right, bottom) is in points and is first clipped to the picture; then for each row y of it,
+    // fillRow(y, row, from, to) sets row[x] to a colour as 0xFFRRGGBB for every x from `from` to `to`.
+    // Call refresh() when done.
+    template <typename FillRow> void paintRows(int left, int top, int right, int bottom, FillRow fillRow);
+
+    // Device pixels per point along each axis: the screen's density, rounded up.
+    int scale() const;
+    // The image as shown, at scale() pixels per point. Writing it directly is only right at a scale of 1;
+    // paintRows() works at any.
     QImage &image();
     const QImage &image() const;
     // Shows what was drawn.
@@ -57,13 +72,42 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The image follows the widget's size, also while the widget is hidden and gets no resize events.
+    // The image follows the widget's size and the screen's density, also while the widget is hidden and gets
+    // no resize events.
     void syncImageSize() const;
+    // Copies the first device row of each point of row y, columns left to right, to the rows below it.
+    void repeatRow(int y, int left, int right);
 
     mutable QImage m_image;
+    mutable int m_scale = 1;
     qint32 m_backColor;
     qint32 m_foreColor = 0;
     double m_currentX = 0;
     double m_currentY = 0;
     bool m_pressed = false;
 };
+
+template <typename FillRow>
+void PictureBox::paintRows(int left, int top, int right, int bottom, FillRow fillRow)
+{
+    syncImageSize();
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width() - 1);
+    bottom = std::min(bottom, height() - 1);
+    if (left > right || top > bottom)
+        return;
+    if (m_scale == 1) {
+        for (int y = top; y <= bottom; ++y)
+            fillRow(y, reinterpret_cast<quint32 *>(m_image.scanLine(y)), left, right);
+        return;
+    }
+    std::vector<quint32> row(size_t(right) + 1);
+    for (int y = top; y <= bottom; ++y) {
+        fillRow(y, row.data(), left, right);
+        auto *pixels = reinterpret_cast<quint32 *>(m_image.scanLine(y * m_scale));
+        for (int x = left; x <= right; ++x)
+            std::fill_n(pixels + x * m_scale, m_scale, row[size_t(x)]);
+        repeatRow(y, left, right);
+    }
+}

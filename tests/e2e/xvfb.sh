@@ -5,12 +5,13 @@
 
 work=$(mktemp -d)
 xvfb_pid=
+wm_pid=
 app_pid=
 
 cleanup() {
     local status=$?
     set +e
-    for pid in $app_pid $xvfb_pid; do
+    for pid in $app_pid $wm_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null
         for ((i = 0; i < 50; i++)); do
             kill -0 "$pid" 2>/dev/null || break
@@ -47,6 +48,14 @@ start_xvfb() {
     wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
     DISPLAY=":$(head -n1 "$work/display")"
     export DISPLAY
+}
+
+# A real window manager, for frames, placement and focus as users get them; it is ready once it names itself
+# on the root window.
+start_openbox() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
 }
 
 # Starts the program given as $1 with a fresh home, so no colours saved by earlier runs are restored.

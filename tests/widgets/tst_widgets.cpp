@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "platform/messageboxes.h"
 #include "widgets/captionlabel.h"
+#include "widgets/enterpressesbuttons.h"
 #include "widgets/linetextbox.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -21,7 +24,14 @@ private slots:
     void pictureReadsBackWhatWasDrawn();
     void pictureBoxOutlineIsClipped();
     void printingMovesToTheNextLine();
+    void focusFrameShowsOnAnyColour_data();
+    void focusFrameShowsOnAnyColour();
     void typingLimitHoldsOnlyForTyping();
+    void keyUpFollowsOnlyAPressInTheBox_data();
+    void keyUpFollowsOnlyAPressInTheBox();
+    void enterThatClosesARealMessageBoxIsNotAnotherApply();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void realMessageBoxShowsTextTitleAndIcon();
 };
 
@@ -115,6 +125,33 @@ void tst_Widgets::printingMovesToTheNextLine()
     QCOMPARE(picture.currentY(), 0.0);
 }
 
+void tst_Widgets::focusFrameShowsOnAnyColour_data()
+{
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("black") << qRgb(0, 0, 0);
+    QTest::newRow("white") << qRgb(255, 255, 255);
+    QTest::newRow("grey") << qRgb(128, 128, 128);
+}
+
+void tst_Widgets::focusFrameShowsOnAnyColour()
+{
+    QFETCH(QRgb, colour);
+    PictureBox picture;
+    picture.resize(40, 30);
+    picture.setFocusPolicy(Qt::StrongFocus);
+    picture.setBackColor(PictureBox::fromRgb(colour));
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowActive(&picture));
+    picture.setFocus();
+    // Pixels of the top edge that differ from the picture by at least half the range.
+    const QImage shown = picture.grab().toImage();
+    int standOut = 0;
+    for (int x = 0; x < 40; ++x)
+        standOut += qAbs(qGray(shown.pixel(x, 0)) - qGray(colour)) >= 128;
+    QVERIFY2(standOut >= 15, qPrintable(QString::number(standOut)));
+    QCOMPARE(picture.point(0, 0), PictureBox::fromRgb(colour)); // not drawn into what picks read back
+}
+
 void tst_Widgets::typingLimitHoldsOnlyForTyping()
 {
     LineTextBox box;
@@ -137,6 +174,93 @@ void tst_Widgets::typingLimitHoldsOnlyForTyping()
     box.selectAll();
     QTest::keyClick(&box, Qt::Key_9); // typing over a selection replaces it
     QCOMPARE(box.text(), "9");
+}
+
+void tst_Widgets::keyUpFollowsOnlyAPressInTheBox_data()
+{
+    // A key pressed (+key), released (-key); 0 takes the focus away.
+    QTest::addColumn<QList<int>>("events");
+    QTest::addColumn<QList<int>>("reported");
+    const int enter = Qt::Key_Return, a = Qt::Key_A;
+    QTest::newRow("press and release") << QList{enter, -enter} << QList{enter};
+    QTest::newRow("release of a press elsewhere") << QList{-enter} << QList<int>{};
+    QTest::newRow("focus lost while down") << QList{enter, 0, -enter} << QList<int>{};
+    QTest::newRow("overlapping") << QList{a, enter, -a, -enter} << QList{a, enter};
+}
+
+void tst_Widgets::keyUpFollowsOnlyAPressInTheBox()
+{
+    QFETCH(QList<int>, events);
+    QFETCH(QList<int>, reported);
+    LineTextBox box;
+    QList<int> got;
+    connect(&box, &LineTextBox::keyUp, [&got](int key) { got.append(key); });
+    QFocusEvent out(QEvent::FocusOut);
+    for (int key : events) {
+        if (key == 0)
+            QApplication::sendEvent(&box, &out);
+        else
+            QTest::sendKeyEvent(key > 0 ? QTest::Press : QTest::Release, &box, Qt::Key(qAbs(key)), QChar(),
+                                {});
+    }
+    QCOMPARE(got, reported);
+}
+
+void tst_Widgets::enterThatClosesARealMessageBoxIsNotAnotherApply()
+{
+    // A base box applies on the release of Enter, and a bad value shows an error.
+    LineTextBox box;
+    platform::QtMessageBoxes boxes;
+    int shown = 0;
+    connect(&box, &LineTextBox::keyUp, [&] {
+        ++shown;
+        QTimer::singleShot(0, [] { QTest::keyPress(QApplication::activeModalWidget(), Qt::Key_Return); });
+        boxes.show(&box, QStringLiteral("Invalid base color"), QStringLiteral("Error"),
+                   platform::MessageIcon::Exclamation);
+    });
+    QTest::keyClick(&box, Qt::Key_Return);
+    // The message box closed on the press; the release comes back to the text box.
+    QTest::keyRelease(&box, Qt::Key_Return);
+    QCOMPARE(shown, 1);
+}
+
+void tst_Widgets::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<bool>("autoDefault"); // of the focused button
+    QTest::addColumn<bool>("otherIsDefault");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("clicked"); // "f" the focused button, "o" the other one
+    QTest::newRow("window") << false << false << false << int(Qt::Key_Return) << "f";
+    QTest::newRow("window, keypad Enter") << false << false << false << int(Qt::Key_Enter) << "f";
+    QTest::newRow("dialog without a default") << true << false << false << int(Qt::Key_Return) << "f";
+    QTest::newRow("dialog, auto-default focused") << true << true << false << int(Qt::Key_Return) << "f";
+    QTest::newRow("dialog with a default") << true << false << true << int(Qt::Key_Return) << "o";
+}
+
+void tst_Widgets::enterPressesTheFocusedButton()
+{
+    QFETCH(bool, inDialog);
+    QFETCH(bool, autoDefault);
+    QFETCH(bool, otherIsDefault);
+    QFETCH(int, key);
+    QFETCH(QString, clicked);
+    EnterPressesButtons filter;
+    qApp->installEventFilter(&filter);
+    std::unique_ptr<QWidget> window(inDialog ? new QDialog : new QWidget);
+    auto *focused = new QPushButton(QStringLiteral("Focused"), window.get());
+    auto *other = new QPushButton(QStringLiteral("Other"), window.get());
+    focused->setAutoDefault(autoDefault);
+    other->setAutoDefault(false);
+    other->setDefault(otherIsDefault);
+    QString got;
+    connect(focused, &QPushButton::clicked, [&got] { got += u'f'; });
+    connect(other, &QPushButton::clicked, [&got] { got += u'o'; });
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(got, clicked);
 }
 
 void tst_Widgets::realMessageBoxShowsTextTitleAndIcon()

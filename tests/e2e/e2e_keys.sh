@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Keyboard use under a real window manager: Enter on an error box closes it for good, and the arrow keys
+# move a pick made with the mouse.
+# Usage: e2e_keys.sh <program>
+set -euo pipefail
+
+program=$1
+source "$(dirname "$0")/xvfb.sh"
+
+start_xvfb
+start_openbox
+start_program "$program"
+
+wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
+window=$(find_window '^Quenby Color Picker')
+timeout 10 xdotool windowactivate --sync "$window"
+
+# Clicks with button $3 (default the left one) at a point of the main window, in its own pixels.
+click_at() {
+    timeout 10 xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"
+}
+keys() {
+    timeout 10 xdotool key --delay 100 "$@"
+}
+
+# A bad base value, applied with Enter; Enter again closes the error box, and no new one may follow.
+click_at 205 218 # the decimal base box
+keys ctrl+a x y z Return
+wait_for 100 find_window '^Error$' || fail "Enter did not apply the base box"
+keys Return
+sleep 1
+wait_for 30 no_window '^Error$' || fail "after Enter on the error box an error box is still or again open"
+
+# Pasting the selection with the middle button keeps the base box's limit of three characters.
+click_at 205 218
+keys ctrl+a BackSpace
+printf 12345 | timeout 5 xclip -selection primary
+click_at 205 218 2
+keys ctrl+a ctrl+c
+got=$(timeout 10 xclip -o -selection clipboard)
+[[ $got == 123 ]] || fail "a middle-button paste of 12345 gave $got"
+
+# Green is the base channel: x is blue, y is red. Pick (100, 50), then one step right, then copy the
+# background's hexadecimal form and read it back from another client.
+click_at $((336 + 100)) $((128 + 50))
+keys Right
+click_at 320 484 # the copy list
+sleep 0.5
+keys Home Down Down Return
+click_at 100 484 # the copy button
+wait_for 100 find_window '^Copy to clipboard$' || fail "no confirmation after copying"
+keys Return
+wait_for 50 no_window '^Copy to clipboard$' || fail "the confirmation did not close"
+got=$(timeout 10 xclip -o -selection clipboard)
+[[ $got == "#328065" ]] || fail "after a pick at (100, 50) and Right the background is $got, expected #328065"
+
+echo "PASS"
