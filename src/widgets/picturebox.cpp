@@ -1,26 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/picturebox.h"
 
+#include "color/colors.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 
-QRgb PictureBox::toRgb(qint32 colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-qint32 PictureBox::fromRgb(QRgb rgb)
-{
-    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
-}
-
 PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent), m_backColor(fromRgb(palette().color(QPalette::Base).rgb()))
+    : QWidget(parent), m_backColor(Colors::fromQRgb(palette().color(QPalette::Base).rgb()))
 {
-    m_foreColor = fromRgb(palette().color(QPalette::Text).rgb());
+    m_foreColor = Colors::fromQRgb(palette().color(QPalette::Text).rgb());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -38,7 +30,7 @@ void PictureBox::syncImageSize() const
     // Keep what was drawn, point for point; new area gets the background colour.
     QImage resized(size() * scale, QImage::Format_RGB32);
     resized.setDevicePixelRatio(scale);
-    resized.fill(toRgb(m_backColor));
+    resized.fill(Colors::toQRgb(m_backColor));
     if (!m_image.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, m_image);
@@ -72,7 +64,7 @@ void PictureBox::setBackColor(qint32 colour)
 {
     m_backColor = colour;
     syncImageSize();
-    m_image.fill(toRgb(colour));
+    m_image.fill(Colors::toQRgb(colour));
     m_currentX = 0;
     m_currentY = 0;
     update();
@@ -80,7 +72,7 @@ void PictureBox::setBackColor(qint32 colour)
 
 void PictureBox::pset(int x, int y, qint32 colour)
 {
-    const QRgb rgb = toRgb(colour);
+    const QRgb rgb = Colors::toQRgb(colour);
     paintRows(x, y, x, y, [rgb](int, quint32 *row, int from, int) { row[from] = rgb; });
 }
 
@@ -89,7 +81,7 @@ qint32 PictureBox::point(int x, int y) const
     syncImageSize();
     if (x < 0 || y < 0 || x >= width() || y >= height())
         return -1;
-    return fromRgb(reinterpret_cast<const QRgb *>(m_image.constScanLine(y * m_scale))[x * m_scale]);
+    return Colors::fromQRgb(reinterpret_cast<const QRgb *>(m_image.constScanLine(y * m_scale))[x * m_scale]);
 }
 
 void PictureBox::box(int x1, int y1, int x2, int y2, qint32 colour)
@@ -113,7 +105,7 @@ void PictureBox::print(const QString &text)
     QFont crisp = font();
     crisp.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(crisp);
-    painter.setPen(QColor(toRgb(m_foreColor)));
+    painter.setPen(QColor(Colors::toQRgb(m_foreColor)));
     const QFontMetricsF metrics(font(), &m_image);
     painter.drawText(QPointF(m_currentX, m_currentY + metrics.ascent()), text);
     m_currentX = 0;

@@ -55,8 +55,6 @@ public:
     // Shows what was drawn.
     void refresh() { update(); }
 
-    static QRgb toRgb(qint32 colour);
-    static qint32 fromRgb(QRgb rgb);
 
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "color/colors.h"
 #include "support/mainwindowfixture.h"
 #include "widgets/captionlabel.h"
 #include "widgets/picturebox.h"
@@ -42,7 +43,7 @@ void tst_HighDensity::pictureIsShownWithoutSmoothing()
     QCOMPARE(shown.size(), QSize(512, 512));
     const auto *plane = f->control<PictureBox>("picGraphic");
     for (QPoint p : {QPoint(10, 20), QPoint(100, 11), QPoint(254, 250)}) {
-        const QRgb expected = PictureBox::toRgb(plane->point(p.x(), p.y()));
+        const QRgb expected = Colors::toQRgb(plane->point(p.x(), p.y()));
         for (int dy = 0; dy < 2; ++dy)
             for (int dx = 0; dx < 2; ++dx)
                 QCOMPARE(shown.pixel(2 * p.x() + dx, 2 * p.y() + dy), expected);

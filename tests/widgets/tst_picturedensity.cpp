@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "color/colors.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ void tst_PictureDensity::pointIsABlockOfDevicePixels()
     QCOMPARE(picture.point(at.x(), at.y()), colour);
     const QImage shown = picture.grab().toImage();
     for (QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
-        QCOMPARE(PictureBox::fromRgb(shown.pixel(2 * at + d)), colour);
+        QCOMPARE(Colors::fromQRgb(shown.pixel(2 * at + d)), colour);
 }
 
 void tst_PictureDensity::textIsDrawnAtTheScreenDensity()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "color/colors.h"
 #include "platform/messageboxes.h"
 #include "widgets/captionlabel.h"
 #include "widgets/enterpressesbuttons.h"
@@ -139,7 +140,7 @@ void tst_Widgets::focusFrameShowsOnAnyColour()
     PictureBox picture;
     picture.resize(40, 30);
     picture.setFocusPolicy(Qt::StrongFocus);
-    picture.setBackColor(PictureBox::fromRgb(colour));
+    picture.setBackColor(Colors::fromQRgb(colour));
     picture.show();
     QVERIFY(QTest::qWaitForWindowActive(&picture));
     picture.setFocus();
@@ -149,7 +150,7 @@ void tst_Widgets::focusFrameShowsOnAnyColour()
     for (int x = 0; x < 40; ++x)
         standOut += qAbs(qGray(shown.pixel(x, 0)) - qGray(colour)) >= 128;
     QVERIFY2(standOut >= 15, qPrintable(QString::number(standOut)));
-    QCOMPARE(picture.point(0, 0), PictureBox::fromRgb(colour)); // not drawn into what picks read back
+    QCOMPARE(picture.point(0, 0), Colors::fromQRgb(colour)); // not drawn into what picks read back
 }
 
 void tst_Widgets::typingLimitHoldsOnlyForTyping()
