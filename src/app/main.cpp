@@ -1,11 +1,27 @@
 // SPDX-License-Identifier: MIT
+#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/services.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Answered before QApplication exists, so --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished) {
+        std::fputs(outcome.standardOutput.toLocal8Bit().constData(), stdout);
+        std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
+        return outcome.exitCode;
+    }
+    if (const QString platform = sessionPlatform(QProcessEnvironment::systemEnvironment());
+        !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform.toLatin1());
+
     QApplication app(argc, argv);
     frmMain window(systemServices());
     window.Form_Load();
