@@ -26,8 +26,10 @@ constexpr QtOption kQtOptions[] = {
 
 CommandLineOutcome parseCommandLine(const QStringList &arguments)
 {
-    const QString command = arguments.isEmpty() ? QStringLiteral("quenby-color-picker")
-                                                : QFileInfo(arguments.constFirst()).fileName();
+    // The usual start has no arguments and needs no parser.
+    if (arguments.size() <= 1)
+        return {};
+    const QString command = QFileInfo(arguments.constFirst()).fileName();
     SpecifySoftware::SetProgramIdentity();
 
     QCommandLineParser parser;

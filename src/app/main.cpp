@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/services.h"
+#include "buildversion.h"
 
 #include <QApplication>
 
@@ -22,6 +23,8 @@ int main(int argc, char *argv[])
         !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());
 
+    // Lets docks and task bars match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(buildversion::desktopId));
     QApplication app(argc, argv);
     frmMain window(systemServices());
     window.Form_Load();
