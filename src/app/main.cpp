@@ -1,12 +1,31 @@
 // SPDX-License-Identifier: MIT
+#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/services.h"
+#include "buildversion.h"
 #include "widgets/enterpressesbuttons.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Answered before QApplication exists, so --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished) {
+        std::fputs(outcome.standardOutput.toLocal8Bit().constData(), stdout);
+        std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
+        return outcome.exitCode;
+    }
+    if (const QString platform = sessionPlatform(QProcessEnvironment::systemEnvironment());
+        !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform.toLatin1());
+
+    // Lets docks and task bars match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(buildversion::desktopId));
     QApplication app(argc, argv);
     EnterPressesButtons::install(app);
     frmMain window(systemServices());

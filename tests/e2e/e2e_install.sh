@@ -38,7 +38,8 @@ for icon in "$icons"/*/apps/"$name".png; do
     [[ $(png_size "$icon") == "$size" ]] || fail "the $size icon is $(png_size "$icon")"
 done
 
-entry="$prefix/share/applications/$name.desktop"
+id=example.quenby_systems.colorpicker
+entry="$prefix/share/applications/$id.desktop"
 [[ -f $entry ]] || fail "no desktop entry"
 # The value of a key in the entry's main group.
 entry_value() {
@@ -56,6 +57,7 @@ if command -v desktop-file-validate >/dev/null; then
     problems=$(desktop-file-validate "$entry" | grep -v ': hint: ' || true)
     [[ -z $problems ]] || fail "desktop-file-validate: $problems"
 fi
+[[ -f $prefix/share/metainfo/$id.metainfo.xml ]] || fail "no metadata in share/metainfo"
 
 start_xvfb
 start_program "$link"

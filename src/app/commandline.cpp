@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "app/commandline.h"
+
+#include "app/programidentity.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+// The options QGuiApplication and QApplication read from the command line themselves, and whether each
+// takes a value; they are accepted here and left in place for Qt.
+struct QtOption
+{
+    const char *name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},        {"qwindowtitle", true},  {"session", true},
+    {"display", true},         {"geometry", true},           {"style", true},         {"stylesheet", true},
+    {"qmljsdebugger", true},   {"reverse", false},           {"widgetcount", false},
+};
+
+} // namespace
+
+CommandLineOutcome parseCommandLine(const QStringList &arguments)
+{
+    // The usual start has no arguments and needs no parser.
+    if (arguments.size() <= 1)
+        return {};
+    const QString command = QFileInfo(arguments.constFirst()).fileName();
+    SpecifySoftware::SetProgramIdentity();
+
+    QCommandLineParser parser;
+    // Qt's options are written with one dash ("-platform xcb"), so single-dash words are whole names.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Choose a background and a text color and copy them as numbers."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's name and version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QtOption &qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    CommandLineOutcome outcome;
+    QString error;
+    if (!parser.parse(arguments))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    if (!error.isEmpty()) {
+        outcome.finished = true;
+        outcome.exitCode = 2;
+        outcome.standardError =
+            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(command, error);
+    } else if (parser.isSet(help)) {
+        outcome.finished = true;
+        // Without an application object Qt cannot name the program in its usage line, so it is written here.
+        QString text = parser.helpText();
+        text.remove(0, text.indexOf(u'\n'));
+        outcome.standardOutput = QStringLiteral("Usage: %1 [options]").arg(command) + text;
+    } else if (parser.isSet(version)) {
+        outcome.finished = true;
+        outcome.standardOutput =
+            SpecifySoftware::ProgramName + u' ' + SpecifySoftware::ProgramVersion + u'\n';
+    }
+    return outcome;
+}
+
+QString sessionPlatform(const QProcessEnvironment &environment)
+{
+    const auto present = [&](const char *name) {
+        return !environment.value(QString::fromLatin1(name)).isEmpty();
+    };
+    if (present("QT_QPA_PLATFORM") || !present("WAYLAND_DISPLAY") || !present("DISPLAY"))
+        return {};
+    return QStringLiteral("xcb");
+}

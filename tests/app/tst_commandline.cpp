@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "app/commandline.h"
+
+#include <QTest>
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcome_data();
+    void outcome();
+    void sessionPlatform_data();
+    void sessionPlatform();
+};
+
+void tst_CommandLine::outcome_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("none") << QStringList{} << false << 0;
+    QTest::newRow("Qt platform option with value") << QStringList{"-platform", "xcb"} << false << 0;
+    QTest::newRow("Qt style option with =") << QStringList{"-style=fusion", "-reverse"} << false << 0;
+    QTest::newRow("Qt option missing its value") << QStringList{"-platform"} << true << 2;
+    QTest::newRow("short version") << QStringList{"-v"} << true << 0;
+    QTest::newRow("help wins over version") << QStringList{"--version", "-h"} << true << 0;
+    QTest::newRow("stray file name") << QStringList{"colours.txt"} << true << 2;
+    QTest::newRow("unknown after a good one") << QStringList{"--version", "--bogus"} << true << 2;
+}
+
+void tst_CommandLine::outcome()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, finished);
+    QFETCH(int, exitCode);
+
+    const CommandLineOutcome outcome =
+        parseCommandLine(QStringList{"/usr/bin/quenby-color-picker"} + arguments);
+    QCOMPARE(outcome.finished, finished);
+    QCOMPARE(outcome.exitCode, exitCode);
+    QCOMPARE(outcome.standardError.isEmpty(), exitCode == 0);
+    QCOMPARE(outcome.standardOutput.isEmpty(), !finished || exitCode != 0);
+}
+
+void tst_CommandLine::sessionPlatform_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QString>("platform");
+
+    QTest::newRow("X11 only") << QStringList{"DISPLAY=:0"} << QString();
+    QTest::newRow("Wayland only") << QStringList{"WAYLAND_DISPLAY=wayland-0"} << QString();
+    QTest::newRow("Wayland with XWayland") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"} << "xcb";
+    QTest::newRow("Wayland with an empty DISPLAY")
+        << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY="} << QString();
+    QTest::newRow("user chose a platform")
+        << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0", "QT_QPA_PLATFORM=wayland"} << QString();
+}
+
+void tst_CommandLine::sessionPlatform()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, platform);
+
+    QProcessEnvironment environment(QProcessEnvironment::InheritFromParent);
+    environment.clear();
+    for (const QString &variable : variables)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QCOMPARE(::sessionPlatform(environment), platform);
+}
+
+QTEST_APPLESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
