@@ -55,7 +55,6 @@ public:
     // Shows what was drawn.
     void refresh() { update(); }
 
-
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
     // A left click, or Enter or Space while the picture has the focus.
