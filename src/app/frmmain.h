@@ -1,22 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/colorhistory.h"
 #include "app/services.h"
 #include "color/colorparams.h"
 
+#include <QKeySequence>
+#include <QRgb>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string>
 
 class CaptionLabel;
 class PictureBox;
 class LineTextBox;
+class ContrastPanel;
+class OverlayLayer;
+class QAction;
 class QComboBox;
+class QMenu;
 class QFrame;
 class QPushButton;
 class QRadioButton;
 class frmView;
+namespace platform {
+class ScreenPicker;
+}
 class frmQSsoftware;
 
 // The main window: both colours, the plane and swatches that edit them, their readouts, copying and saving.
@@ -42,6 +53,8 @@ protected:
     friend struct FrmMainBenchAccess;
 
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Start-up and quitting (frmmain_startup.cpp).
@@ -87,6 +100,8 @@ private:
     void UpdateReadouts(qint16 red, qint16 green, qint16 blue);
     void RefreshSample();
     void DrawSample();
+    // The sample of both colours as params holds them: the stored ones, or a preview.
+    void drawSampleOf(const ColorParamsArray &params);
     void PrintInSample(float x, float y, qint32 colour, const QString &text);
 
     // Base value entry (frmmain_entry.cpp).
@@ -109,6 +124,8 @@ private:
     void cmdRestore_Click();
     // Saves, and tells the user when the save failed.
     void saveAndReport();
+    // Whether the contrast panel was open when the colours were last saved.
+    bool savedContrastPanelOpen() const;
 
     // Web links (frmmain_links.cpp).
     void lblCopyright_Click();
@@ -122,6 +139,47 @@ private:
     // Sets the catalogue's colours and shows it modally; returns when the user has closed it.
     void showCatalogueModal();
 
+    // The context menu and its shortcuts (frmmain_menu.cpp).
+    void createMenu();
+    QAction *addMenuAction(const QString &text, const QList<QKeySequence> &keys);
+
+    // Contrast panel, threshold lines, nearest passing colour (frmmain_contrast.cpp).
+    void createContrast();
+    void setContrastPanelOpen(bool open);
+    void setThresholdsShown(bool shown);
+    // Brings the panel and the threshold lines up to date after a change of either colour.
+    void coloursChanged();
+    void moveToNearestPassing(double threshold);
+    void copyContrast();
+    QRgb rowColour(int which) const;
+
+    // Whole colours: paste, screen pick, swap, undo and redo (frmmain_wholecolor.cpp).
+    void pasteColor();
+    void pickFromScreen();
+    void previewScreenColour(QRgb colour);
+    void takeScreenColour(QRgb colour);
+    void screenPickFailed(const QString &reason);
+    void swapColors();
+    void undoColors();
+    void redoColors();
+    // Makes colour the colour being edited, as a pick would: the base channel stays.
+    void setEditedColor(QRgb colour);
+    ColorSnapshot snapshot() const;
+    void restoreSnapshot(const ColorSnapshot &state);
+
+    // One user change for undo: made at the start of a handler, it records the change when the handler
+    // ends; handlers nested inside it record nothing of their own.
+    struct UndoStep
+    {
+        explicit UndoStep(frmMain &w);
+        ~UndoStep();
+        UndoStep(const UndoStep &) = delete;
+        UndoStep &operator=(const UndoStep &) = delete;
+        frmMain &window;
+        ColorSnapshot before;
+        bool outermost;
+    };
+
     // Both colours: [which][item], which 0 background / 1 foreground, item 0 base channel, 1-3 red, green,
     // blue.
     ColorParamsArray ColorParams{};
@@ -131,6 +189,28 @@ private:
     std::array<float, 4> MarkerRect{}; // left, top, right, bottom
     // Set while a routine paints everything itself, so that a base option it selects does not paint first.
     bool m_loadingColor = false;
+
+    ColorHistory m_history;
+    int m_changeDepth = 0;
+    std::unique_ptr<platform::ScreenPicker> m_ownPicker;
+    bool m_pickerConnected = false;
+    ContrastPanel *m_contrast = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *actContrastPanel = nullptr;
+    QAction *actThresholds = nullptr;
+    bool m_thresholdsShown = false;
+    // The 16 swatches' threshold lines, then the plane's; made when first shown.
+    std::array<OverlayLayer *, 17> m_overlays{};
+    // What the threshold lines were last drawn for.
+    struct OverlayKey
+    {
+        int channel = -1;
+        int base = 0;
+        QRgb other = 0;
+        bool drawn = false;
+        friend bool operator==(const OverlayKey &, const OverlayKey &) = default;
+    };
+    OverlayKey m_overlayKey;
 
     // Selects an option without running its handler.
     void selectWithoutHandler(QRadioButton *option);

@@ -134,12 +134,14 @@ void frmMain::RepickColor()
 
 void frmMain::picGraphic_MouseUp(int button, Qt::KeyboardModifiers, float x, float y)
 {
+    const UndoStep change(*this);
     if (button == 1)
         PickColor(x, y);
 }
 
 void frmMain::picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift)
 {
+    const UndoStep change(*this);
     const int step = shift.testFlag(Qt::ShiftModifier) ? 16 : 1;
     const float x = MarkerDrawn ? MarkerRect[0] + MarkerHalfSize : 0;
     const float y = MarkerDrawn ? MarkerRect[1] + MarkerHalfSize : 0;
@@ -148,6 +150,7 @@ void frmMain::picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift)
 
 void frmMain::picSmall_Click(int index)
 {
+    const UndoStep change(*this);
     const int level = 16 * index + 8;
     const QString s = textforms::plainDecimal(level);
     txbBaseColor[0]->setText(s);
@@ -176,6 +179,7 @@ void frmMain::optBlue_Click()
 
 void frmMain::optChannel_Click(int channel)
 {
+    const UndoStep change(*this);
     if (blnSwitchingColor || m_loadingColor || !channelOptions()[channel]->isChecked())
         return;
     DrawSwatches();

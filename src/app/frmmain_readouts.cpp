@@ -33,8 +33,13 @@ void frmMain::RefreshSample()
 
 void frmMain::DrawSample()
 {
-    const auto packed = [this](int which) {
-        return Colors::RGB(ColorParams[which][1], ColorParams[which][2], ColorParams[which][3]);
+    drawSampleOf(ColorParams);
+}
+
+void frmMain::drawSampleOf(const ColorParamsArray &params)
+{
+    const auto packed = [&params](int which) {
+        return Colors::RGB(params[which][1], params[which][2], params[which][3]);
     };
     picSample->setBackColor(packed(0));
     PrintInSample(3, 0, packed(1), QStringLiteral("This sentence shows foreground on background."));
@@ -45,8 +50,8 @@ void frmMain::DrawSample()
     PrintInSample(252, 13, 0xFF0000, QStringLiteral("Blue"));
     picSample->setAccessibleDescription(
         QStringLiteral("Foreground %1 on background %2")
-            .arg(Colors::ColorValueHex(ColorParams[1][1], ColorParams[1][2], ColorParams[1][3]),
-                 Colors::ColorValueHex(ColorParams[0][1], ColorParams[0][2], ColorParams[0][3])));
+            .arg(Colors::ColorValueHex(params[1][1], params[1][2], params[1][3]),
+                 Colors::ColorValueHex(params[0][1], params[0][2], params[0][3])));
     picSample->refresh();
 }
 

@@ -14,6 +14,8 @@ namespace {
 
 const std::string kParamsKey = "Software\\Quenby Systems\\TVK";
 const std::string kParamsName = "Params";
+// Whether the contrast panel is open, "1" or "0"; kept apart so that the Params text stays as it was.
+const std::string kContrastPanelName = "ContrastPanel";
 
 // The store takes and gives texts in the system's 8-bit code page: UTF-8 on Linux, the ANSI code page
 // on Windows.
@@ -34,8 +36,23 @@ std::string frmMain::SaveParams()
     StoreColor(editedColor());
     if (!m_services.registry)
         return "1009 No place to save the colors.";
+    const std::string status =
+        Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey, kParamsName,
+                                  toSystemCodePage(paramstext::build(ColorParams)));
+    if (!status.starts_with('0'))
+        return status;
     return Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey,
-                                     kParamsName, toSystemCodePage(paramstext::build(ColorParams)));
+                                     kContrastPanelName, actContrastPanel->isChecked() ? "1" : "0");
+}
+
+bool frmMain::savedContrastPanelOpen() const
+{
+    std::string stored;
+    return m_services.registry &&
+           Registry3::RegReadString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey,
+                                    kContrastPanelName, stored)
+               .starts_with('0') &&
+           stored == "1";
 }
 
 void frmMain::saveAndReport()
@@ -65,6 +82,7 @@ void frmMain::cmdSave_Click()
 
 void frmMain::cmdRestore_Click()
 {
+    const UndoStep change(*this);
     RestoreParams();
     LoadColor(editedColor());
 }

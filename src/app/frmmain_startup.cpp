@@ -9,6 +9,7 @@
 #include "color/colors.h"
 #include "color/numbers.h"
 #include "platform/appexit.h"
+#include "platform/screenpicker.h"
 #include "widgets/captionlabel.h"
 #include "widgets/fonts.h"
 #include "widgets/linetextbox.h"
@@ -70,6 +71,8 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     createControls();
     setUpKeyboardAndNames();
     connectHandlers();
+    createMenu();
+    createContrast();
 }
 
 frmMain::~frmMain() = default;
@@ -106,6 +109,8 @@ void frmMain::Form_Load()
 
     RestoreParams();
     LoadColor(0);
+    if (savedContrastPanelOpen())
+        setContrastPanelOpen(true);
     centreOnScreen();
     show();
     SetMainCaption();

@@ -40,6 +40,7 @@ void frmMain::StoreColor(int which)
     const auto labels = decimalLabels();
     for (int channel = 0; channel < 3; ++channel)
         row[channel + 1] = numbers::roundToInt16(numbers::numericValue(labels[channel]->caption()));
+    coloursChanged();
 }
 
 void frmMain::LoadColor(int which)
@@ -72,6 +73,7 @@ void frmMain::optForeground_Click()
 
 void frmMain::switchEditedColor(int which)
 {
+    const UndoStep change(*this);
     blnSwitchingColor = true;
     setBold(optBackground, which == 0);
     setBold(optForeground, which == 1);

@@ -8,6 +8,7 @@ class Shell;
 class Clipboard;
 class TextFileReader;
 class AppExit;
+class ScreenPicker;
 } // namespace platform
 
 // The platform services a window uses; tests hand in doubles, the program the real ones.
@@ -19,6 +20,8 @@ struct Services
     platform::Clipboard *clipboard = nullptr;
     platform::TextFileReader *files = nullptr;
     platform::AppExit *appExit = nullptr;
+    // Made by the window on first use when not given.
+    platform::ScreenPicker *screenPicker = nullptr;
 };
 
 // The real services of this desktop; each lives as long as the program.

@@ -176,6 +176,11 @@ bool ContrastPanel::thresholdsShown() const
     return chkShowThresholds->isChecked();
 }
 
+void ContrastPanel::setThresholdsShown(bool shown)
+{
+    chkShowThresholds->setChecked(shown);
+}
+
 void ContrastPanel::showCopied()
 {
     lblCopied->show();

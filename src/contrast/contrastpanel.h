@@ -32,6 +32,8 @@ public:
     void endPreview();
 
     bool thresholdsShown() const;
+    // Ticks the check box as the owner's shortcut changes it; emits thresholdsToggled when it changes.
+    void setThresholdsShown(bool shown);
 
 public slots:
     // Shows "Copied" for a moment.

@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace platform {
 
@@ -44,6 +45,16 @@ Clipboard &systemClipboard()
 {
     static QtClipboard clipboard;
     return clipboard;
+}
+
+std::optional<QString> QtClipboard::readText() const
+{
+    QString error;
+    const QClipboard *clipboard = sessionClipboard(error);
+    const QMimeData *data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+    if (!data || !data->hasText())
+        return std::nullopt;
+    return data->text();
 }
 
 } // namespace platform

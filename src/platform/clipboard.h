@@ -3,9 +3,12 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace platform {
 
-// The system clipboard, reduced to what copying needs: empty it, then give it one plain text.
+// The system clipboard, reduced to what copying and pasting need: empty it, give it one plain text, read
+// its plain text.
 class Clipboard
 {
 public:
@@ -14,6 +17,8 @@ public:
     virtual bool clear(QString &error) = 0;
     // Replaces the contents with text as plain text; on failure returns false and sets error likewise.
     virtual bool setText(const QString &text, QString &error) = 0;
+    // The plain text the clipboard holds; nothing when it holds none or cannot be read.
+    virtual std::optional<QString> readText() const = 0;
 };
 
 // The clipboard of the desktop session, through the application's QClipboard.
@@ -22,6 +27,7 @@ class QtClipboard final : public Clipboard
 public:
     bool clear(QString &error) override;
     bool setText(const QString &text, QString &error) override;
+    std::optional<QString> readText() const override;
 };
 
 // The program's one real clipboard.

@@ -31,6 +31,12 @@ public:
         return true;
     }
 
+    std::optional<QString> readText() const override
+    {
+        return holdsText ? std::optional<QString>(text) : std::nullopt;
+    }
+
+    bool holdsText = true;
     bool failClear = false;
     bool failSetText = false;
     QString failure = QStringLiteral("The clipboard is locked by another program.");

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/overlaylayer.h"
+
+#include <QEvent>
+#include <QPainter>
+
+OverlayLayer::OverlayLayer(QWidget *picture) : QWidget(picture)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(picture->rect());
+    picture->installEventFilter(this);
+}
+
+void OverlayLayer::setImage(const QImage &image)
+{
+    m_image = image;
+    update();
+}
+
+void OverlayLayer::paintEvent(QPaintEvent *)
+{
+    if (m_image.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(rect(), m_image);
+}
+
+bool OverlayLayer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+#include "platform/screenpicker.h"
+#include "support/mainwindowfixture.h"
+#include "widgets/overlaylayer.h"
+#include "widgets/picturebox.h"
+
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+// A screen pick the test plays out by emitting the picker's signals.
+class FakeScreenPicker final : public platform::ScreenPicker
+{
+public:
+    bool isAvailable() const override { return true; }
+    void start() override { ++starts; }
+    bool isActive() const override { return false; }
+    int starts = 0;
+};
+
+const QStringList kDefaultBackground{"64", "128", "192"};
+
+} // namespace
+
+// The contrast and whole-colour actions reached through their shortcuts, as a user reaches them.
+class tst_ColourActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->start();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    }
+    void cleanup() { f.reset(); }
+
+    void contextMenuListsTheActionsWithShortcuts();
+    void contrastPanelGrowsTheWindowAndIsRemembered();
+    void nearestPassingColour();
+    void thresholdLinesLeaveThePlaneItsColours();
+    void paste_data();
+    void paste();
+    void swapAndUndo();
+    void pickFromTheScreen();
+
+private:
+    void keys(QKeyCombination combination)
+    {
+        QTest::keyClick(f->window.get(), combination.key(), combination.keyboardModifiers());
+    }
+    QString panelText(const QString &name) const { return f->control<QLabel>(name)->text(); }
+
+    std::unique_ptr<MainWindowFixture> f;
+};
+
+void tst_ColourActions::contextMenuListsTheActionsWithShortcuts()
+{
+    QStringList entries;
+    for (const QAction *action : f->control<QMenu>(QStringLiteral("mnuContext"))->actions()) {
+        if (!action->isSeparator())
+            entries << action->text() + u' ' + action->shortcut().toString();
+    }
+    QCOMPARE(entries,
+             (QStringList{"Contrast panel Ctrl+K", "Show thresholds Ctrl+L", "Nearest color with 3:1 Ctrl+3",
+                          "Nearest color with 4.5:1 Ctrl+4", "Nearest color with 7:1 Ctrl+7",
+                          "Copy contrast Ctrl+Shift+C", "Paste color Ctrl+V", "Pick from screen Ctrl+E",
+                          "Swap colors Ctrl+Shift+X", "Undo Ctrl+Z", "Redo Ctrl+Shift+Z"}));
+}
+
+void tst_ColourActions::contrastPanelGrowsTheWindowAndIsRemembered()
+{
+    keys(Qt::CTRL | Qt::Key_K);
+    QCOMPARE(f->window->size(), QSize(619, 547 + 156));
+    QCOMPARE(panelText(QStringLiteral("lblContrastRatio")), QStringLiteral("Contrast ratio 3.13:1"));
+    QTest::mouseClick(f->control<PictureBox>(QStringLiteral("picGraphic")), Qt::LeftButton, {}, QPoint(1, 1));
+    QCOMPARE(panelText(QStringLiteral("lblContrastRatio")), QStringLiteral("Contrast ratio 3.89:1"));
+    f->click(QStringLiteral("cmdCopyContrast"));
+    QVERIFY(f->clipboard.text.startsWith(QStringLiteral("Foreground #E0E0E0 on background #018001\r\n")));
+    f->click(QStringLiteral("cmdSave"));
+
+    const FakeRegistry saved = f->registry;
+    f = std::make_unique<MainWindowFixture>();
+    f->registry = saved;
+    f->start();
+    QCOMPARE(f->window->size(), QSize(619, 547 + 156));
+    f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    keys(Qt::CTRL | Qt::Key_K);
+    QCOMPARE(f->window->size(), QSize(619, 547));
+}
+
+void tst_ColourActions::nearestPassingColour()
+{
+    keys(Qt::CTRL | Qt::Key_3); // the defaults already pass 3:1
+    QCOMPARE(f->channels(), kDefaultBackground);
+    keys(Qt::CTRL | Qt::Key_4);
+    keys(Qt::CTRL | Qt::Key_K);
+    QVERIFY(panelText(QStringLiteral("lblContrastRatio")) >= QStringLiteral("Contrast ratio 4.50:1"));
+    QVERIFY(f->channels() != kDefaultBackground);
+    QCOMPARE(f->control<QRadioButton>(QStringLiteral("optGreen"))->isChecked(), true);
+    keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(f->channels(), kDefaultBackground);
+
+    // Against mid grey nothing reaches 7:1.
+    f->storeParams("001 064 128 192 002 119 119 119 ");
+    f->click(QStringLiteral("cmdRestore"));
+    keys(Qt::CTRL | Qt::Key_7);
+    QCOMPARE(f->channels(), kDefaultBackground);
+    QCOMPARE(f->messages.messages.size(), 1);
+    QCOMPARE(f->messages.messages[0].text, QStringLiteral("No color reaches 7:1 against this color."));
+    QCOMPARE(f->messages.messages[0].title, QStringLiteral("Contrast"));
+    QCOMPARE(f->messages.messages[0].icon, platform::MessageIcon::Information);
+}
+
+void tst_ColourActions::thresholdLinesLeaveThePlaneItsColours()
+{
+    auto *plane = f->control<PictureBox>(QStringLiteral("picGraphic"));
+    const QImage image = plane->image();
+    const QImage shownBefore = plane->grab().toImage();
+    keys(Qt::CTRL | Qt::Key_L);
+    QVERIFY(plane->findChild<OverlayLayer *>()->isVisible());
+    QCOMPARE(plane->image(), image);
+    QVERIFY(plane->grab().toImage() != shownBefore);
+    QTest::mouseClick(plane, Qt::LeftButton, {}, QPoint(100, 100));
+    QCOMPARE(f->channels(), (QStringList{"100", "128", "100"}));
+}
+
+void tst_ColourActions::paste_data()
+{
+    QTest::addColumn<QString>("clipboard"); // null: no text
+    QTest::addColumn<QStringList>("channels");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("named colour") << "  RebeccaPurple " << QStringList{"102", "51", "153"} << "";
+    QTest::newRow("Visual Basic form, blue first") << "&HC08040" << QStringList{"64", "128", "192"} << "";
+    QTest::newRow("not a colour") << "#12345 and then some more text beyond forty characters"
+                                  << kDefaultBackground
+                                  << "Not a color: #12345 and then some more text beyond fo";
+    QTest::newRow("no text") << QString() << kDefaultBackground << "The clipboard holds no text.";
+}
+
+void tst_ColourActions::paste()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, channels);
+    QFETCH(QString, message);
+
+    f->clipboard.text = clipboard;
+    f->clipboard.holdsText = !clipboard.isNull();
+    f->control(QStringLiteral("picGraphic"))->setFocus();
+    keys(Qt::CTRL | Qt::Key_V);
+    QCOMPARE(f->channels(), channels);
+    QCOMPARE(f->messages.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(f->messages.messages[0].text, message);
+        QCOMPARE(f->messages.messages[0].title, QStringLiteral("Paste color"));
+    }
+}
+
+void tst_ColourActions::swapAndUndo()
+{
+    const ColorParamsArray start = f->window->colorParams();
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_X);
+    QCOMPARE(f->channels(), (QStringList{"224", "224", "224"}));
+    QVERIFY(f->control<QRadioButton>(QStringLiteral("optBlue"))->isChecked());
+    f->click(QStringLiteral("picSmall(0)"));
+    f->clickOption(QStringLiteral("optForeground"));
+    QTest::mouseClick(f->control(QStringLiteral("picGraphic")), Qt::LeftButton, {}, QPoint(5, 6));
+    const ColorParamsArray end = f->window->colorParams();
+    for (int i = 0; i < 4; ++i)
+        keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(f->window->colorParams(), start);
+    QCOMPARE(f->window->editedColor(), 0);
+    QCOMPARE(f->channels(), kDefaultBackground);
+    for (int i = 0; i < 4; ++i)
+        keys(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(f->window->colorParams(), end);
+    QCOMPARE(f->window->editedColor(), 1);
+}
+
+void tst_ColourActions::pickFromTheScreen()
+{
+    FakeScreenPicker picker;
+    f = std::make_unique<MainWindowFixture>();
+    Services services = f->services();
+    services.screenPicker = &picker;
+    f->window = std::make_unique<frmMain>(services);
+    f->window->Form_Load();
+    f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    auto *sample = f->control<PictureBox>(QStringLiteral("picSample"));
+    const QImage before = sample->image();
+
+    keys(Qt::CTRL | Qt::Key_E);
+    QCOMPARE(picker.starts, 1);
+    emit picker.hovered(qRgb(1, 2, 3));
+    QCOMPARE(sample->image().pixel(0, 30), qRgb(1, 2, 3));
+    emit picker.cancelled();
+    QCOMPARE(sample->image(), before);
+    QCOMPARE(f->channels(), kDefaultBackground);
+    keys(Qt::CTRL | Qt::Key_E);
+    emit picker.picked(qRgb(10, 20, 30));
+    QCOMPARE(f->channels(), (QStringList{"10", "20", "30"}));
+}
+
+QTEST_MAIN(tst_ColourActions)
+#include "tst_colouractions.moc"
