@@ -60,8 +60,10 @@ private slots:
     void reloadsWhenActivatedAgain();
     void resizeLayout_data();
     void resizeLayout();
-    void placement_data();
-    void placement();
+    void placeBeside_data();
+    void placeBeside();
+    void placementOfWindows_data();
+    void placementOfWindows();
 };
 
 void TestFrmView::showsText_data()
@@ -205,45 +207,72 @@ void TestFrmView::resizeLayout()
     QCOMPARE(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->pos(), close);
 }
 
-void TestFrmView::placement_data()
+void TestFrmView::placeBeside_data()
 {
     QTest::addColumn<QRect>("main");
-    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<int>("mainLeft");
+    QTest::addColumn<QRect>("viewer");
+
+    const QRect fullHd(0, 0, 1920, 1040);
+    // 949 + 623 + 347 = 1919: the pair just fits and the main window stays.
+    QTest::newRow("pair one pixel short of the edge")
+        << QRect(949, 0, 623, 551) << fullHd << 949 << QRect(1572, 0, 347, 551);
+    QTest::newRow("near the right edge: the pair ends at the edge")
+        << QRect(1500, 20, 623, 551) << fullHd << 950 << QRect(1573, 20, 347, 551);
+    QTest::newRow("already left of the area and fitting: stays")
+        << QRect(-50, 20, 623, 551) << fullHd << -50 << QRect(573, 20, 347, 551);
+    QTest::newRow("second screen to the right")
+        << QRect(2400, 0, 623, 551) << QRect(1920, 0, 1280, 1024) << 2230 << QRect(2853, 0, 347, 551);
+    // 800 - 347 - 623 = -170 would push the main window off the screen: it stops at the area's left edge
+    // and the viewer ends at the right edge, over the main window.
+    QTest::newRow("screen narrower than the pair")
+        << QRect(100, 20, 623, 551) << QRect(0, 0, 800, 600) << 0 << QRect(453, 20, 347, 551);
+    QTest::newRow("panel on the left")
+        << QRect(300, 20, 623, 551) << QRect(48, 0, 752, 600) << 48 << QRect(453, 20, 347, 551);
+    QTest::newRow("area narrower than the viewer")
+        << QRect(0, 0, 300, 200) << QRect(0, 0, 320, 240) << 0 << QRect(0, 0, 347, 200);
+}
+
+void TestFrmView::placeBeside()
+{
+    QFETCH(QRect, main);
+    QFETCH(QRect, area);
+    QFETCH(int, mainLeft);
+    QFETCH(QRect, viewer);
+
+    const ViewerPlacement place = ::placeBeside(main, area);
+    QCOMPARE(place.mainLeft, mainLeft);
+    QCOMPARE(place.viewer, viewer);
+}
+
+void TestFrmView::placementOfWindows_data()
+{
     QTest::addColumn<Qt::WindowState>("state");
     QTest::addColumn<int>("mainLeft");
     QTest::addColumn<QRect>("viewer");
 
-    // 949 + 623 + 347 = 1919: the pair just fits and the main window stays.
-    QTest::newRow("pair one pixel short of the edge")
-        << QRect(949, 0, 623, 551) << 1920 << Qt::WindowNoState << 949 << QRect(1572, 0, 347, 551);
-    QTest::newRow("screen narrower than the pair")
-        << QRect(100, 20, 623, 551) << 800 << Qt::WindowNoState << -170 << QRect(453, 20, 347, 551);
-    // Near the right edge: the main window moves left so that the pair ends at the screen's edge.
-    const QRect nearEdge(1500, 20, 623, 551);
     QTest::newRow("minimised: restored, then placed")
-        << nearEdge << 1920 << Qt::WindowMinimized << 950 << QRect(1573, 20, 347, 551);
-    QTest::newRow("maximised: left alone")
-        << nearEdge << 1920 << Qt::WindowMaximized << 1500 << QRect(10, 10, 500, 400);
+        << Qt::WindowMinimized << 950 << QRect(1573, 20, 347, 551);
+    QTest::newRow("maximised: left alone") << Qt::WindowMaximized << 1500 << QRect(10, 10, 500, 400);
 }
 
 // Neither window is shown, so the outer rectangles are the windows' own.
-void TestFrmView::placement()
+void TestFrmView::placementOfWindows()
 {
-    QFETCH(QRect, main);
-    QFETCH(int, screenWidth);
     QFETCH(Qt::WindowState, state);
     QFETCH(int, mainLeft);
     QFETCH(QRect, viewer);
     Viewer v;
     QWidget mainWindow;
-    mainWindow.setGeometry(main);
+    mainWindow.setGeometry(1500, 20, 623, 551);
     v.window.setGeometry(10, 10, 500, 400);
     v.window.setWindowState(state);
 
-    placeViewerBeside(mainWindow, v.window, screenWidth);
+    placeViewerBeside(mainWindow, v.window, QRect(0, 0, 1920, 1040));
 
     QVERIFY(!v.window.isMinimized());
-    QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(mainLeft, main.top()));
+    QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(mainLeft, 20));
     // A maximised window keeps the size it will return to.
     QCOMPARE(state == Qt::WindowMaximized ? v.window.geometry() : v.window.frameGeometry(), viewer);
 }
