@@ -165,6 +165,16 @@ void TestFrmView::reloadsWhenActivatedAgain()
     QVERIFY(QTest::qWaitForWindowActive(&v.window));
     QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
 
+    // Back from another application the text stays as the user left it. An offscreen window cannot lose the
+    // activation to another application; the program learns of it as this change of its state.
+    v.files.setText(kPath, QStringLiteral("changed outside"));
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    v.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v.window));
+    QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
+
     // Close only hides; showing again reads the file afresh.
     v.files.setText(kPath, QStringLiteral("third"));
     QTest::mouseClick(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
