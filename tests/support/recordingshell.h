@@ -3,18 +3,32 @@
 
 #include "platform/shell.h"
 
+#include <QList>
 #include <QStringList>
 
-// Records every address it is asked to open and answers with a chosen result code.
+#include <utility>
+
+// Records every address it is asked to open and answers with a chosen result code, at once or when told.
 class RecordingShell final : public platform::Shell
 {
 public:
-    qint32 open(const QString &url) override
+    void open(const QString &url, std::function<void(qint32)> done) override
     {
         urls.append(url);
-        return result;
+        if (answerLater)
+            pending.append(std::move(done));
+        else
+            done(result);
+    }
+
+    void answer()
+    {
+        for (const auto &done : std::exchange(pending, {}))
+            done(result);
     }
 
     qint32 result = 42; // above 32: the page opened
+    bool answerLater = false;
     QStringList urls;
+    QList<std::function<void(qint32)>> pending;
 };
