@@ -23,7 +23,8 @@ static QMessageBox::Icon toQt(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-int widthForTitle(const QString &title)
+// How wide a window must be for its frame to show title whole.
+static int widthForTitle(const QString &title)
 {
     // Window managers draw titles in a bold face of about the desktop's title size, between the window's
     // icon and its buttons; six lines' heights leave room for those and the frame's padding.

@@ -18,9 +18,6 @@ public:
     virtual void show(QWidget *parent, const QString &text, const QString &title, MessageIcon icon) = 0;
 };
 
-// How wide a window must be for its frame to show title whole.
-int widthForTitle(const QString &title);
-
 // The real message boxes of the desktop, never narrower than their title needs.
 class QtMessageBoxes final : public MessageBoxes
 {

@@ -60,10 +60,8 @@ private slots:
     void reloadsWhenActivatedAgain();
     void resizeLayout_data();
     void resizeLayout();
-    void placeBeside_data();
-    void placeBeside();
-    void placementOfWindows_data();
-    void placementOfWindows();
+    void placement_data();
+    void placement();
 };
 
 void TestFrmView::showsText_data()
@@ -217,72 +215,50 @@ void TestFrmView::resizeLayout()
     QCOMPARE(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->pos(), close);
 }
 
-void TestFrmView::placeBeside_data()
+void TestFrmView::placement_data()
 {
     QTest::addColumn<QRect>("main");
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<int>("mainLeft");
-    QTest::addColumn<QRect>("viewer");
-
-    const QRect fullHd(0, 0, 1920, 1040);
-    // 949 + 623 + 347 = 1919: the pair just fits and the main window stays.
-    QTest::newRow("pair one pixel short of the edge")
-        << QRect(949, 0, 623, 551) << fullHd << 949 << QRect(1572, 0, 347, 551);
-    QTest::newRow("near the right edge: the pair ends at the edge")
-        << QRect(1500, 20, 623, 551) << fullHd << 950 << QRect(1573, 20, 347, 551);
-    QTest::newRow("already left of the area and fitting: stays")
-        << QRect(-50, 20, 623, 551) << fullHd << -50 << QRect(573, 20, 347, 551);
-    QTest::newRow("second screen to the right")
-        << QRect(2400, 0, 623, 551) << QRect(1920, 0, 1280, 1024) << 2230 << QRect(2853, 0, 347, 551);
-    // 800 - 347 - 623 = -170 would push the main window off the screen: it stops at the area's left edge
-    // and the viewer ends at the right edge, over the main window.
-    QTest::newRow("screen narrower than the pair")
-        << QRect(100, 20, 623, 551) << QRect(0, 0, 800, 600) << 0 << QRect(453, 20, 347, 551);
-    QTest::newRow("panel on the left")
-        << QRect(300, 20, 623, 551) << QRect(48, 0, 752, 600) << 48 << QRect(453, 20, 347, 551);
-    QTest::newRow("area narrower than the viewer")
-        << QRect(0, 0, 300, 200) << QRect(0, 0, 320, 240) << 0 << QRect(0, 0, 347, 200);
-}
-
-void TestFrmView::placeBeside()
-{
-    QFETCH(QRect, main);
-    QFETCH(QRect, area);
-    QFETCH(int, mainLeft);
-    QFETCH(QRect, viewer);
-
-    const ViewerPlacement place = ::placeBeside(main, area);
-    QCOMPARE(place.mainLeft, mainLeft);
-    QCOMPARE(place.viewer, viewer);
-}
-
-void TestFrmView::placementOfWindows_data()
-{
+    QTest::addColumn<QRect>("area"); // the screen less its panels
     QTest::addColumn<Qt::WindowState>("state");
     QTest::addColumn<int>("mainLeft");
     QTest::addColumn<QRect>("viewer");
 
+    const QRect wide(0, 0, 1920, 1040);
+    // 949 + 623 + 347 = 1919: the pair just fits and the main window stays.
+    QTest::newRow("pair one pixel short of the edge")
+        << QRect(949, 0, 623, 551) << wide << Qt::WindowNoState << 949 << QRect(1572, 0, 347, 551);
+    // 800 - 347 - 623 = -170 would push the main window off the screen: it stops at the area's left edge, and
+    // the viewer ends at the right edge, over the main window.
+    QTest::newRow("screen narrower than the pair") << QRect(100, 20, 623, 551) << QRect(0, 0, 800, 600)
+                                                   << Qt::WindowNoState << 0 << QRect(453, 20, 347, 551);
+    QTest::newRow("panel on the left") << QRect(300, 20, 623, 551) << QRect(48, 0, 752, 600)
+                                       << Qt::WindowNoState << 48 << QRect(453, 20, 347, 551);
+    // Near the right edge: the main window moves left so that the pair ends at the screen's edge.
+    const QRect nearEdge(1500, 20, 623, 551);
     QTest::newRow("minimised: restored, then placed")
-        << Qt::WindowMinimized << 950 << QRect(1573, 20, 347, 551);
-    QTest::newRow("maximised: left alone") << Qt::WindowMaximized << 1500 << QRect(10, 10, 500, 400);
+        << nearEdge << wide << Qt::WindowMinimized << 950 << QRect(1573, 20, 347, 551);
+    QTest::newRow("maximised: left alone")
+        << nearEdge << wide << Qt::WindowMaximized << 1500 << QRect(10, 10, 500, 400);
 }
 
 // Neither window is shown, so the outer rectangles are the windows' own.
-void TestFrmView::placementOfWindows()
+void TestFrmView::placement()
 {
+    QFETCH(QRect, main);
+    QFETCH(QRect, area);
     QFETCH(Qt::WindowState, state);
     QFETCH(int, mainLeft);
     QFETCH(QRect, viewer);
     Viewer v;
     QWidget mainWindow;
-    mainWindow.setGeometry(1500, 20, 623, 551);
+    mainWindow.setGeometry(main);
     v.window.setGeometry(10, 10, 500, 400);
     v.window.setWindowState(state);
 
-    placeViewerBeside(mainWindow, v.window, QRect(0, 0, 1920, 1040));
+    placeViewerBeside(mainWindow, v.window, area);
 
     QVERIFY(!v.window.isMinimized());
-    QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(mainLeft, 20));
+    QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(mainLeft, main.top()));
     // A maximised window keeps the size it will return to.
     QCOMPARE(state == Qt::WindowMaximized ? v.window.geometry() : v.window.frameGeometry(), viewer);
 }
