@@ -10,7 +10,8 @@ program=$1
 source "$(dirname "$0")/xvfb.sh"
 
 start_xvfb
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
+# openbox runs its start-up command once it manages windows.
+openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
 helpers=("$!")
 stop_all() {
     local status=$?
@@ -20,7 +21,7 @@ stop_all() {
     cleanup
 }
 trap stop_all EXIT
-wait_for 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+wait_for 100 test -e "$work/wm-ready" || fail "openbox did not start"
 
 start_program "$program"
 wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
