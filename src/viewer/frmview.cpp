@@ -105,7 +105,7 @@ void frmView::applicationStateChanged(Qt::ApplicationState state)
 
 void frmView::focusWindowChanged(QWindow *window)
 {
-    // The program has become active from one of its other windows, so the next activation comes from there.
+    // The user is in another window of the program, so the viewer's next activation comes from there.
     if (window && window != windowHandle())
         m_leftProgram = false;
 }

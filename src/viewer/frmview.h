@@ -12,7 +12,8 @@ class QPushButton;
 class QWindow;
 class MultiLineTextBox;
 
-// Shows the whole of a plain-text file, read afresh each time the window becomes active.
+// Shows the whole of a plain-text file, read afresh each time the window is shown or the user returns to it
+// from another window of the program.
 class frmView : public QWidget
 {
     Q_OBJECT
