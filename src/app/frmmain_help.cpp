@@ -13,8 +13,7 @@ void frmMain::cmdHelp_Click()
     if (!m_viewer)
         m_viewer = new frmView(*m_services.files, *m_services.messages, this);
 
-    const QRect screenArea = screen()->geometry();
-    placeViewerBeside(*this, *m_viewer, screenArea.x() + screenArea.width());
+    placeViewerBeside(*this, *m_viewer, screen()->availableGeometry());
     m_viewer->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/tvk_help.txt");
     m_viewer->setWindowTitle(QStringLiteral("Help for TVK"));
     m_viewer->setWindowIcon(windowIcon());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/frmqssoftware.h"
 
+#include "viewer/viewerplacement.h"
 #include "web/homepage.h"
 #include "web/weblink.h"
 #include "widgets/captionlabel.h"
@@ -8,8 +9,10 @@
 #include "widgets/design.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -37,6 +40,8 @@ constexpr Place kTitle = {0, 0, 5835, 300};
 constexpr Place kDescription = {0, 360, 7005, 1050};
 constexpr Place kScroll = {8400, 0, 255, 4095};
 constexpr Place kClose = {2280, 5880, 1125, 360};
+
+const QColor kVisited(255, 0, 0);
 
 // Rows are a title and a description with this much room below.
 constexpr double kRowGap = 200;
@@ -173,8 +178,10 @@ void frmQSsoftware::Form_Load()
     setForeColor(lblIntro, colorOf(lngIntroForeColor));
     setForeColor(lblDescription[0], colorOf(lngDescriptionForeColor));
 
+    // Between the outer corners of the two windows, frames included.
     if (m_mainWindow)
-        move(m_mainWindow->pos() + QPoint(px(100), px(400)));
+        placeFrame(*this, QRect(m_mainWindow->frameGeometry().topLeft() + QPoint(px(100), px(400)), QSize()),
+                   *m_mainWindow);
 
     const double windowWidth = twips(width());
     const double introWidth = windowWidth - 200 - kIntro.left;
@@ -215,10 +222,24 @@ void frmQSsoftware::Form_Load()
     VScroll->setPageStep(3);
     VScroll->show();
     VScroll->raise();
+    VScroll->setFocusPolicy(Qt::TabFocus);
     FirstShownItem = 0;
+    m_visited.fill(false);
 
     connect(VScroll, &QScrollBar::valueChanged, this, &frmQSsoftware::VScroll_Change);
     connect(cmdClose, &QPushButton::clicked, this, &frmQSsoftware::cmdClose_Click);
+    // Wherever the focus is, the keys of the scroll bar scroll the list as clicks on the bar do.
+    const std::pair<Qt::Key, QAbstractSlider::SliderAction> scrollKeys[] = {
+        {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+        {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+        {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
+    for (const auto &[key, action] : scrollKeys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), m_form);
+        connect(shortcut, &QShortcut::activated, VScroll, [this, action] { VScroll->triggerAction(action); });
+    }
     // The titles of the three rows that show can be reached with Tab and opened with Enter or Space.
     QWidget *previous = nullptr;
     for (int i = 0; i < std::min<int>(3, SoftwareItemCount); ++i) {
@@ -231,10 +252,23 @@ void frmQSsoftware::Form_Load()
         setTabOrder(previous, VScroll);
         setTabOrder(VScroll, cmdClose);
     }
+    m_form->installEventFilter(this);
+    for (QWidget *control : m_form->findChildren<QWidget *>())
+        control->installEventFilter(this);
     for (int i = 0; i < SoftwareItemCount; ++i) {
         connect(lblTitle[i], &CaptionLabel::clicked, this, [this, i] { lblTitle_Click(i); });
         connect(lblDescription[i], &CaptionLabel::clicked, this, [this, i] { lblDescription_Click(i); });
     }
+}
+
+bool frmQSsoftware::eventFilter(QObject *watched, QEvent *event)
+{
+    // Turned anywhere over the window, the wheel scrolls the list as it does over the scroll bar.
+    if (event->type() == QEvent::Wheel && VScroll && watched != VScroll) {
+        QCoreApplication::sendEvent(VScroll, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmQSsoftware::closeEvent(QCloseEvent *event)
@@ -278,15 +312,21 @@ void frmQSsoftware::VScroll_Change()
     FirstShownItem = static_cast<qint16>(VScroll->value());
     // Rows never move: the first four are captioned afresh, of which three show.
     const int rows = std::min<int>(4, static_cast<int>(lblTitle.size()));
-    for (int row = 0; row < rows; ++row)
+    for (int row = 0; row < rows; ++row) {
         captionRow(row, FirstShownItem + row);
+        // A red title marks the program clicked, so it moves with that program.
+        const int item = FirstShownItem + row;
+        setForeColor(lblTitle[row],
+                     item < SoftwareItemCount && m_visited[item] ? kVisited : colorOf(lngTitleForeColor));
+    }
     cmdClose->setFocus();
 }
 
 void frmQSsoftware::lblTitle_Click(int index)
 {
-    // The title stays red, whatever item the row later shows, until the window is unloaded.
-    setForeColor(lblTitle[index], QColor(255, 0, 0));
+    // The program's title stays red, wherever scrolling takes it, until the window is unloaded.
+    m_visited[index + FirstShownItem] = true;
+    setForeColor(lblTitle[index], kVisited);
     RequestWebPage(SoftwareItems[index + FirstShownItem].URL);
 }
 

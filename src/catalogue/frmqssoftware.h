@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <vector>
 
 namespace platform {
@@ -37,6 +38,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -57,6 +59,7 @@ private:
     SoftwareItemTable SoftwareItems;
     qint16 SoftwareItemCount = 0;
     qint16 FirstShownItem = 0;
+    std::array<bool, kSoftwareItemSlots> m_visited{}; // items whose title was clicked
 
     // Every control lives in m_form, so that unloading destroys them all at once; null while unloaded.
     QWidget *m_form = nullptr;

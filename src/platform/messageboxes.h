@@ -18,7 +18,7 @@ public:
     virtual void show(QWidget *parent, const QString &text, const QString &title, MessageIcon icon) = 0;
 };
 
-// The real message boxes of the desktop.
+// The real message boxes of the desktop, never narrower than their title needs.
 class QtMessageBoxes final : public MessageBoxes
 {
 public:

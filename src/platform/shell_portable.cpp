@@ -9,9 +9,11 @@ namespace platform {
 // newly started browser to close is taken as having succeeded when this runs out.
 static constexpr int kOpenerWaitMs = 3000;
 
-qint32 SystemShell::open(const QString &url)
+void SystemShell::open(const QString &url, std::function<void(qint32 result)> done)
 {
-    return shellCodeForXdgOpen(runUrlOpener(QStringLiteral("xdg-open"), url, kOpenerWaitMs));
+    startUrlOpener(
+        QStringLiteral("xdg-open"), url, kOpenerWaitMs,
+        [done = std::move(done)](const LaunchOutcome &outcome) { done(shellCodeForXdgOpen(outcome)); });
 }
 
 Shell &systemShell()

@@ -25,13 +25,13 @@ static std::string toAnsiCodePage(const QString &text)
     return ansi;
 }
 
-qint32 SystemShell::open(const QString &url)
+void SystemShell::open(const QString &url, std::function<void(qint32 result)> done)
 {
     const std::string file = toAnsiCodePage(url);
     // No verb: the shell uses the default action for the address, which for a web page is the browser.
     const HINSTANCE result = ShellExecuteA(nullptr, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     // The result is a handle only in name; its value is the success flag or the error code.
-    return static_cast<qint32>(reinterpret_cast<INT_PTR>(result));
+    done(static_cast<qint32>(reinterpret_cast<INT_PTR>(result)));
 }
 
 Shell &systemShell()

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
 // What became of one run of a desktop URL opener such as xdg-open.
@@ -19,9 +21,12 @@ struct LaunchOutcome
     int exitCode = 0;
 };
 
-// Runs program with url as its one argument, never through a command shell, and waits up to
-// waitMs for it to end. An opener still running then is left running and cleans up after itself.
-LaunchOutcome runUrlOpener(const QString &program, const QString &url, int waitMs);
+// Starts program with url as its one argument, never through a command shell, and returns at once, so
+// that the windows stay responsive. done is called once, from the event loop: when the program ends, or
+// after waitMs if it is still running then (it is left to run on and cleans up after itself). A program
+// that is not installed is reported before this returns.
+void startUrlOpener(const QString &program, const QString &url, int waitMs,
+                    std::function<void(const LaunchOutcome &)> done);
 
 // The Windows shell's result code for an outcome of xdg-open: above 32 when the page was handed
 // to a browser, 31 when nothing can open it, 8 when the system lacks resources, 2 when the

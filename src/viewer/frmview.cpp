@@ -8,7 +8,9 @@
 #include "widgets/design.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -67,6 +69,8 @@ frmView::frmView(platform::TextFileReader &files, platform::MessageBoxes &messag
     cmdClose->setGeometry(px(kCloseLeft), px(kCloseTop), px(kCloseWidth), px(kCloseHeight));
 
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmView::applicationStateChanged);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &frmView::focusWindowChanged);
 }
 
 QString frmView::fitToTextBox(const QString &text)
@@ -80,11 +84,30 @@ QString frmView::fitToTextBox(const QString &text)
 bool frmView::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        // Coming back from another application is not a return from another window of the program; the
+        // user finds the text as they left it.
+        if (m_leftProgram)
+            m_upToDate = true;
+        m_leftProgram = false;
         activated();
-    else if (event->type() == QEvent::WindowDeactivate)
+    } else if (event->type() == QEvent::WindowDeactivate) {
         m_upToDate = false;
+    }
     return handled;
+}
+
+void frmView::applicationStateChanged(Qt::ApplicationState state)
+{
+    if (state != Qt::ApplicationActive)
+        m_leftProgram = true;
+}
+
+void frmView::focusWindowChanged(QWindow *window)
+{
+    // The user is in another window of the program, so the viewer's next activation comes from there.
+    if (window && window != windowHandle())
+        m_leftProgram = false;
 }
 
 void frmView::showEvent(QShowEvent *event)
@@ -93,6 +116,7 @@ void frmView::showEvent(QShowEvent *event)
     // Not every platform activates a window that is shown again, so showing counts as activating; the load
     // waits until the window is on screen, because a failure hides it again.
     m_upToDate = false;
+    m_leftProgram = false;
     QMetaObject::invokeMethod(this, &frmView::activated, Qt::QueuedConnection);
 }
 

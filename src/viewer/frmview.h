@@ -9,9 +9,11 @@ class TextFileReader;
 } // namespace platform
 
 class QPushButton;
+class QWindow;
 class MultiLineTextBox;
 
-// Shows the whole of a plain-text file, read afresh each time the window becomes active.
+// Shows the whole of a plain-text file, read afresh each time the window is shown or the user returns to it
+// from another window of the program.
 class frmView : public QWidget
 {
     Q_OBJECT
@@ -38,6 +40,8 @@ protected:
 
 private:
     void activated();
+    void applicationStateChanged(Qt::ApplicationState state);
+    void focusWindowChanged(QWindow *window);
     void Form_Activate();
     void Form_Resize();
     void cmdClose_Click();
@@ -49,5 +53,6 @@ private:
     QPushButton *cmdClose = nullptr;
     bool m_fileDisplayed = false;
     bool m_loading = false;
-    bool m_upToDate = false; // loaded since the window last became visible or active
+    bool m_upToDate = false;    // loaded since the window last became visible or active
+    bool m_leftProgram = false; // the user went to another application since last in a window of ours
 };

@@ -4,6 +4,9 @@
 #include "platform/messageboxes.h"
 #include "platform/shell.h"
 
+#include <QPointer>
+#include <QWidget>
+
 namespace weblink {
 
 QString GetFileExtension(const QString &path, bool lowerCase)
@@ -45,13 +48,22 @@ QString launchFailureMessage(qint32 code, const QString &noAssociationLine)
     return text;
 }
 
-void openWebPageExplaining(platform::Shell &shell, platform::MessageBoxes &messages, QWidget *parent,
-                           const QString &url, const QString &noAssociationLine)
+static void explainFailure(platform::MessageBoxes &messages, QWidget *parent, qint32 result,
+                           const QString &noAssociationLine)
 {
-    const QString message = launchFailureMessage(shell.open(url), noAssociationLine);
+    const QString message = launchFailureMessage(result, noAssociationLine);
     if (!message.isEmpty())
         messages.show(parent, message, QStringLiteral("Cannot launch web browser"),
                       platform::MessageIcon::Exclamation);
+}
+
+void openWebPageExplaining(platform::Shell &shell, platform::MessageBoxes &messages, QWidget *parent,
+                           const QString &url, const QString &noAssociationLine)
+{
+    // The answer may come from the event loop, after the window has gone.
+    shell.open(url, [&messages, owner = QPointer<QWidget>(parent), noAssociationLine](qint32 result) {
+        explainFailure(messages, owner, result, noAssociationLine);
+    });
 }
 
 void OpenWebPage(platform::Shell &shell, platform::MessageBoxes &messages, QWidget *parent,

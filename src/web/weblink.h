@@ -17,7 +17,8 @@ namespace weblink {
 // empty when that name has no dot.
 QString GetFileExtension(const QString &path, bool lowerCase);
 
-// Opens url in the default browser; when the shell refuses, says why in a message box.
+// Opens url in the default browser without waiting for it; when the shell refuses, says why in a message
+// box, which may come after this returns.
 void OpenWebPage(platform::Shell &shell, platform::MessageBoxes &messages, QWidget *parent,
                  const QString &url);
 

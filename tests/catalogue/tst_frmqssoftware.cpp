@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -114,37 +115,60 @@ void TestFrmQSsoftware::loading()
 
 void TestFrmQSsoftware::scrolling_data()
 {
-    QTest::addColumn<int>("smallSteps");
-    QTest::addColumn<int>("largeSteps");
+    QTest::addColumn<QStringList>("input"); // what the user does, in order
     QTest::addColumn<int>("first");
     QTest::addColumn<QStringList>("titles");
 
-    QTest::newRow("one small step") << 1 << 0 << 1
-                                    << QStringList{"Batch Renamer", "Character Map Plus", "Clipboard Keeper",
-                                                   "Date Calculator"};
-    QTest::newRow("one large step") << 0 << 1 << 3
-                                    << QStringList{"Clipboard Keeper", "Date Calculator", "Disk Space Viewer",
-                                                   "File Compare"};
-    QTest::newRow("past the end by small steps")
-        << 13 << 0 << 11 << QStringList{"Screen Ruler", "Text Search", "Unit Converter", ""};
+    const QStringList atOne{"Batch Renamer", "Character Map Plus", "Clipboard Keeper", "Date Calculator"};
+    const QStringList atThree{"Clipboard Keeper", "Date Calculator", "Disk Space Viewer", "File Compare"};
+    const QStringList atEleven{"Screen Ruler", "Text Search", "Unit Converter", ""};
+
+    QTest::newRow("scroll bar arrow") << QStringList{"arrow"} << 1 << atOne;
+    QTest::newRow("scroll bar trough") << QStringList{"trough"} << 3 << atThree;
+    QTest::newRow("past the end by arrows") << QStringList(13, "arrow") << 11 << atEleven;
+    // Keys work wherever the focus is: on Close, on a title, on the scroll bar reached with Tab.
+    QTest::newRow("Down on Close") << QStringList{"Down"} << 1 << atOne;
+    QTest::newRow("Page Down on a title") << QStringList{"title", "PageDown"} << 3 << atThree;
+    QTest::newRow("End on the scroll bar")
+        << QStringList{"title", "Tab", "Tab", "Tab", "on the bar", "End"} << 11 << atEleven;
+    QTest::newRow("Page Down, Up, Home")
+        << QStringList{"PageDown", "Up", "Home"} << 0
+        << QStringList{"Address Book", "Batch Renamer", "Character Map Plus", "Clipboard Keeper"};
+    // One notch of the wheel moves three lines, as over the scroll bar itself.
+    QTest::newRow("wheel over a description") << QStringList{"wheel"} << 3 << atThree;
 }
 
 void TestFrmQSsoftware::scrolling()
 {
-    QFETCH(int, smallSteps);
-    QFETCH(int, largeSteps);
+    QFETCH(QStringList, input);
     QFETCH(int, first);
     QFETCH(QStringList, titles);
     Catalogue c;
     QVERIFY(c.show());
+    QVERIFY(QTest::qWaitForWindowActive(c.window));
+    c.find(QStringLiteral("cmdClose"))->setFocus();
     SoftwareItemTable items;
     FillSoftwareList(kHomePage, items);
 
-    for (int i = 0; i < largeSteps; ++i)
-        clickScrollBar(c.scrollBar(), QStyle::SC_ScrollBarAddPage);
-    for (int i = 0; i < smallSteps; ++i)
-        clickScrollBar(c.scrollBar(), QStyle::SC_ScrollBarAddLine);
-
+    const QMap<QString, Qt::Key> keys{{"Down", Qt::Key_Down},         {"Up", Qt::Key_Up},
+                                      {"PageDown", Qt::Key_PageDown}, {"Home", Qt::Key_Home},
+                                      {"End", Qt::Key_End},           {"Tab", Qt::Key_Tab}};
+    for (const QString &step : input) {
+        if (step == u"arrow" || step == u"trough") {
+            clickScrollBar(c.scrollBar(),
+                           step == u"arrow" ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarAddPage);
+        } else if (step == u"title") {
+            c.title(0)->setFocus(Qt::TabFocusReason);
+        } else if (step == u"on the bar") {
+            QCOMPARE(QApplication::focusWidget(), c.scrollBar());
+        } else if (step == u"wheel") {
+            QWheelEvent wheel({10, 10}, c.description(1)->mapToGlobal(QPoint(10, 10)), {}, {0, -120},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(c.description(1), &wheel);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), keys.value(step));
+        }
+    }
     QCOMPARE(c.scrollBar()->value(), first);
     for (int row = 0; row < 4; ++row) {
         QCOMPARE(c.title(row)->caption(), titles[row]);
@@ -205,9 +229,10 @@ void TestFrmQSsoftware::clickOpensPage()
         QCOMPARE(c.messages.messages[0].text, message);
     QVERIFY(c.window->isVisible());
 
-    // A red title stays red when its row shows another item.
-    c.scrollBar()->setValue(0);
-    QCOMPARE(textColour(clicked), colour);
+    // The red title belongs to the program: one step up, it shows in the third row, and the second is plain.
+    c.scrollBar()->setValue(4);
+    QCOMPARE(textColour(c.title(2)), label.startsWith(u"lblTitle") ? kRed : kTitleColour);
+    QCOMPARE(textColour(c.title(1)), kTitleColour);
 }
 
 void TestFrmQSsoftware::closeKeepsStateTitleBarUnloads()

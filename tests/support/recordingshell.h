@@ -5,14 +5,14 @@
 
 #include <QStringList>
 
-// Records every address it is asked to open and answers with a chosen result code.
+// Records every address it is asked to open and answers at once with a chosen result code.
 class RecordingShell final : public platform::Shell
 {
 public:
-    qint32 open(const QString &url) override
+    void open(const QString &url, std::function<void(qint32)> done) override
     {
         urls.append(url);
-        return result;
+        done(result);
     }
 
     qint32 result = 42; // above 32: the page opened

@@ -163,6 +163,16 @@ void TestFrmView::reloadsWhenActivatedAgain()
     QVERIFY(QTest::qWaitForWindowActive(&v.window));
     QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
 
+    // Back from another application the text stays as the user left it. An offscreen window cannot lose the
+    // activation to another application; the program learns of it as this change of its state.
+    v.files.setText(kPath, QStringLiteral("changed outside"));
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    v.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v.window));
+    QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
+
     // Close only hides; showing again reads the file afresh.
     v.files.setText(kPath, QStringLiteral("third"));
     QTest::mouseClick(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
@@ -208,29 +218,34 @@ void TestFrmView::resizeLayout()
 void TestFrmView::placement_data()
 {
     QTest::addColumn<QRect>("main");
-    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<QRect>("area"); // the screen less its panels
     QTest::addColumn<Qt::WindowState>("state");
     QTest::addColumn<int>("mainLeft");
     QTest::addColumn<QRect>("viewer");
 
+    const QRect wide(0, 0, 1920, 1040);
     // 949 + 623 + 347 = 1919: the pair just fits and the main window stays.
     QTest::newRow("pair one pixel short of the edge")
-        << QRect(949, 0, 623, 551) << 1920 << Qt::WindowNoState << 949 << QRect(1572, 0, 347, 551);
-    QTest::newRow("screen narrower than the pair")
-        << QRect(100, 20, 623, 551) << 800 << Qt::WindowNoState << -170 << QRect(453, 20, 347, 551);
+        << QRect(949, 0, 623, 551) << wide << Qt::WindowNoState << 949 << QRect(1572, 0, 347, 551);
+    // 800 - 347 - 623 = -170 would push the main window off the screen: it stops at the area's left edge, and
+    // the viewer ends at the right edge, over the main window.
+    QTest::newRow("screen narrower than the pair") << QRect(100, 20, 623, 551) << QRect(0, 0, 800, 600)
+                                                   << Qt::WindowNoState << 0 << QRect(453, 20, 347, 551);
+    QTest::newRow("panel on the left") << QRect(300, 20, 623, 551) << QRect(48, 0, 752, 600)
+                                       << Qt::WindowNoState << 48 << QRect(453, 20, 347, 551);
     // Near the right edge: the main window moves left so that the pair ends at the screen's edge.
     const QRect nearEdge(1500, 20, 623, 551);
     QTest::newRow("minimised: restored, then placed")
-        << nearEdge << 1920 << Qt::WindowMinimized << 950 << QRect(1573, 20, 347, 551);
+        << nearEdge << wide << Qt::WindowMinimized << 950 << QRect(1573, 20, 347, 551);
     QTest::newRow("maximised: left alone")
-        << nearEdge << 1920 << Qt::WindowMaximized << 1500 << QRect(10, 10, 500, 400);
+        << nearEdge << wide << Qt::WindowMaximized << 1500 << QRect(10, 10, 500, 400);
 }
 
 // Neither window is shown, so the outer rectangles are the windows' own.
 void TestFrmView::placement()
 {
     QFETCH(QRect, main);
-    QFETCH(int, screenWidth);
+    QFETCH(QRect, area);
     QFETCH(Qt::WindowState, state);
     QFETCH(int, mainLeft);
     QFETCH(QRect, viewer);
@@ -240,7 +255,7 @@ void TestFrmView::placement()
     v.window.setGeometry(10, 10, 500, 400);
     v.window.setWindowState(state);
 
-    placeViewerBeside(mainWindow, v.window, screenWidth);
+    placeViewerBeside(mainWindow, v.window, area);
 
     QVERIFY(!v.window.isMinimized());
     QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(mainLeft, main.top()));

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -269,19 +270,26 @@ void tst_Widgets::realMessageBoxShowsTextTitleAndIcon()
     platform::QtMessageBoxes boxes;
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int width = 0;
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         text = box->text();
         title = box->windowTitle();
         icon = box->icon();
+        width = box->width();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    boxes.show(nullptr, QStringLiteral("Invalid base color"), QStringLiteral("Error"),
+    boxes.show(nullptr, QStringLiteral("Done!"), QStringLiteral("Copy to clipboard"),
                platform::MessageIcon::Exclamation);
-    QCOMPARE(text, "Invalid base color");
-    QCOMPARE(title, "Error");
+    QCOMPARE(text, "Done!");
+    QCOMPARE(title, "Copy to clipboard");
     QCOMPARE(icon, QMessageBox::Warning);
+    // A frame shows the title in bold beside an icon and three buttons, each about a line high.
+    QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    QCOMPARE_GE(width, metrics.horizontalAdvance(title) + 4 * metrics.height());
 }
 
 QTEST_MAIN(tst_Widgets)
