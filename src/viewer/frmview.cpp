@@ -3,6 +3,7 @@
 
 #include "platform/messageboxes.h"
 #include "platform/textfilereader.h"
+#include "viewer/viewertext.h"
 #include "widgets/multilinetextbox.h"
 
 #include "widgets/design.h"
@@ -32,13 +33,6 @@ constexpr int kCloseTop = 6120;
 constexpr int kCloseWidth = 2220;
 constexpr int kCloseHeight = 330;
 
-const QString kCrLf = QStringLiteral("\r\n");
-const QString kHeadNote =
-    QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n"
-                   "To view the entire contents of the file load it into NotePad,\r\n"
-                   "WordPad or some other text editor.\r\n\r\n");
-const QString kTailNote = QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
-
 QFont fontOf(const QString &face)
 {
     QFont font(face);
@@ -67,14 +61,6 @@ frmView::frmView(platform::TextFileReader &files, platform::MessageBoxes &messag
     cmdClose->setGeometry(px(kCloseLeft), px(kCloseTop), px(kCloseWidth), px(kCloseHeight));
 
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
-}
-
-QString frmView::fitToTextBox(const QString &text)
-{
-    if (text.size() < kCutLength)
-        return text;
-    const qsizetype shown = kCutLength - kHeadNote.size() - kTailNote.size();
-    return kHeadNote + text.left(shown) + kCrLf + kCrLf + kTailNote;
 }
 
 bool frmView::event(QEvent *event)
@@ -124,7 +110,7 @@ void frmView::Form_Activate()
     txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Form_Resize();
 
-    platform::TextFileContents contents = m_files.readAll(strFilename);
+    platform::TextFileContents contents = m_files.readStart(strFilename, viewertext::kCutLength);
     if (contents.isEmpty()) {
         failLoading(QStringLiteral("File is empty!"), QStringLiteral("Error"));
         return;
@@ -138,7 +124,7 @@ void frmView::Form_Activate()
         return;
     }
 
-    txbText1->setText(fitToTextBox(contents.text));
+    txbText1->setText(viewertext::fitToTextBox(contents.text));
     contents.text.clear();
     txbText1->moveCaretToStart();
     m_fileDisplayed = true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/registry_portable.h"
 #include "settings/registry3cases_qt.h"
+#include "support/asotheruser.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,7 +15,6 @@
 #include <memory>
 #include <pwd.h>
 #include <sys/file.h>
-#include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -475,17 +475,12 @@ void TestRegistryPortable::readOnlyFolder()
             QFile::setPermissions(folder,
                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther) &&
             QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
-    // Root may write anywhere; as another user on this thread it may not.
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ::setfsgid(65534);
-        ::setfsuid(65534);
-    }
-    const qint32 code = write(registry, kKey, "Params", "new");
-    const QByteArray data = read(registry, kKey, "Params").data;
-    if (root) {
-        ::setfsuid(0);
-        ::setfsgid(0);
+    qint32 code = 0;
+    QByteArray data;
+    {
+        const AsOtherUser user;
+        code = write(registry, kKey, "Params", "new");
+        data = read(registry, kKey, "Params").data;
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(code, 1013);
