@@ -38,6 +38,8 @@ public:
     void optBackground_Click();
     void optForeground_Click();
     void cmdQuit_Click();
+    // Saves the colours as Quit does, when the program is ended from outside (frmmain_session.cpp).
+    void saveOnSessionEnd();
     // 0 while the background is edited, 1 while the foreground is.
     int editedColor() const;
     // 0 red, 1 green, 2 blue, from the base-channel options.
