@@ -474,7 +474,8 @@ void TestRegistryPortable::readOnlyFolder()
                                                      QFile::ReadOther | QFile::ExeOther) &&
             QFile::setPermissions(folder,
                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther) &&
-            QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+            QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                                   QFile::WriteOther));
     qint32 code = 0;
     QByteArray data;
     {
