@@ -47,6 +47,8 @@ public:
     const ColorParamsArray &colorParams() const { return ColorParams; }
     // 0 while the background is edited, 1 while the foreground is.
     int editedColor() const;
+    // Saves the colours as Quit does, when the program is ended from outside (frmmain_session.cpp).
+    void saveOnSessionEnd();
 
 protected:
     // The painting benchmarks time the painting routines one by one.

@@ -3,6 +3,8 @@
 #include "app/frmmain.h"
 #include "app/services.h"
 #include "buildversion.h"
+#include "platform/appexit.h"
+#include "platform/termination.h"
 #include "widgets/enterpressesbuttons.h"
 
 #include <QApplication>
@@ -30,5 +32,10 @@ int main(int argc, char *argv[])
     EnterPressesButtons::install(app);
     frmMain window(systemServices());
     window.Form_Load();
+    // Ending the program from outside saves the colours, as Quit does.
+    platform::QtAppExit appExit;
+    platform::Termination termination(appExit);
+    QObject::connect(&termination, &platform::Termination::saveRequested, &window,
+                     &frmMain::saveOnSessionEnd);
     return app.exec();
 }

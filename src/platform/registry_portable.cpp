@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "platform/registry_portable.h"
 
-#include <QDateTime>
+#include "platform/inidocument.h"
+#include "platform/regularfile.h"
+
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QList>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QStorageInfo>
 
 #include <cstring>
-#include <sys/resource.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
 constexpr qint32 kErrorInvalidHandle = 6;
+constexpr qint32 kErrorSharingViolation = 32;
 constexpr qint32 kErrorInvalidParameter = 87;
 constexpr qint32 kErrorMoreData = 234;
 constexpr qint32 kErrorBadDb = 1009;
@@ -23,14 +26,19 @@ constexpr qint32 kErrorCantRead = 1012;
 constexpr qint32 kErrorCantWrite = 1013;
 constexpr qint32 kErrorKeyDeleted = 1018;
 
-// The file holds one group per key, named by the key's whole path; the group marks the key as
-// existing (a key may have no values) and keeps the values apart from that mark.
-const QString kRootGroup = QStringLiteral("HKEY_CURRENT_USER");
-const QString kExistsEntry = QStringLiteral("/exists");
-const QString kValuesGroup = QStringLiteral("/values/");
+// A store beyond this size is not one this program wrote; it counts as damaged rather than being read.
+constexpr qint64 kStoreLimit = 1 << 20;
+// Another process holds the lock only while it saves; waiting longer would freeze the window.
+constexpr int kLockWaitMs = 2000;
 
-// Group and entry names may not hold '/' for QSettings; '%' is escaped so that the escape is undone
-// exactly. A lone "%" stands for the empty value name, which no escaped name can equal.
+// The file holds one section per key, named by the key's whole path; a key's values are the entries
+// "values\<name>". The entry "exists=true" is written for older readers, which need it to see a key.
+const QString kRootGroup = QStringLiteral("HKEY_CURRENT_USER");
+const QString kExistsEntry = QStringLiteral("exists");
+const QString kValuesPrefix = QStringLiteral("values/");
+
+// Names may not hold '/' in the file's layout; '%' is escaped so that the escape is undone exactly. A
+// lone "%" stands for the empty value name, which no escaped name can equal.
 QString escapeName(const QByteArray &name)
 {
     if (name.isEmpty())
@@ -41,32 +49,7 @@ QString escapeName(const QByteArray &name)
     return text;
 }
 
-QChar foldAscii(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + 32) : c;
-}
-
-bool sameName(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (foldAscii(a[i]) != foldAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
-QString findName(const QStringList &names, const QString &wanted)
-{
-    for (const QString &name : names) {
-        if (sameName(name, wanted))
-            return name;
-    }
-    return {};
-}
-
-// The group of subKey, spelled as stored where the key exists, and the groups of the keys on its
+// The section of subKey, spelled as stored where the key exists, and the sections of the keys on its
 // path (itself included) that do not exist yet, from the top down.
 struct ResolvedPath
 {
@@ -74,104 +57,33 @@ struct ResolvedPath
     QStringList missing;
 };
 
-ResolvedPath resolvePath(QSettings &settings, const QByteArray &subKey)
+ResolvedPath resolvePath(const IniDocument &document, const QByteArray &subKey)
 {
-    const QStringList groups = settings.childGroups();
     ResolvedPath path{kRootGroup, {}};
     for (const QByteArray &part : subKey.split('\\')) {
         // Empty parts (doubled or trailing backslashes) name no key.
         if (part.isEmpty())
             continue;
         const QString wanted = path.group + u'\\' + escapeName(part);
-        const QString stored = path.missing.isEmpty() ? findName(groups, wanted) : QString();
-        path.group = stored.isEmpty() ? wanted : stored;
-        if (stored.isEmpty())
+        // A key exists by its own section, whether or not the keys above it have theirs.
+        const int section = document.section(wanted);
+        path.group = section >= 0 ? document.sectionName(section) : wanted;
+        if (section < 0)
             path.missing.append(wanted);
     }
     return path;
 }
 
-bool keyExists(QSettings &settings, const QString &group)
-{
-    return group == kRootGroup || settings.contains(group + kExistsEntry);
-}
-
-// The entry of value name in group: an existing one of the same name in any case, or a new one.
-QString valueEntry(QSettings &settings, const QString &group, const QByteArray &name)
-{
-    settings.beginGroup(group + kValuesGroup);
-    const QString stored = findName(settings.childKeys(), escapeName(name));
-    settings.endGroup();
-    return group + kValuesGroup + (stored.isEmpty() ? escapeName(name) : stored);
-}
-
-using Entries = QList<std::pair<QString, QVariant>>;
-
-// QSettings does not notice a write cut short by a full disk or by the file-size limit: it puts the
-// cut file in place of the old one and reports success. So a save that might not fit is refused
-// before it starts, judged by a generous bound on the new file's size (QSettings writes a byte of a
-// name or a value as at most four characters).
-bool roomToSave(const QString &filePath, const Entries &entries)
-{
-    const QFileInfo file(filePath);
-    qint64 bound = file.size() + 64;
-    for (const auto &[entry, value] : entries)
-        bound += 4 * (entry.size() + value.toByteArray().size()) + 64;
-    rlimit limit{};
-    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        limit.rlim_cur < rlim_t(bound))
-        return false;
-    const QStorageInfo storage(file.absolutePath());
-    return !storage.isValid() || storage.bytesAvailable() >= bound;
-}
-
-// Writes the entries and saves the file. A failed save leaves the file as it was; the entries are
-// then put back as they were, or QSettings would keep the failed change and save it later.
-qint32 saveEntries(QSettings &settings, const Entries &entries)
-{
-    if (!settings.isWritable() || !roomToSave(settings.fileName(), entries))
-        return kErrorCantWrite;
-    struct Previous
-    {
-        QString entry;
-        bool existed;
-        QVariant value;
-    };
-    QList<Previous> previous;
-    for (const auto &[entry, value] : entries) {
-        previous.append({entry, settings.contains(entry), settings.value(entry)});
-        settings.setValue(entry, value);
-    }
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return kErrorSuccess;
-    for (auto it = previous.crbegin(); it != previous.crend(); ++it) {
-        if (it->existed)
-            settings.setValue(it->entry, it->value);
-        else
-            settings.remove(it->entry);
-    }
-    return kErrorCantWrite;
-}
-
-// QSettings reports a damaged file only to the reader that first parses it and afterwards trusts
-// what it kept in memory while the file keeps its size and time; the damage is remembered alike.
-struct FileStamp
-{
-    qint64 size;
-    QDateTime modified;
-};
-
-QHash<QString, FileStamp> &damagedFiles()
-{
-    static QHash<QString, FileStamp> files;
-    return files;
-}
-
-// Names and data arrive as standard strings; inside, QSettings works with QByteArray.
+// Names and data arrive as standard strings; the file works with QByteArray.
 QByteArray bytes(const std::string &text)
 {
     return QByteArray::fromStdString(text);
+}
+
+QString absoluteVariable(const char *name)
+{
+    const QString value = qEnvironmentVariable(name);
+    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
 }
 
 } // namespace
@@ -180,32 +92,63 @@ PortableRegistry::PortableRegistry(const QString &filePath) : m_filePath(filePat
 
 QString PortableRegistry::defaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1String("/Quenby Systems/registry.ini");
+    const QString file = QStringLiteral("/Quenby Systems/registry.ini");
+    if (QStandardPaths::isTestModeEnabled())
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + file;
+    // A relative or empty setting would put the store wherever the program happens to start.
+    if (const QString config = absoluteVariable("XDG_CONFIG_HOME"); !config.isEmpty())
+        return config + file;
+    QString home = absoluteVariable("HOME");
+    if (home.isEmpty()) {
+        const passwd *user = getpwuid(getuid());
+        if (user && user->pw_dir && user->pw_dir[0] == '/')
+            home = QDir::cleanPath(QFile::decodeName(user->pw_dir));
+    }
+    return home.isEmpty() ? QString() : home + QLatin1String("/.config") + file;
 }
 
-qint32 PortableRegistry::load(QSettings &settings) const
+std::int32_t PortableRegistry::load(IniDocument *document) const
 {
-    // Parsing every section now makes damage anywhere in the file show in the status.
-    (void)settings.allKeys();
-    const QFileInfo file(m_filePath);
-    const QString name = file.absoluteFilePath();
-    switch (settings.status()) {
-    case QSettings::NoError:
+    QByteArray content;
+    switch (regularfile::readWhole(m_filePath, kStoreLimit, &content)) {
+    case regularfile::Failure::None:
         break;
-    case QSettings::AccessError:
-        return kErrorCantRead;
-    case QSettings::FormatError:
-        damagedFiles().insert(name, {file.size(), file.lastModified()});
+    case regularfile::Failure::Missing:
+        *document = IniDocument();
+        return kErrorSuccess;
+    case regularfile::Failure::Denied:
+        return kErrorAccessDenied;
+    case regularfile::Failure::TooLarge:
         return kErrorBadDb;
+    default:
+        return kErrorCantRead;
     }
-    const auto damaged = damagedFiles().constFind(name);
-    if (damaged != damagedFiles().cend()) {
-        if (file.exists() && damaged->size == file.size() && damaged->modified == file.lastModified())
-            return kErrorBadDb;
-        damagedFiles().erase(damaged);
-    }
-    return kErrorSuccess;
+    *document = IniDocument(content);
+    return document->damaged() ? kErrorBadDb : kErrorSuccess;
+}
+
+std::int32_t PortableRegistry::update(const std::function<std::int32_t(IniDocument &)> &change)
+{
+    // The lock lies beside the store, so the folder is made first.
+    if (m_filePath.isEmpty() || !QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
+        return kErrorCantWrite;
+    const regularfile::Lock lock(m_filePath + QLatin1String(".lock"), kLockWaitMs);
+    if (lock.failure() == regularfile::Failure::Busy)
+        return kErrorSharingViolation;
+    if (lock.failure() != regularfile::Failure::None)
+        return kErrorCantWrite;
+    IniDocument document;
+    // Here a store that cannot be read is a save that cannot be made; a damaged one is refused as such.
+    if (const std::int32_t code = load(&document))
+        return code == kErrorBadDb ? code : kErrorCantWrite;
+    const QByteArray before = document.bytes();
+    if (const std::int32_t code = change(document))
+        return code;
+    const QByteArray after = document.bytes();
+    if (after == before)
+        return kErrorSuccess;
+    return regularfile::replace(m_filePath, after) == regularfile::Failure::None ? kErrorSuccess
+                                                                                 : kErrorCantWrite;
 }
 
 RegKey PortableRegistry::addOpenKey(const QString &group, bool writable)
@@ -214,32 +157,43 @@ RegKey PortableRegistry::addOpenKey(const QString &group, bool writable)
     return m_lastKey;
 }
 
-std::int32_t PortableRegistry::loadForOpening(std::uint32_t root, RegKey *key, QSettings &settings) const
+std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
+                                         std::uint32_t *disposition)
 {
     if (!key)
         return kErrorInvalidParameter;
     *key = 0;
     if (root != kHkeyCurrentUser)
         return kErrorInvalidHandle;
-    return load(settings);
-}
-
-std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &subKey, RegKey *key,
-                                         std::uint32_t *disposition)
-{
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (const std::int32_t code = loadForOpening(root, key, settings))
+    ResolvedPath path;
+    bool created = false;
+    const auto open = [&path, &created, &subKey](IniDocument &document) {
+        path = resolvePath(document, bytes(subKey));
+        const int section = document.section(path.group);
+        created = section < 0 && path.group != kRootGroup;
+        if (section >= 0 && document.sectionDamaged(section))
+            return kErrorBadDb;
+        // An existing key is opened as it is: the keys above it exist with it, marked or not.
+        if (!created)
+            return kErrorSuccess;
+        for (const QString &group : path.missing)
+            document.setText(document.addSection(group), kExistsEntry, "true");
+        return kErrorSuccess;
+    };
+    // A first try on the file as it is; only a change takes the lock and saves.
+    IniDocument document;
+    if (const std::int32_t code = load(&document))
         return code;
-    const ResolvedPath path = resolvePath(settings, bytes(subKey));
-    // Opening with full access needs a store that can be written, even when nothing is created.
-    Entries marks;
-    for (const QString &group : path.missing)
-        marks.append({group + kExistsEntry, true});
-    if (const qint32 code = saveEntries(settings, marks))
+    const QByteArray before = document.bytes();
+    if (const std::int32_t code = open(document))
         return code;
+    if (document.bytes() != before) {
+        if (const std::int32_t code = update(open))
+            return code;
+    }
     *key = addOpenKey(path.group, true);
     if (disposition)
-        *disposition = path.missing.isEmpty() ? kRegOpenedExistingKey : kRegCreatedNewKey;
+        *disposition = created ? kRegCreatedNewKey : kRegOpenedExistingKey;
     return kErrorSuccess;
 }
 
@@ -250,22 +204,43 @@ std::int32_t PortableRegistry::setStringValue(RegKey key, const std::string &nam
         return kErrorInvalidHandle;
     if (!open->writable)
         return kErrorAccessDenied;
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (const qint32 code = load(settings))
-        return code;
-    if (!keyExists(settings, open->group))
-        return kErrorKeyDeleted;
-    return saveEntries(settings, {{valueEntry(settings, open->group, bytes(name)), bytes(data)}});
+    const QString group = open->group;
+    return update([&group, &name, &data](IniDocument &document) {
+        int section = document.section(group);
+        if (section < 0 && group == kRootGroup)
+            section = document.addSection(kRootGroup);
+        if (section < 0)
+            return kErrorKeyDeleted;
+        if (document.sectionDamaged(section))
+            return kErrorBadDb;
+        const QString entry = kValuesPrefix + escapeName(bytes(name));
+        // A value that cannot be read is someone's data, not something to overwrite.
+        if (const int line = document.entry(section, entry); line >= 0 && !document.value(line))
+            return kErrorBadDb;
+        // A key whose mark was lost is mended rather than refused.
+        if (document.entry(section, kExistsEntry) < 0)
+            document.setText(section, kExistsEntry, "true", true);
+        document.setValue(section, entry, bytes(data));
+        return kErrorSuccess;
+    });
 }
 
 std::int32_t PortableRegistry::openKey(std::uint32_t root, const std::string &subKey, RegKey *key)
 {
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (const std::int32_t code = loadForOpening(root, key, settings))
+    if (!key)
+        return kErrorInvalidParameter;
+    *key = 0;
+    if (root != kHkeyCurrentUser)
+        return kErrorInvalidHandle;
+    IniDocument document;
+    if (const std::int32_t code = load(&document))
         return code;
-    const ResolvedPath path = resolvePath(settings, bytes(subKey));
-    if (!path.missing.isEmpty())
+    const ResolvedPath path = resolvePath(document, bytes(subKey));
+    const int section = document.section(path.group);
+    if (section < 0 && path.group != kRootGroup)
         return kErrorFileNotFound;
+    if (section >= 0 && document.sectionDamaged(section))
+        return kErrorBadDb;
     *key = addOpenKey(path.group, false);
     return kErrorSuccess;
 }
@@ -278,16 +253,21 @@ std::int32_t PortableRegistry::queryValue(RegKey key, const std::string &name, c
     const auto open = m_openKeys.constFind(key);
     if (open == m_openKeys.cend())
         return kErrorInvalidHandle;
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (const qint32 code = load(settings))
+    IniDocument document;
+    if (const qint32 code = load(&document))
         return code;
-    if (!keyExists(settings, open->group))
-        return kErrorKeyDeleted;
-    const QString entry = valueEntry(settings, open->group, bytes(name));
-    if (!settings.contains(entry))
+    const int section = document.section(open->group);
+    if (section < 0)
+        return open->group == kRootGroup ? kErrorFileNotFound : kErrorKeyDeleted;
+    if (document.sectionDamaged(section))
+        return kErrorBadDb;
+    const int line = document.entry(section, kValuesPrefix + escapeName(bytes(name)));
+    if (line < 0)
         return kErrorFileNotFound;
-    const QByteArray stored = settings.value(entry).toByteArray();
-    const auto needed = static_cast<std::uint32_t>(stored.size());
+    const std::optional<QByteArray> stored = document.value(line);
+    if (!stored)
+        return kErrorBadDb;
+    const auto needed = static_cast<std::uint32_t>(stored->size());
     if (!data) {
         if (size)
             *size = needed;
@@ -298,7 +278,7 @@ std::int32_t PortableRegistry::queryValue(RegKey key, const std::string &name, c
         return kErrorMoreData;
     }
     if (needed > 0)
-        std::memcpy(data, stored.constData(), needed);
+        std::memcpy(data, stored->constData(), needed);
     *size = needed;
     return kErrorSuccess;
 }
@@ -316,6 +296,8 @@ std::string PortableRegistry::systemMessage(std::int32_t code)
         {kErrorFileNotFound, "The system cannot find the file specified.\r\n"},
         {kErrorAccessDenied, "Access is denied.\r\n"},
         {kErrorInvalidHandle, "The handle is invalid.\r\n"},
+        {kErrorSharingViolation,
+         "The process cannot access the file because it is being used by another process.\r\n"},
         {kErrorInvalidParameter, "The parameter is incorrect.\r\n"},
         {kErrorMoreData, "More data is available.\r\n"},
         {kErrorBadDb, "The configuration registry database is corrupt.\r\n"},

@@ -6,13 +6,17 @@
 #include <QHash>
 #include <QString>
 
-class QSettings;
+#include <functional>
 
 namespace platform {
 
-// HKEY_CURRENT_USER of one user, kept in one INI file written through QSettings, which locks the file
-// and replaces it whole; a save that fails leaves the previous file and is reported with a result
-// code. Keys and value names compare without regard to ASCII case, as in the registry. Only
+class IniDocument;
+
+// HKEY_CURRENT_USER of one user, kept in one INI file in the layout QSettings reads. Every call reads
+// the file afresh; a change is made under a lock shared with other processes and saved whole to a new
+// file that replaces the old one only once it is known good, so a save either lands completely or
+// leaves the file as it was and reports a failure. Lines the store does not own are kept byte for
+// byte. Keys and value names compare without regard to ASCII case, as in the registry. Only
 // HKEY_CURRENT_USER exists.
 class PortableRegistry final : public Registry
 {
@@ -31,20 +35,20 @@ public:
     QString filePath() const { return m_filePath; }
     // How many keys are open and not yet closed.
     int openKeyCount() const { return int(m_openKeys.size()); }
-    // <generic configuration folder>/Quenby Systems/registry.ini
+    // <configuration folder>/Quenby Systems/registry.ini, the folder being an absolute XDG_CONFIG_HOME,
+    // else .config in an absolute HOME, else in the home the user database gives.
     static QString defaultFilePath();
 
 private:
     struct OpenKey
     {
-        QString group; // the key's group in the file, spelled as stored
+        QString group; // the key's section in the file, spelled as stored
         bool writable = false;
     };
 
-    qint32 load(QSettings &settings) const;
-    // The checks every opening of a key shares: a place for the key (set to none), the one root this
-    // store keeps, and a store that loads.
-    std::int32_t loadForOpening(std::uint32_t root, RegKey *key, QSettings &settings) const;
+    std::int32_t load(IniDocument *document) const;
+    // Loads the file under the lock, lets change edit it and saves it when change succeeded and changed it.
+    std::int32_t update(const std::function<std::int32_t(IniDocument &)> &change);
     RegKey addOpenKey(const QString &group, bool writable);
 
     QString m_filePath;

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-// The outcome of reading a text file whole.
+// The outcome of reading a text file.
 struct TextFileContents
 {
     enum class Outcome { Read, Empty, Failed };
@@ -37,14 +37,16 @@ inline constexpr qint32 OutOfMemory = 7;
 QString description(qint32 number);
 } // namespace TextFileError
 
-// Reads a whole text file of 8-bit characters in the system's code page.
+// Reads text files of 8-bit characters in the system's code page.
 class TextFileReader
 {
 public:
     virtual ~TextFileReader() = default;
-    // Reads the file at path whole, never creating or changing it. An existing file without content
-    // is reported as Empty (number 62); every other failure as Failed with its number and description.
-    virtual TextFileContents readAll(const QString &path) = 0;
+    // Reads the start of the file at path, its first maxCharacters characters at most (all of a shorter
+    // file), never creating or changing it and never waiting on anything but a regular file. An existing
+    // file without content is reported as Empty (number 62); every other failure as Failed with its
+    // number and description.
+    virtual TextFileContents readStart(const QString &path, qsizetype maxCharacters) = 0;
 
     // Helpers for implementations: a successful read, and a failure with the run-time's description
     // (number 62 makes it the empty-file outcome).

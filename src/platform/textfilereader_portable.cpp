@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/textfilereader.h"
 
+#include "platform/regularfile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -13,13 +14,12 @@ namespace {
 class PortableTextFileReader final : public TextFileReader
 {
 public:
-    TextFileContents readAll(const QString &path) override
+    TextFileContents readStart(const QString &path, qsizetype maxCharacters) override
     {
         if (path.isEmpty())
             return failure(TextFileError::BadFileName);
 
-        // QFile reports only that opening failed; the checks tell the user which part of the path is wrong,
-        // as the Windows reader does.
+        // The checks tell the user which part of the path is wrong, as the Windows reader does.
         const QFileInfo info(path);
         if (!info.exists())
             return failure(info.absoluteDir().exists() ? TextFileError::FileNotFound
@@ -27,20 +27,34 @@ public:
         if (info.isDir())
             return failure(TextFileError::PermissionDenied);
 
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return failure(file.error() == QFileDevice::PermissionsError
-                               ? TextFileError::PermissionDenied
-                               : TextFileError::PathFileAccessError);
+        regularfile::Reader file(path);
+        switch (file.failure()) {
+        case regularfile::Failure::None:
+            break;
+        case regularfile::Failure::Denied:
+            return failure(TextFileError::PermissionDenied);
+        case regularfile::Failure::Missing:
+            return failure(TextFileError::FileNotFound);
+        default:
+            return failure(TextFileError::PathFileAccessError);
         }
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return failure(TextFileError::DeviceIoError);
-        if (bytes.isEmpty())
-            return failure(TextFileError::InputPastEndOfFile);
-
+        // A character takes at least one byte, so reading stops soon after the last one wanted.
         QStringDecoder decode(QStringDecoder::System);
-        return read(decode(bytes));
+        QString text;
+        bool anyBytes = false;
+        while (text.size() < maxCharacters) {
+            const QByteArray chunk = file.read(qMin<qint64>(maxCharacters - text.size(), 1 << 16));
+            if (file.failure() != regularfile::Failure::None)
+                return failure(TextFileError::DeviceIoError);
+            if (chunk.isEmpty())
+                break;
+            anyBytes = true;
+            text += decode(chunk);
+        }
+        if (!anyBytes)
+            return failure(TextFileError::InputPastEndOfFile);
+        text.truncate(maxCharacters);
+        return read(text);
     }
 };
 

@@ -37,7 +37,7 @@ qint32 errorNumberFor(DWORD systemError)
     }
 }
 
-// Closes the handle on every way out of readAll.
+// Closes the handle on every way out of a read.
 class FileHandle
 {
 public:
@@ -72,7 +72,7 @@ QString fromAnsi(const QByteArray &bytes)
 class WindowsTextFileReader final : public TextFileReader
 {
 public:
-    TextFileContents readAll(const QString &path) override
+    TextFileContents readStart(const QString &path, qsizetype maxCharacters) override
     {
         if (path.isEmpty())
             return failure(TextFileError::BadFileName);
@@ -82,23 +82,26 @@ public:
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.isValid())
             return failure(errorNumberFor(GetLastError()));
+        // A pipe or a device could make the read wait for ever.
+        if (GetFileType(file.get()) != FILE_TYPE_DISK)
+            return failure(TextFileError::PathFileAccessError);
 
-        // Read until the end rather than trusting the size, which may change while we read.
+        // No ANSI character takes more than four bytes, so this many bytes hold the characters wanted.
+        const qint64 wanted = qMin<qint64>(qint64(maxCharacters) * 4, INT_MAX);
         QByteArray bytes;
         char buffer[65536];
-        for (;;) {
+        while (bytes.size() < wanted) {
             DWORD got = 0;
-            if (!ReadFile(file.get(), buffer, static_cast<DWORD>(sizeof buffer), &got, nullptr))
+            const DWORD ask = static_cast<DWORD>(qMin<qint64>(sizeof buffer, wanted - bytes.size()));
+            if (!ReadFile(file.get(), buffer, ask, &got, nullptr))
                 return failure(TextFileError::DeviceIoError);
             if (got == 0)
                 break;
-            if (bytes.size() > INT_MAX - static_cast<qsizetype>(got))
-                return failure(TextFileError::OutOfMemory);
             bytes.append(buffer, static_cast<qsizetype>(got));
         }
         if (bytes.isEmpty())
             return failure(TextFileError::InputPastEndOfFile);
-        return read(fromAnsi(bytes));
+        return read(fromAnsi(bytes).left(maxCharacters));
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "platform/messageboxes.h"
 #include "platform/textfilereader.h"
+#include "viewer/viewertext.h"
 #include "widgets/multilinetextbox.h"
 
 #include "widgets/design.h"
@@ -34,13 +35,6 @@ constexpr int kCloseTop = 6120;
 constexpr int kCloseWidth = 2220;
 constexpr int kCloseHeight = 330;
 
-const QString kCrLf = QStringLiteral("\r\n");
-const QString kHeadNote =
-    QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n"
-                   "To view the entire contents of the file load it into NotePad,\r\n"
-                   "WordPad or some other text editor.\r\n\r\n");
-const QString kTailNote = QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
-
 QFont fontOf(const QString &face)
 {
     QFont font(face);
@@ -71,14 +65,6 @@ frmView::frmView(platform::TextFileReader &files, platform::MessageBoxes &messag
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmView::applicationStateChanged);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &frmView::focusWindowChanged);
-}
-
-QString frmView::fitToTextBox(const QString &text)
-{
-    if (text.size() < kCutLength)
-        return text;
-    const qsizetype shown = kCutLength - kHeadNote.size() - kTailNote.size();
-    return kHeadNote + text.left(shown) + kCrLf + kCrLf + kTailNote;
 }
 
 bool frmView::event(QEvent *event)
@@ -148,7 +134,7 @@ void frmView::Form_Activate()
     txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Form_Resize();
 
-    platform::TextFileContents contents = m_files.readAll(strFilename);
+    platform::TextFileContents contents = m_files.readStart(strFilename, viewertext::kCutLength);
     if (contents.isEmpty()) {
         failLoading(QStringLiteral("File is empty!"), QStringLiteral("Error"));
         return;
@@ -162,7 +148,7 @@ void frmView::Form_Activate()
         return;
     }
 
-    txbText1->setText(fitToTextBox(contents.text));
+    txbText1->setText(viewertext::fitToTextBox(contents.text));
     contents.text.clear();
     txbText1->moveCaretToStart();
     m_fileDisplayed = true;

@@ -12,8 +12,8 @@ class QPushButton;
 class QWindow;
 class MultiLineTextBox;
 
-// Shows the whole of a plain-text file, read afresh each time the window is shown or the user returns to it
-// from another window of the program.
+// Shows a plain-text file (the start of a long one), read afresh each time the window is shown or the user
+// returns to it from another window of the program.
 class frmView : public QWidget
 {
     Q_OBJECT
@@ -26,12 +26,6 @@ public:
 
     // True once the file's text is in the text box; false during a load and after a failed one.
     bool blnFileDisplayed() const { return m_fileDisplayed; }
-
-    // Longer texts are cut, between two notes, so that the text box holds kTextBoxLimit characters.
-    static constexpr qsizetype kCutLength = 65530;
-    static constexpr qsizetype kTextBoxLimit = 65534;
-    // What the text box shows for text: the text itself, or its head between the two notes.
-    static QString fitToTextBox(const QString &text);
 
 protected:
     bool event(QEvent *event) override;

@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "platform/registry_portable.h"
 #include "settings/registry3cases_qt.h"
+#include "support/asotheruser.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using platform::kHkeyCurrentUser;
@@ -67,6 +75,22 @@ Value read(PortableRegistry &registry, const QByteArray &subKey, const QByteArra
     return value;
 }
 
+// What stands at path: the bytes of a regular file, else the kind of thing (a link's target's kind after it).
+QByteArray describe(const QString &path)
+{
+    struct stat info
+    {
+    };
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name, &info) != 0)
+        return "nothing";
+    const QByteArray link = S_ISLNK(info.st_mode) ? "link to " : "";
+    if (::stat(name, &info) != 0)
+        return link + "nothing";
+    return link +
+           (S_ISREG(info.st_mode) ? fileBytes(path) : "type " + QByteArray::number(info.st_mode & S_IFMT, 8));
+}
+
 // The open-file limit that lets this process open one more file and no second one.
 rlim_t oneMoreFile()
 {
@@ -94,6 +118,16 @@ private slots:
     void unusableStore_data();
     void unusableStore();
     void mendedStoreIsUsedAgain();
+    void foreignContentSurvives_data();
+    void foreignContentSurvives();
+    void malformedStores();
+    void lockObstacles_data();
+    void lockObstacles();
+    void fullDisk_data();
+    void fullDisk();
+    void readOnlyFolder();
+    void storePlace_data();
+    void storePlace();
     void failedSaveKeepsPreviousValue_data();
     void failedSaveKeepsPreviousValue();
     void sharedCases_data();
@@ -201,8 +235,12 @@ void TestRegistryPortable::unusableStore_data()
 
     QTest::newRow("folder where the file should be") << "folder" << 1012 << 1012;
     QTest::newRow("file where the folder should be") << "file" << 1013 << 2;
-    // Opening after the failed create reads the file a second time, which QSettings alone takes for sound.
     QTest::newRow("damaged file") << "damaged" << 1009 << 1009;
+    QTest::newRow("file of more than 1 MiB") << "large" << 1009 << 1009;
+    QTest::newRow("FIFO") << "fifo" << 1012 << 1012;
+    QTest::newRow("link to a FIFO") << "link to fifo" << 1012 << 1012;
+    QTest::newRow("link to a device") << "link to device" << 1012 << 1012;
+    QTest::newRow("link to nothing") << "link to nothing" << 1013 << 2;
 }
 
 void TestRegistryPortable::unusableStore()
@@ -217,9 +255,23 @@ void TestRegistryPortable::unusableStore()
     else if (obstacle == "file")
         QVERIFY(writeFile(folder, "not a folder"));
     else
-        QVERIFY(QDir().mkpath(folder) && writeFile(storePath(), "[HKEY_CURRENT_USER\ngarbage\n"));
+        QVERIFY(QDir().mkpath(folder));
+    const QByteArray store = QFile::encodeName(storePath());
+    const QByteArray other = QFile::encodeName(m_dir->filePath("other"));
+    if (obstacle == "damaged")
+        QVERIFY(writeFile(storePath(), "[HKEY_CURRENT_USER\ngarbage\n"));
+    if (obstacle == "large")
+        QVERIFY(writeFile(storePath(), "[HKEY_CURRENT_USER]\n" + QByteArray(1 << 20, ';')));
+    if (obstacle == "fifo")
+        QCOMPARE(::mkfifo(store, 0666), 0);
+    if (obstacle == "link to fifo")
+        QVERIFY(::mkfifo(other, 0666) == 0 && ::symlink(other, store) == 0);
+    if (obstacle == "link to device" && ::mknod(other, S_IFCHR | 0666, makedev(1, 3)) != 0)
+        QSKIP("making a device node needs root");
+    if (obstacle.startsWith("link to d") || obstacle == "link to nothing")
+        QCOMPARE(::symlink(other, store), 0);
     const QString obstaclePath = obstacle == "file" ? folder : storePath();
-    const QByteArray before = fileBytes(obstaclePath);
+    const QByteArray before = describe(obstaclePath);
 
     PortableRegistry registry(storePath());
     RegKey key = 0;
@@ -227,7 +279,7 @@ void TestRegistryPortable::unusableStore()
     QCOMPARE(key, RegKey(0));
     QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey.toStdString(), &key), openCode);
     QCOMPARE(key, RegKey(0));
-    QCOMPARE(fileBytes(obstaclePath), before);
+    QCOMPARE(describe(obstaclePath), before);
 }
 
 void TestRegistryPortable::mendedStoreIsUsedAgain()
@@ -239,6 +291,235 @@ void TestRegistryPortable::mendedStoreIsUsedAgain()
     QCOMPARE(read(registry, kKey, "Params").code, 1009);
     QVERIFY(writeFile(storePath(), sound));
     QCOMPARE(read(registry, kKey, "Params").data, QByteArray("x"));
+}
+
+// The store's section of kKey with the value Params and what goes before its end of line.
+QByteArray tvk(const QByteArray &params, const QByteArray &end = "\n", const QByteArray &mark = "exists=true")
+{
+    return "[HKEY_CURRENT_USER%5CSoftware%5CQuenby%20Systems%5CTVK]" + end +
+           (mark.isEmpty() ? "" : mark + end) + "values\\Params=@ByteArray(" + params + ")" + end;
+}
+
+void TestRegistryPortable::foreignContentSurvives_data()
+{
+    QTest::addColumn<QByteArray>("before"); // holds Params "old"
+    QTest::addColumn<QByteArray>("after");  // after Params is set to "new"
+
+    const QByteArray other = "[Other]\nvalues\\Name=caf\xe9\nvalues\\Title=\"Hello\nvalues\\Next=x\n\n";
+    QTest::newRow("Latin-1 and a stray quote in another section") << other + tvk("old") << other + tvk("new");
+    const QByteArray notes = "; comment\n[Other] text after the bracket\n# hash\nkey=1 ; note\n\n";
+    QTest::newRow("comments and text after a header") << notes + tvk("old") << notes + tvk("new");
+    const QByteArray stray = "values\\Title=\"Hello ; \\q\nvalues\\List=a,b\n[Next]\nx=1";
+    QTest::newRow("unreadable values in the same section") << tvk("old") + stray << tvk("new") + stray;
+    QTest::newRow("CR LF line ends") << tvk("old", "\r\n") << tvk("new", "\r\n");
+    QTest::newRow("spaces and a comment around the value")
+        << tvk("old").replace("=@ByteArray(old)", " = @ByteArray(old) ; kept")
+        << tvk("new").replace("=@ByteArray(new)", " = @ByteArray(new) ; kept");
+    const QByteArray lower =
+        "[hkey_current_user%5csoftware%5cquenby%20systems%5ctvk]\nexists=true\nVALUES\\params=";
+    QTest::newRow("other spelling") << lower + "@ByteArray(old)\n" << lower + "@ByteArray(new)\n";
+    QTest::newRow("no exists mark") << tvk("old", "\n", "") << tvk("new");
+    QTest::newRow("no final line end") << tvk("old").chopped(1) + "\nfoo=1" << tvk("new") + "foo=1";
+}
+
+void TestRegistryPortable::foreignContentSurvives()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QVERIFY(QDir().mkpath(QFileInfo(storePath()).path()) && writeFile(storePath(), before));
+
+    PortableRegistry registry(storePath());
+    QCOMPARE(read(registry, kKey, "Params").data, QByteArray("old"));
+    QCOMPARE(write(registry, kKey, "Params", "new"), 0);
+    QCOMPARE(fileBytes(storePath()), after);
+    QCOMPARE(read(registry, kKey, "Params").data, QByteArray("new"));
+}
+
+// Damaged stores of every kind: nothing crashes or hangs, and a save that is refused leaves the file alone.
+void TestRegistryPortable::malformedStores()
+{
+    PortableRegistry registry(storePath());
+    QCOMPARE(write(registry, kKey, "Params", QByteArray("a\0b\"c\\d;e,f=g\xe9", 14)), 0);
+    QCOMPARE(write(registry, kKey + "\\Sub", "Other", " x "), 0);
+    const QByteArray sound = fileBytes(storePath());
+    static const char kSyntax[] = "[]=\\\"%;,\n\r\t @()x0AU\xe9\xff\0";
+    const QByteArray alphabet(kSyntax, sizeof kSyntax - 1);
+    QRandomGenerator random(14);
+    int refused = 0;
+    for (int round = 0; round < 1200; ++round) {
+        QByteArray bytes = sound;
+        const int at = random.bounded(int(bytes.size()) + 1);
+        switch (round % 4) {
+        case 0: // random bytes
+            bytes.resize(random.bounded(400));
+            for (char &c : bytes)
+                c = char(random.bounded(256));
+            break;
+        case 1: // cut short
+            bytes.truncate(at);
+            break;
+        case 2: // characters of the file's syntax put in
+            for (int i = random.bounded(1, 6); i > 0; --i)
+                bytes.insert(random.bounded(int(bytes.size()) + 1),
+                             alphabet[random.bounded(int(alphabet.size()))]);
+            break;
+        default: // a stretch replaced by another part of the file
+            bytes.replace(at, random.bounded(20),
+                          sound.mid(random.bounded(int(sound.size())), random.bounded(30)));
+        }
+        QVERIFY(writeFile(storePath(), bytes));
+        (void)read(registry, kKey, "Params");
+        const qint32 code = write(registry, kKey, "Params", "new");
+        if (code != 0) {
+            ++refused;
+            QVERIFY2(fileBytes(storePath()) == bytes,
+                     qPrintable(QString::number(round) + " " + QString::number(code) + "\n" +
+                                QString::fromLatin1(bytes.toPercentEncoding(" []=\\\n")) + "\n" +
+                                QString::fromLatin1(fileBytes(storePath()).toPercentEncoding(" []=\\\n"))));
+        } else {
+            QVERIFY2(read(registry, kKey, "Params").data == "new", qPrintable(QString::number(round)));
+        }
+        QCOMPARE(registry.openKeyCount(), 0);
+    }
+    QVERIFY(refused > 100);
+}
+
+void TestRegistryPortable::lockObstacles_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<qint32>("code");
+
+    QTest::newRow("folder") << "folder" << 1013;
+    QTest::newRow("FIFO") << "fifo" << 1013;
+    QTest::newRow("garbage left behind") << "garbage" << 0;
+    QTest::newRow("left behind naming a live process") << "live" << 0;
+    QTest::newRow("held by another saver") << "held" << 32;
+}
+
+void TestRegistryPortable::lockObstacles()
+{
+    QFETCH(QString, lock);
+    QFETCH(qint32, code);
+    PortableRegistry registry(storePath());
+    QCOMPARE(write(registry, kKey, "Params", "old"), 0);
+    const QByteArray before = fileBytes(storePath());
+    const QString lockPath = storePath() + ".lock";
+    if (lock == "folder")
+        QVERIFY(QDir().mkpath(lockPath));
+    if (lock == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(lockPath), 0666), 0);
+    if (lock == "garbage" || lock == "live")
+        QVERIFY(writeFile(lockPath,
+                          lock == "live" ? QByteArray::number(::getpid()) + "\nquenby\nhost\n" : "\xff\x01"));
+    const int held = lock == "held" ? ::open(QFile::encodeName(lockPath), O_RDWR | O_CREAT, 0666) : -1;
+    const auto release = qScopeGuard([held] { held >= 0 && ::close(held); });
+    QVERIFY(lock != "held" || ::flock(held, LOCK_EX) == 0);
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(write(registry, kKey, "Params", "new"), code);
+    QVERIFY2(timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
+    if (code != 0)
+        QCOMPARE(fileBytes(storePath()), before);
+    QCOMPARE(read(registry, kKey, "Params").data, QByteArray(code == 0 ? "new" : "old"));
+}
+
+void TestRegistryPortable::fullDisk_data()
+{
+    QTest::addColumn<int>("freeBlocks");
+    QTest::addColumn<int>("valueSize");
+    QTest::addColumn<qint32>("code");
+
+    QTest::newRow("no block free") << 0 << 10 << 1013;
+    QTest::newRow("one block free, the new store fits") << 1 << 100 << 0;
+    QTest::newRow("one block free, the new store does not fit") << 1 << 5000 << 1013;
+}
+
+void TestRegistryPortable::fullDisk()
+{
+    QFETCH(int, freeBlocks);
+    QFETCH(int, valueSize);
+    QFETCH(qint32, code);
+    const QByteArray disk = QFile::encodeName(m_dir->filePath("disk"));
+    QVERIFY(QDir().mkpath(QString::fromLocal8Bit(disk)));
+    if (::mount("tmpfs", disk, "tmpfs", 0, "size=64k") != 0)
+        QSKIP("mounting a 64 KiB tmpfs needs root and a system that allows mounts");
+    const auto unmount = qScopeGuard([&disk] { ::umount(disk); });
+    const QString store = QString::fromLocal8Bit(disk) + "/Quenby Systems/registry.ini";
+    PortableRegistry registry(store);
+    QCOMPARE(write(registry, kKey, "Params", "old"), 0);
+    const QByteArray before = fileBytes(store);
+
+    const int filler = ::open(disk + "/filler", O_WRONLY | O_CREAT, 0644);
+    const QByteArray block(4096, 'f');
+    off_t filled = 0;
+    for (ssize_t n; (n = ::write(filler, block.constData(), block.size())) > 0;)
+        filled += n;
+    QVERIFY(::ftruncate(filler, filled - 4096 * freeBlocks) == 0 && ::close(filler) == 0);
+
+    QCOMPARE(write(registry, kKey, "Params", QByteArray(valueSize, 'v')), code);
+    if (code != 0)
+        QCOMPARE(fileBytes(store), before);
+    PortableRegistry later(store);
+    QCOMPARE(read(later, kKey, "Params").data, code == 0 ? QByteArray(valueSize, 'v') : QByteArray("old"));
+    QCOMPARE(QFileInfo(store).dir().entryList(QDir::Files), QStringList{"registry.ini"});
+}
+
+void TestRegistryPortable::readOnlyFolder()
+{
+    PortableRegistry registry(storePath());
+    QCOMPARE(write(registry, kKey, "Params", "old"), 0);
+    const QString folder = QFileInfo(storePath()).path();
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                     QFile::ReadOther | QFile::ExeOther) &&
+            QFile::setPermissions(folder,
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther) &&
+            QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                                   QFile::WriteOther));
+    qint32 code = 0;
+    QByteArray data;
+    {
+        const AsOtherUser user;
+        code = write(registry, kKey, "Params", "new");
+        data = read(registry, kKey, "Params").data;
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(code, 1013);
+    QCOMPARE(data, QByteArray("old"));
+}
+
+void TestRegistryPortable::storePlace_data()
+{
+    QTest::addColumn<QByteArray>("xdg"); // null: unset
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QString>("folder"); // "~": the home the user database gives
+
+    QTest::newRow("absolute XDG_CONFIG_HOME") << QByteArray("/x/cfg/") << QByteArray("/h") << "/x/cfg";
+    QTest::newRow("relative XDG_CONFIG_HOME") << QByteArray("cfg") << QByteArray("/h") << "/h/.config";
+    QTest::newRow("HOME empty") << QByteArray() << QByteArray("") << "~/.config";
+    QTest::newRow("HOME unset") << QByteArray() << QByteArray() << "~/.config";
+    QTest::newRow("HOME relative") << QByteArray("") << QByteArray("h") << "~/.config";
+}
+
+void TestRegistryPortable::storePlace()
+{
+    QFETCH(QByteArray, xdg);
+    QFETCH(QByteArray, home);
+    QFETCH(QString, folder);
+    const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_CONFIG_HOME", oldXdg);
+        qputenv("HOME", oldHome);
+    });
+    for (const auto &[name, value] : {std::pair("XDG_CONFIG_HOME", xdg), std::pair("HOME", home)}) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    folder.replace("~", QFile::decodeName(getpwuid(getuid())->pw_dir));
+    QCOMPARE(PortableRegistry::defaultFilePath(), folder + "/Quenby Systems/registry.ini");
 }
 
 void TestRegistryPortable::failedSaveKeepsPreviousValue_data()
@@ -271,9 +552,7 @@ void TestRegistryPortable::failedSaveKeepsPreviousValue()
     QCOMPARE(write(registry, kKey, "Params", "old"), 0);
     const QByteArray before = fileBytes(storePath());
     const QByteArray large(20000, 'n');
-    // The limit binds root too; it is lifted again before anything is compared. A write past the file
-    // size limit then fails, as on a full disk, instead of ending the process.
-    std::signal(SIGXFSZ, SIG_IGN);
+    // The limit binds root too; it is lifted again before anything is compared.
     rlimit old{};
     getrlimit(resource, &old);
     rlimit lower = old;
@@ -285,7 +564,6 @@ void TestRegistryPortable::failedSaveKeepsPreviousValue()
     if (!subKeyAfter)
         QCOMPARE(fileBytes(storePath()), before);
     QCOMPARE(QFileInfo(storePath()).dir().entryList(QDir::Files), QStringList{"registry.ini"});
-    // QSettings keeps what it read for the whole process, so a change it failed to save must be undone there.
     PortableRegistry later(storePath());
     QCOMPARE(read(later, kKey, "Params").data, QByteArray("old"));
     RegKey key = 0;

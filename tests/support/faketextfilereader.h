@@ -14,10 +14,13 @@ public:
     void setFailure(const QString &path, qint32 number) { m_files.insert(path, failure(number)); }
     void remove(const QString &path) { m_files.remove(path); }
 
-    platform::TextFileContents readAll(const QString &path) override
+    platform::TextFileContents readStart(const QString &path, qsizetype maxCharacters) override
     {
         readPaths.append(path);
-        return m_files.value(path, failure(platform::TextFileError::FileNotFound));
+        platform::TextFileContents contents =
+            m_files.value(path, failure(platform::TextFileError::FileNotFound));
+        contents.text.truncate(maxCharacters);
+        return contents;
     }
 
     QStringList readPaths;

@@ -4,14 +4,18 @@
 #include "viewer/viewerplacement.h"
 #include "widgets/multilinetextbox.h"
 
+#include "support/asotheruser.h"
 #include "support/faketextfilereader.h"
 #include "support/recordingmessageboxes.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -57,6 +61,7 @@ private slots:
     void showsText();
     void failures_data();
     void failures();
+    void hugeFileIsReadOnlyAsFarAsShown();
     void reloadsWhenActivatedAgain();
     void resizeLayout_data();
     void resizeLayout();
@@ -70,10 +75,6 @@ void TestFrmView::showsText_data()
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("short, CR LF lines") << QString("one\r\ntwo\r\n") << QString("one\r\ntwo\r\n");
-    QTest::newRow("LF lines") << QStringLiteral("one\ntwo") << QStringLiteral("one\ntwo");
-    QTest::newRow("65529 characters, whole") << digits(65529) << digits(65529);
-    // 168 + 65306 + 4 + 56 = 65534 characters.
-    QTest::newRow("65530 characters, cut") << digits(65530) << kHead + digits(65306) + kTail;
     QTest::newRow("200000 characters, cut") << digits(200000) << kHead + digits(65306) + kTail;
 }
 
@@ -113,6 +114,15 @@ void TestFrmView::failures_data()
     QTest::newRow("empty file") << "empty.txt"
                                 << "File is empty!"
                                 << "Error";
+    QTest::newRow("FIFO in place of the file") << "fifo"
+                                               << "Error 75.  Path/File access error"
+                                               << "Error reading file";
+    QTest::newRow("link to a device") << "zero"
+                                      << "Error 75.  Path/File access error"
+                                      << "Error reading file";
+    QTest::newRow("file the user may not read") << "unreadable.txt"
+                                                << "Error 70.  Permission denied"
+                                                << "Error reading file";
 }
 
 void TestFrmView::failures()
@@ -122,11 +132,18 @@ void TestFrmView::failures()
     QFETCH(QString, title);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
-    for (const auto &[name, content] : {std::pair("empty.txt", ""), std::pair("good.txt", "good\r\n")}) {
+    for (const auto &[name, content] :
+         {std::pair("empty.txt", ""), std::pair("good.txt", "good\r\n"), std::pair("unreadable.txt", "x")}) {
         QFile file(dir.filePath(QString::fromLatin1(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
+    QVERIFY(QFile::setPermissions(dir.filePath("unreadable.txt"), {}) &&
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")), 0666) == 0 &&
+            QFile::link("/dev/zero", dir.filePath("zero")));
+    const AsOtherUser user;
 
     RecordingMessageBoxes messages;
     frmView viewer(platform::systemTextFileReader(), messages);
@@ -145,6 +162,24 @@ void TestFrmView::failures()
     QVERIFY(!viewer.isVisible());
     QVERIFY(!viewer.blnFileDisplayed());
     QVERIFY(textBox(viewer)->text().isEmpty());
+}
+
+void TestFrmView::hugeFileIsReadOnlyAsFarAsShown()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("huge.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(digits(70000).toLatin1()) == 70000 &&
+            file.resize(qint64(3) << 30));
+    file.close();
+    RecordingMessageBoxes messages;
+    frmView viewer(platform::systemTextFileReader(), messages);
+    viewer.strFilename = file.fileName();
+    QElapsedTimer timer;
+    timer.start();
+    viewer.show();
+    QTRY_VERIFY(viewer.blnFileDisplayed());
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(textBox(viewer)->text(), kHead + digits(65306) + kTail);
 }
 
 void TestFrmView::reloadsWhenActivatedAgain()

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "platform/termination.h"
+
+#include "platform/appexit.h"
+
+#include <QGuiApplication>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// A handler may do almost nothing safely; it only wakes the event loop through this pipe.
+int g_pipe[2] = {-1, -1};
+constexpr int kSignals[] = {SIGTERM, SIGHUP};
+
+void onSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+Termination::Termination(AppExit &exit, QObject *parent) : QObject(parent), m_exit(exit)
+{
+    if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+        m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &Termination::signalArrived);
+        struct sigaction action
+        {
+        };
+        action.sa_handler = onSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (const int signal : kSignals)
+            ::sigaction(signal, &action, nullptr);
+    }
+#ifndef QT_NO_SESSIONMANAGER
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &Termination::saveRequested);
+#endif
+}
+
+Termination::~Termination()
+{
+    if (!m_notifier)
+        return;
+    for (const int signal : kSignals)
+        std::signal(signal, SIG_DFL);
+    delete m_notifier;
+    ::close(g_pipe[0]);
+    ::close(g_pipe[1]);
+    g_pipe[0] = g_pipe[1] = -1;
+}
+
+void Termination::signalArrived()
+{
+    char drained[16];
+    while (::read(g_pipe[0], drained, sizeof drained) > 0) {
+    }
+    emit saveRequested();
+    m_exit.endProgram();
+}
+
+} // namespace platform

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#include "platform/termination.h"
+
+#include <QGuiApplication>
+
+namespace platform {
+
+// Windows ends a program at logoff through the session manager only.
+Termination::Termination(AppExit &exit, QObject *parent) : QObject(parent), m_exit(exit)
+{
+#ifndef QT_NO_SESSIONMANAGER
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &Termination::saveRequested);
+#endif
+}
+
+Termination::~Termination() = default;
+
+void Termination::signalArrived() {}
+
+} // namespace platform
