@@ -3,9 +3,11 @@
 
 #include "color/colors.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 #include <cmath>
 
@@ -96,20 +98,90 @@ void PictureBox::box(int x1, int y1, int x2, int y2, qint32 colour)
     }
 }
 
+namespace {
+
+// A printed text as the points it covers, drawn once and stamped after that: the swatches print the same
+// 32 captions at every repaint, and drawing text is what dominates painting them.
+struct PrintedText
+{
+    QImage coverage; // opaque where the text covers a pixel; drawn at the picture's scale
+    QPoint offset;   // of the image's top left from the print position, in pixels of the picture's image
+    qreal height;    // the line height, by which the print position moves down
+};
+
+// Texts stamped without smoothing cover exactly the pixels a painter would draw, in any colour.
+const PrintedText &printedText(const QString &text, const QFont &font, int scale)
+{
+    static QHash<QString, PrintedText> cache;
+    const QString key = font.key() + u'\n' + QString::number(scale) + u'\n' + text;
+    if (const auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+    if (cache.size() > 1024)
+        cache.clear();
+    QFont crisp = font;
+    crisp.setStyleStrategy(QFont::NoAntialias);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDevicePixelRatio(scale);
+    const QFontMetricsF metrics(font, &probe);
+    // A margin of one line height holds glyphs that reach past their advance on either side.
+    const int margin = qCeil(metrics.height());
+    const QSize size(qCeil(metrics.horizontalAdvance(text)) + 2 * margin,
+                     qCeil(metrics.height()) + 2 * margin);
+    QImage coverage(size * scale, QImage::Format_ARGB32_Premultiplied);
+    coverage.setDevicePixelRatio(scale);
+    coverage.fill(Qt::transparent);
+    QPainter painter(&coverage);
+    painter.setFont(crisp);
+    painter.setPen(Qt::white);
+    painter.drawText(QPointF(margin, margin + metrics.ascent()), text);
+    painter.end();
+    // Only the covered pixels are kept, so that stamping visits no more than the glyphs.
+    QRect covered;
+    for (int y = 0; y < coverage.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(coverage.constScanLine(y));
+        for (int x = 0; x < coverage.width(); ++x) {
+            if (qAlpha(line[x]))
+                covered |= QRect(x, y, 1, 1);
+        }
+    }
+    return *cache.insert(
+        key, {coverage.copy(covered), covered.topLeft() - QPoint(margin, margin) * scale, metrics.height()});
+}
+
+} // namespace
+
 void PictureBox::print(const QString &text)
 {
     syncImageSize();
-    // The painter works in points on an image of the screen's density, so the text is drawn at full
-    // sharpness; without smoothing, as the pictures are read back point by point.
-    QPainter painter(&m_image);
-    QFont crisp = font();
-    crisp.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(crisp);
-    painter.setPen(QColor(Colors::toQRgb(m_foreColor)));
-    const QFontMetricsF metrics(font(), &m_image);
-    painter.drawText(QPointF(m_currentX, m_currentY + metrics.ascent()), text);
+    const PrintedText &printed = printedText(text, font(), m_scale);
+    // Only a print position on a whole pixel stamps the same pixels a painter would draw; another is drawn.
+    const QPointF at = QPointF(m_currentX, m_currentY) * m_scale;
+    if (at == at.toPoint()) {
+        const QPoint origin = at.toPoint() + printed.offset;
+        const QRgb colour = Colors::toQRgb(m_foreColor);
+        const QRect area = QRect(origin, printed.coverage.size()) & m_image.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const auto *covered =
+                reinterpret_cast<const QRgb *>(printed.coverage.constScanLine(y - origin.y()));
+            auto *pixels = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (qAlpha(covered[x - origin.x()]))
+                    pixels[x] = colour;
+            }
+        }
+    } else {
+        // The painter works in points on an image of the screen's density, so the text is drawn at full
+        // sharpness; without smoothing, as the pictures are read back point by point.
+        QPainter painter(&m_image);
+        QFont crisp = font();
+        crisp.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(crisp);
+        painter.setPen(QColor(Colors::toQRgb(m_foreColor)));
+        const QFontMetricsF metrics(font(), &m_image);
+        painter.drawText(QPointF(m_currentX, m_currentY + metrics.ascent()), text);
+    }
     m_currentX = 0;
-    m_currentY += metrics.height();
+    m_currentY += printed.height;
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
