@@ -75,8 +75,6 @@ void frmMain::switchEditedColor(int which)
 {
     const UndoStep change(*this);
     blnSwitchingColor = true;
-    setBold(optBackground, which == 0);
-    setBold(optForeground, which == 1);
     StoreColor(1 - which);
     LoadColor(which);
     showEditedColorCaptions(which);

@@ -32,9 +32,7 @@ private slots:
     void init()
     {
         f = std::make_unique<MainWindowFixture>();
-        f->start();
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->startActive();
     }
     void cleanup() { f.reset(); }
 
@@ -85,10 +83,8 @@ void tst_ColourActions::contrastPanelGrowsTheWindowAndIsRemembered()
     const FakeRegistry saved = f->registry;
     f = std::make_unique<MainWindowFixture>();
     f->registry = saved;
-    f->start();
+    f->startActive();
     QCOMPARE(f->window->size(), QSize(619, 547 + 156));
-    f->window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
     keys(Qt::CTRL | Qt::Key_K);
     QCOMPARE(f->window->size(), QSize(619, 547));
 }
@@ -186,12 +182,8 @@ void tst_ColourActions::pickFromTheScreen()
 {
     FakeScreenPicker picker;
     f = std::make_unique<MainWindowFixture>();
-    Services services = f->services();
-    services.screenPicker = &picker;
-    f->window = std::make_unique<frmMain>(services);
-    f->window->Form_Load();
-    f->window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    f->screenPicker = &picker;
+    f->startActive();
     auto *sample = f->control<PictureBox>(QStringLiteral("picSample"));
     const QImage before = sample->image();
 

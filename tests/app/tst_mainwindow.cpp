@@ -17,9 +17,7 @@ private slots:
     void init()
     {
         f = std::make_unique<MainWindowFixture>();
-        f->start();
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->startActive();
     }
     void cleanup() { f.reset(); }
 

@@ -37,6 +37,7 @@ public:
         s.shell = &shell;
         s.clipboard = &clipboard;
         s.files = &files;
+        s.screenPicker = screenPicker;
         return s;
     }
 
@@ -44,6 +45,16 @@ public:
     {
         window = std::make_unique<frmMain>(services());
         window->Form_Load();
+        return *window;
+    }
+
+    // Started and made the active window, so that focus and shortcuts behave as for a user.
+    frmMain &startActive()
+    {
+        start();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qFatal("the main window did not become active");
         return *window;
     }
 
@@ -85,5 +96,6 @@ public:
     RecordingShell shell;
     RecordingClipboard clipboard;
     FakeTextFileReader files;
+    platform::ScreenPicker *screenPicker = nullptr;
     std::unique_ptr<frmMain> window;
 };
