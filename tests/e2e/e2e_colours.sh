@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The whole-colour actions with real keys, the real clipboard and a real pointer grab: the contrast panel and
+# its copied figures, pasting a colour name, picking from the desktop, cancelling a pick, undo and redo.
+# Usage: e2e_colours.sh <program>
+set -euo pipefail
+
+program=$1
+source "$(dirname "$0")/xvfb.sh"
+
+start_xvfb
+start_openbox
+start_program "$program"
+
+wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
+window=$(find_window '^Quenby Color Picker')
+timeout 10 xdotool windowactivate --sync "$window"
+
+keys() {
+    timeout 10 xdotool key --delay 100 "$@"
+}
+click_at() {
+    timeout 10 xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+client_height_is() {
+    timeout 5 xdotool getwindowgeometry "$window" | grep -q "Geometry: 619x$1\$"
+}
+# The clipboard as another client sees it, byte for byte (a trailing "." keeps final line ends).
+clipboard_is() {
+    [[ "$(timeout 5 xclip -o -selection clipboard; printf .)" == "$1." ]]
+}
+# A point of the sample, where the background shows, as the screen shows it.
+sample_is() {
+    timeout 5 import -window "$window" -crop 1x1+320+92 -depth 8 txt:- | grep -qi "$1"
+}
+
+# Reads the background colour back through the copy list and the copy button, as another client sees it.
+expect_background() {
+    click_at 320 484 # the copy list
+    sleep 0.5
+    keys Home Down Down Return
+    click_at 100 484 # the copy button
+    wait_for 100 find_window '^Copy to clipboard$' || fail "no confirmation after copying"
+    keys Return
+    wait_for 50 no_window '^Copy to clipboard$' || fail "the confirmation did not close"
+    local got
+    got=$(timeout 10 xclip -o -selection clipboard)
+    [[ $got == "$1" ]] || fail "$2: the background is $got, expected $1"
+}
+
+keys ctrl+k
+wait_for 50 client_height_is 703 || fail "Ctrl+K did not grow the window by the contrast panel"
+keys ctrl+shift+c
+expected=$'Foreground #E0E0E0 on background #4080C0\r\n'\
+$'Contrast ratio 3.13:1\r\n'\
+$'WCAG AA: normal text fail, large text pass, user interface pass\r\n'\
+$'WCAG AAA: normal text fail, large text fail\r\n'\
+$'APCA Lc -53.8\r\n'\
+$'CSS: color: #E0E0E0; background-color: #4080C0;\r\n'
+wait_for 50 clipboard_is "$expected" ||
+    fail "Ctrl+Shift+C put $(printf %q "$(xclip -o -selection clipboard 2>&1)") on the clipboard"
+
+# After the read-back the copy button has the focus, so Ctrl+V is the window's, not a text box's.
+expect_background "#4080C0" "at start"
+printf rebeccapurple | timeout 5 xclip -selection clipboard
+keys ctrl+v
+expect_background "#663399" "after Ctrl+V of rebeccapurple"
+
+# The desktop's colour is previewed while the pointer is over it, and taken by a left click there.
+xsetroot -solid '#123456'
+keys ctrl+e
+timeout 10 xdotool mousemove 1020 760
+wait_for 50 sample_is '#123456' || fail "the sample did not preview the desktop's colour during a pick"
+timeout 10 xdotool click 1
+expect_background "#123456" "after picking from the desktop"
+
+# Over the plane the preview changes; Escape ends the pick and keeps the colour.
+keys ctrl+e
+timeout 10 xdotool mousemove --window "$window" 436 178
+wait_for 50 eval '! sample_is "#123456"' || fail "the sample did not preview the plane's colour during a pick"
+keys Escape
+wait_for 50 sample_is '#123456' || fail "Escape did not bring back the sample"
+expect_background "#123456" "after Escape during a pick"
+
+keys ctrl+z
+expect_background "#663399" "after Ctrl+Z of the pick"
+keys ctrl+shift+z
+expect_background "#123456" "after Ctrl+Shift+Z"
+
+echo "PASS"
