@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Keyboard use under a real window manager: Enter on an error box closes it for good, and the arrow keys
-# move a pick made with the mouse.
+# Keyboard use under a real window manager: Enter on an error box closes it for good, the arrow keys move a
+# pick made with the mouse, and a save that cannot be made is told in a box.
 # Usage: e2e_keys.sh <program>
 set -euo pipefail
 
@@ -54,5 +54,15 @@ keys Return
 wait_for 50 no_window '^Copy to clipboard$' || fail "the confirmation did not close"
 got=$(timeout 10 xclip -o -selection clipboard)
 [[ $got == "#328065" ]] || fail "after a pick at (100, 50) and Right the background is $got, expected #328065"
+
+# A store that cannot be created (a file where its folder must be): Save says so in a real box, and the
+# file in the way stays as it was.
+rm -rf "$work/config/Quenby Systems"
+printf 'not a folder' >"$work/config/Quenby Systems"
+click_at 270 276 # Save
+wait_for 100 find_window '^Cannot save colors$' || fail "a failed save showed no box"
+keys Return
+wait_for 50 no_window '^Cannot save colors$' || fail "the failed-save box did not close"
+[[ $(cat "$work/config/Quenby Systems") == "not a folder" ]] || fail "the failed save changed the file in its way"
 
 echo "PASS"
