@@ -146,7 +146,7 @@ private:
     QAction *addMenuAction(const QString &text, const QList<QKeySequence> &keys);
 
     // Contrast panel, threshold lines, nearest passing colour (frmmain_contrast.cpp).
-    void createContrast();
+    ContrastPanel *contrastPanel();
     void setContrastPanelOpen(bool open);
     void setThresholdsShown(bool shown);
     // Brings the panel and the threshold lines up to date after a change of either colour.

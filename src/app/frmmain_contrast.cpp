@@ -28,22 +28,27 @@ QRgb frmMain::rowColour(int which) const
     return Colors::toQRgb(Colors::RGB(row[1], row[2], row[3]));
 }
 
-void frmMain::createContrast()
+ContrastPanel *frmMain::contrastPanel()
 {
-    m_contrast = new ContrastPanel(this);
-    m_contrast->move(0, kDesignedHeight);
-    m_contrast->hide();
-    connect(m_contrast, &ContrastPanel::nearestRequested, this, &frmMain::moveToNearestPassing);
-    connect(m_contrast, &ContrastPanel::thresholdsToggled, this, &frmMain::setThresholdsShown);
-    connect(m_contrast, &ContrastPanel::copyRequested, this, &frmMain::copyContrast);
-    picGraphic->installEventFilter(this);
+    // Made on first use, so that a start without it costs nothing.
+    if (!m_contrast) {
+        m_contrast = new ContrastPanel(this);
+        m_contrast->move(0, kDesignedHeight);
+        m_contrast->hide();
+        m_contrast->setThresholdsShown(m_thresholdsShown);
+        connect(m_contrast, &ContrastPanel::nearestRequested, this, &frmMain::moveToNearestPassing);
+        connect(m_contrast, &ContrastPanel::thresholdsToggled, this, &frmMain::setThresholdsShown);
+        connect(m_contrast, &ContrastPanel::copyRequested, this, &frmMain::copyContrast);
+        picGraphic->installEventFilter(this);
+    }
+    return m_contrast;
 }
 
 void frmMain::setContrastPanelOpen(bool open)
 {
     // The window grows downward by the panel; nothing above it moves.
     setFixedSize(619, kDesignedHeight + (open ? ContrastPanel::kHeight : 0));
-    m_contrast->setVisible(open);
+    contrastPanel()->setVisible(open);
     actContrastPanel->setChecked(open);
     coloursChanged();
 }
@@ -52,7 +57,8 @@ void frmMain::setThresholdsShown(bool shown)
 {
     m_thresholdsShown = shown;
     actThresholds->setChecked(shown);
-    m_contrast->setThresholdsShown(shown);
+    if (m_contrast)
+        m_contrast->setThresholdsShown(shown);
     if (shown && !m_overlays[0]) {
         for (int i = 0; i < 16; ++i)
             m_overlays[i] = new OverlayLayer(picSmall[i]);
@@ -88,7 +94,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     // While the left button is held on the plane the panel previews the point under the pointer; the pick
     // itself still happens at the release.
-    if (watched == picGraphic && event->type() == QEvent::MouseMove && m_contrast->isVisible()) {
+    if (watched == picGraphic && event->type() == QEvent::MouseMove && m_contrast &&
+        m_contrast->isVisible()) {
         const auto *move = static_cast<QMouseEvent *>(event);
         const qint32 c = picGraphic->point(int(move->position().x()), int(move->position().y()));
         if (move->buttons().testFlag(Qt::LeftButton) && c >= 0) {
@@ -128,5 +135,5 @@ void frmMain::copyContrast()
         m_services.messages->show(this, error, QStringLiteral("Error"), platform::MessageIcon::Exclamation);
         return;
     }
-    m_contrast->showCopied();
+    contrastPanel()->showCopied();
 }

@@ -72,7 +72,6 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     setUpKeyboardAndNames();
     connectHandlers();
     createMenu();
-    createContrast();
 }
 
 frmMain::~frmMain() = default;
