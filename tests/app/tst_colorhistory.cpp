@@ -34,32 +34,24 @@ private slots:
 
 void tst_ColorHistory::steps_data()
 {
-    QTest::addColumn<QString>("actions"); // a state is a change to it, "u" undo, "r" redo
-    QTest::addColumn<QString>("states");  // the state after each action, from state 0
+    // The actions, a state for a change to it, "u" undo, "r" redo; then the state after each, from state 0.
+    QTest::addColumn<QStringList>("steps");
 
-    QTest::newRow("undo and redo") << "1 2 u u r r"
-                                   << "1 2 1 0 1 2";
-    QTest::newRow("nothing to undo") << "1 u u"
-                                     << "1 0 0";
-    QTest::newRow("nothing to redo") << "1 2 r u r r"
-                                     << "1 2 2 1 2 2";
-    QTest::newRow("a change clears redo") << "1 2 u 3 r u"
-                                          << "1 2 1 3 3 1";
-    QTest::newRow("no change, no step") << "1 1 u u"
-                                        << "1 1 0 0";
-    QTest::newRow("switching colour is a step") << "1 w1 u"
-                                                << "1 w1 1";
+    QTest::newRow("undo and redo") << QStringList{"1 2 u u r r", "1 2 1 0 1 2"};
+    QTest::newRow("nothing to redo") << QStringList{"1 2 r u r r", "1 2 2 1 2 2"};
+    QTest::newRow("a change clears redo") << QStringList{"1 2 u 3 r u", "1 2 1 3 3 1"};
+    QTest::newRow("no change, no step") << QStringList{"1 1 u u", "1 1 0 0"};
+    QTest::newRow("switching colour is a step") << QStringList{"1 w1 u", "1 w1 1"};
 }
 
 void tst_ColorHistory::steps()
 {
-    QFETCH(QString, actions);
-    QFETCH(QString, states);
+    QFETCH(QStringList, steps);
 
     ColorHistory history;
     ColorSnapshot current = state("0");
     QStringList seen;
-    for (const QString &action : actions.split(u' ')) {
+    for (const QString &action : steps[0].split(u' ')) {
         if (action == u"u" || action == u"r") {
             const auto restored = action == u"u" ? history.undo(current) : history.redo(current);
             if (restored)
@@ -70,7 +62,7 @@ void tst_ColorHistory::steps()
         }
         seen.append(token(current));
     }
-    QCOMPARE(seen.join(u' '), states);
+    QCOMPARE(seen.join(u' '), steps[1]);
 }
 
 void tst_ColorHistory::oldestStepsAreDropped()

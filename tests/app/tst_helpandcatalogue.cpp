@@ -19,11 +19,6 @@ QString helpPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/tvk_help.txt");
 }
 
-void click(QWidget *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 QColor textColour(const QWidget *parent, const QString &name)
 {
     return parent->findChild<QWidget *>(name)->palette().color(QPalette::WindowText);
@@ -39,7 +34,7 @@ frmQSsoftware *whileCatalogueShown(const std::function<void()> &action,
         if (!shown)
             return;
         inspect(shown);
-        click(shown->findChild<QPushButton *>(QStringLiteral("cmdClose")));
+        QTest::mouseClick(shown->findChild<QPushButton *>("cmdClose"), Qt::LeftButton);
     });
     action();
     return shown;
@@ -69,7 +64,7 @@ void TestHelpAndCatalogue::helpShowsViewerBesideAndReadsAgain()
     window.move(screen.right() - 700, screen.top() + 10);
     QTRY_COMPARE(window.frameGeometry().left(), screen.right() - 700);
 
-    click(f.control(QStringLiteral("cmdHelp")));
+    QTest::mouseClick(f.control("cmdHelp"), Qt::LeftButton);
 
     auto *viewer = window.findChild<frmView *>();
     QVERIFY(viewer);
@@ -87,9 +82,9 @@ void TestHelpAndCatalogue::helpShowsViewerBesideAndReadsAgain()
 
     // Close only hides; a second press shows the same window, which reads the file again. The file is gone
     // now: the viewer's own test covers the message, here the viewer must go and the main window stay.
-    click(viewer->findChild<QPushButton *>(QStringLiteral("cmdClose")));
+    QTest::mouseClick(viewer->findChild<QPushButton *>("cmdClose"), Qt::LeftButton);
     f.files.remove(helpPath());
-    click(f.control(QStringLiteral("cmdHelp")));
+    QTest::mouseClick(f.control("cmdHelp"), Qt::LeftButton);
     QTRY_COMPARE(f.messages.messages.size(), 1);
     QCOMPARE(f.messages.messages[0].title, QStringLiteral("Error reading file"));
     QCOMPARE(window.findChildren<frmView *>(), QList<frmView *>{viewer});
@@ -122,16 +117,17 @@ void TestHelpAndCatalogue::catalogue()
     QByteArray savedMeanwhile;
     QColor introColour, titleColour;
 
-    frmQSsoftware *catalogue =
-        whileCatalogueShown([&] { action.isEmpty() ? void(window.close()) : click(f.control(action)); },
-                            [&](frmQSsoftware *shown) {
-                                exitsMeanwhile = f.appExit.calls;
-                                mainVisibleMeanwhile = window.isVisible();
-                                savedMeanwhile =
-                                    f.registry.keys.value("Software\\Quenby Systems\\TVK").value("Params");
-                                introColour = textColour(shown, QStringLiteral("lblIntro"));
-                                titleColour = textColour(shown, QStringLiteral("lblTitle(0)"));
-                            });
+    frmQSsoftware *catalogue = whileCatalogueShown(
+        [&] {
+            action.isEmpty() ? void(window.close()) : QTest::mouseClick(f.control(action), Qt::LeftButton);
+        },
+        [&](frmQSsoftware *shown) {
+            exitsMeanwhile = f.appExit.calls;
+            mainVisibleMeanwhile = window.isVisible();
+            savedMeanwhile = f.registry.keys.value("Software\\Quenby Systems\\TVK").value("Params");
+            introColour = textColour(shown, QStringLiteral("lblIntro"));
+            titleColour = textColour(shown, QStringLiteral("lblTitle(0)"));
+        });
 
     QVERIFY(catalogue);
     QCOMPARE(exitsMeanwhile, 0);

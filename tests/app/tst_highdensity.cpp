@@ -20,24 +20,20 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void layoutKeepsItsPlaces();
-    void pictureIsShownWithoutSmoothing();
+    void layoutKeepsItsPlacesAndPictureIsNotSmoothed();
     void releaseAtAFractionalPositionPicksThePointUnderIt();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
 };
 
-void tst_HighDensity::layoutKeepsItsPlaces()
+void tst_HighDensity::layoutKeepsItsPlacesAndPictureIsNotSmoothed()
 {
     QCOMPARE(f->window->devicePixelRatio(), 2.0);
     QCOMPARE(f->window->size(), QSize(619, 547));
     QCOMPARE(f->control("picGraphic")->geometry(), QRect(336, 128, 256, 256));
     QCOMPARE(f->control("cboWhatToCopy")->pos(), QPoint(196, 472));
-}
 
-void tst_HighDensity::pictureIsShownWithoutSmoothing()
-{
     // Each point of the plane becomes a 2 x 2 block of one colour on screen.
     const QImage shown = f->control("picGraphic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), QSize(512, 512));

@@ -21,11 +21,10 @@ private slots:
     void cleanup() { f.reset(); }
 
     void tabFollowsTheReadingOrder();
-    void swatchesAndPlaneHaveNames_data();
-    void swatchesAndPlaneHaveNames();
-    void swatchIsChosenWithSpace();
-    void arrowKeysMoveThePickOnThePlane_data();
-    void arrowKeysMoveThePickOnThePlane();
+    void controlsHaveNames_data();
+    void controlsHaveNames();
+    void keysChooseColours_data();
+    void keysChooseColours();
     void linksOpenFromTheKeyboard_data();
     void linksOpenFromTheKeyboard();
 
@@ -71,60 +70,50 @@ void tst_Keyboard::tabFollowsTheReadingOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), "optBlue");
 }
 
-void tst_Keyboard::swatchesAndPlaneHaveNames_data()
+void tst_Keyboard::controlsHaveNames_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("accessibleName");
-    QTest::newRow("first swatch") << "picSmall(0)"
-                                  << "green = 8";
-    QTest::newRow("bottom swatch") << "picSmall(8)"
-                                   << "green = 136";
-    QTest::newRow("plane") << "picGraphic"
-                           << "Colour plane";
-    QTest::newRow("readout") << "lblBlueHex"
-                             << "Blue hexadecimal";
-    QTest::newRow("sample") << "picSample"
-                            << "Sample of foreground on background";
+    QTest::addColumn<QString>("accessibleName"); // of the control the row is named after
+    QTest::newRow("picSmall(0)") << "green = 8";
+    QTest::newRow("picSmall(8)") << "green = 136";
+    QTest::newRow("picGraphic") << "Colour plane";
+    QTest::newRow("lblBlueHex") << "Blue hexadecimal";
+    QTest::newRow("picSample") << "Sample of foreground on background";
 }
 
-void tst_Keyboard::swatchesAndPlaneHaveNames()
+void tst_Keyboard::controlsHaveNames()
 {
-    QFETCH(QString, name);
     QFETCH(QString, accessibleName);
-    QCOMPARE(f->control(name)->accessibleName(), accessibleName);
+    QCOMPARE(f->control(QTest::currentDataTag())->accessibleName(), accessibleName);
     QCOMPARE(f->control("picGraphic")->accessibleDescription(), "Picked red 64, green 128, blue 192");
     QCOMPARE(f->control("picSample")->accessibleDescription(), "Foreground #E0E0E0 on background #4080C0");
 }
 
-void tst_Keyboard::swatchIsChosenWithSpace()
+void tst_Keyboard::keysChooseColours_data()
 {
-    QWidget *swatch = f->control("picSmall(3)");
-    swatch->setFocus();
-    QTest::keyClick(swatch, Qt::Key_Space);
-    QCOMPARE(f->caption("lblGreenDecimal"), "56");
-}
-
-void tst_Keyboard::arrowKeysMoveThePickOnThePlane_data()
-{
+    QTest::addColumn<QString>("control");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("shift");
     QTest::addColumn<QStringList>("expected");
 
     // Green base: blue across, red down; the default pick is blue 192, red 64.
-    QTest::newRow("right") << int(Qt::Key_Right) << false << QStringList{"64", "128", "193"};
-    QTest::newRow("left") << int(Qt::Key_Left) << false << QStringList{"64", "128", "191"};
-    QTest::newRow("shift down") << int(Qt::Key_Down) << true << QStringList{"80", "128", "192"};
-    QTest::newRow("shift up") << int(Qt::Key_Up) << true << QStringList{"48", "128", "192"};
+    QTest::newRow("right") << "picGraphic" << int(Qt::Key_Right) << false << QStringList{"64", "128", "193"};
+    QTest::newRow("left") << "picGraphic" << int(Qt::Key_Left) << false << QStringList{"64", "128", "191"};
+    QTest::newRow("shift down") << "picGraphic" << int(Qt::Key_Down) << true
+                                << QStringList{"80", "128", "192"};
+    QTest::newRow("shift up") << "picGraphic" << int(Qt::Key_Up) << true << QStringList{"48", "128", "192"};
+    QTest::newRow("space on a swatch")
+        << "picSmall(3)" << int(Qt::Key_Space) << false << QStringList{"64", "56", "192"};
 }
 
-void tst_Keyboard::arrowKeysMoveThePickOnThePlane()
+void tst_Keyboard::keysChooseColours()
 {
+    QFETCH(QString, control);
     QFETCH(int, key);
     QFETCH(bool, shift);
     QFETCH(QStringList, expected);
-    QWidget *plane = f->control("picGraphic");
-    plane->setFocus();
-    QTest::keyClick(plane, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QWidget *widget = f->control(control);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(f->channels(), expected);
 }
 

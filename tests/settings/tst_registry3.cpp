@@ -76,21 +76,18 @@ void TestRegistry3::readString_data()
     QTest::addColumn<qint32>("openFailure");
     QTest::addColumn<qint32>("readFailure");
     QTest::addColumn<QByteArray>("successText"); // the system's text for code 0; null: English
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("value"); // the caller's text starts as "before"
+    QTest::addColumn<QStringList>("result");     // status, then the caller's text, which starts as "before"
 
     const QByteArray english;
-    QTest::newRow("nothing but control characters") << QByteArray("\r\n\0", 3) << 0 << 0 << english << "0 OK"
-                                                    << "";
-    QTest::newRow("key cannot be opened for another reason")
-        << QByteArray("x") << 5 << 0 << english << "1 Key not found or is empty."
-        << "before";
-    QTest::newRow("read refused") << QByteArray("x") << 0 << 5 << english << "4 Access is denied.\r\n"
-                                  << "";
-    QTest::newRow("read says not found") << QByteArray("x") << 0 << 2 << english << "3 Name not found."
-                                         << "";
-    QTest::newRow("another language") << QByteArray("abc\0", 4) << 0 << 0 << kGermanSuccess << "0 OK probably"
-                                      << "abc";
+    const QByteArray x("x");
+    QTest::newRow("control characters only")
+        << QByteArray("\r\n\0", 3) << 0 << 0 << english << QStringList{"0 OK", ""};
+    QTest::newRow("open fails otherwise")
+        << x << 5 << 0 << english << QStringList{"1 Key not found or is empty.", "before"};
+    QTest::newRow("read refused") << x << 0 << 5 << english << QStringList{"4 Access is denied.\r\n", ""};
+    QTest::newRow("read says not found") << x << 0 << 2 << english << QStringList{"3 Name not found.", ""};
+    QTest::newRow("German") << QByteArray("abc\0", 4) << 0 << 0 << kGermanSuccess
+                            << QStringList{"0 OK probably", "abc"};
 }
 
 void TestRegistry3::readString()
@@ -99,8 +96,7 @@ void TestRegistry3::readString()
     QFETCH(qint32, openFailure);
     QFETCH(qint32, readFailure);
     QFETCH(QByteArray, successText);
-    QFETCH(QString, status);
-    QFETCH(QString, value);
+    QFETCH(QStringList, result);
 
     FakeRegistry registry;
     registry.keys[kKey]["Params"] = stored;
@@ -112,8 +108,8 @@ void TestRegistry3::readString()
     std::string text = "before";
     QCOMPARE(QString::fromStdString(Registry3::RegReadString(registry, platform::kHkeyCurrentUser,
                                                              kKey.toStdString(), "Params", text)),
-             status);
-    QCOMPARE(QString::fromStdString(text), value);
+             result[0]);
+    QCOMPARE(QString::fromStdString(text), result[1]);
     QCOMPARE(registry.openKeyCount(), 0);
 }
 
