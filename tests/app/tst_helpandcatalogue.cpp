@@ -42,7 +42,7 @@ frmQSsoftware *whileCatalogueShown(const std::function<void()> &action,
 
 } // namespace
 
-class TestHelpAndCatalogue : public QObject
+class tst_HelpAndCatalogue : public QObject
 {
     Q_OBJECT
 
@@ -52,7 +52,7 @@ private slots:
     void catalogue();
 };
 
-void TestHelpAndCatalogue::helpShowsViewerBesideAndReadsAgain()
+void tst_HelpAndCatalogue::helpShowsViewerBesideAndReadsAgain()
 {
     MainWindowFixture f;
     frmMain &window = f.start();
@@ -92,7 +92,7 @@ void TestHelpAndCatalogue::helpShowsViewerBesideAndReadsAgain()
     QVERIFY(window.isVisible());
 }
 
-void TestHelpAndCatalogue::catalogue_data()
+void tst_HelpAndCatalogue::catalogue_data()
 {
     QTest::addColumn<QString>("action"); // a button, or empty for closing the main window
     QTest::addColumn<bool>("quits");
@@ -104,7 +104,7 @@ void TestHelpAndCatalogue::catalogue_data()
     QTest::newRow("Quit after a failed save") << "cmdQuit" << true << true;
 }
 
-void TestHelpAndCatalogue::catalogue()
+void tst_HelpAndCatalogue::catalogue()
 {
     QFETCH(QString, action);
     QFETCH(bool, quits);
@@ -148,5 +148,5 @@ void TestHelpAndCatalogue::catalogue()
     QCOMPARE(window.isVisible(), !quits);
 }
 
-QTEST_MAIN(TestHelpAndCatalogue)
+QTEST_MAIN(tst_HelpAndCatalogue)
 #include "tst_helpandcatalogue.moc"

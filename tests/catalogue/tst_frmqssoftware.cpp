@@ -79,7 +79,7 @@ struct Catalogue
 
 } // namespace
 
-class TestFrmQSsoftware : public QObject
+class tst_FrmQSsoftware : public QObject
 {
     Q_OBJECT
 
@@ -92,7 +92,7 @@ private slots:
     void closeKeepsStateTitleBarUnloads();
 };
 
-void TestFrmQSsoftware::loading()
+void tst_FrmQSsoftware::loading()
 {
     Catalogue c;
     QVERIFY(c.show());
@@ -113,7 +113,7 @@ void TestFrmQSsoftware::loading()
     QCOMPARE(c.scrollBar()->minimum(), 0);
 }
 
-void TestFrmQSsoftware::scrolling_data()
+void tst_FrmQSsoftware::scrolling_data()
 {
     QTest::addColumn<QStringList>("input"); // what the user does, in order
     QTest::addColumn<int>("first");
@@ -138,7 +138,7 @@ void TestFrmQSsoftware::scrolling_data()
     QTest::newRow("wheel over a description") << QStringList{"wheel"} << 3 << atThree;
 }
 
-void TestFrmQSsoftware::scrolling()
+void tst_FrmQSsoftware::scrolling()
 {
     QFETCH(QStringList, input);
     QFETCH(int, first);
@@ -181,7 +181,7 @@ void TestFrmQSsoftware::scrolling()
     QCOMPARE(c.window->focusWidget(), c.find(QStringLiteral("cmdClose")));
 }
 
-void TestFrmQSsoftware::clickOpensPage_data()
+void tst_FrmQSsoftware::clickOpensPage_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<bool>("keyboard");
@@ -199,7 +199,7 @@ void TestFrmQSsoftware::clickOpensPage_data()
            "The web page file type htm is not associated with any browser program.";
 }
 
-void TestFrmQSsoftware::clickOpensPage()
+void tst_FrmQSsoftware::clickOpensPage()
 {
     QFETCH(QString, label);
     QFETCH(bool, keyboard);
@@ -235,7 +235,7 @@ void TestFrmQSsoftware::clickOpensPage()
     QCOMPARE(textColour(c.title(1)), kTitleColour);
 }
 
-void TestFrmQSsoftware::closeKeepsStateTitleBarUnloads()
+void tst_FrmQSsoftware::closeKeepsStateTitleBarUnloads()
 {
     Catalogue c;
     QVERIFY(c.show());
@@ -259,5 +259,5 @@ void TestFrmQSsoftware::closeKeepsStateTitleBarUnloads()
     QCOMPARE(c.window->findChildren<QScrollBar *>().size(), 1);
 }
 
-QTEST_MAIN(TestFrmQSsoftware)
+QTEST_MAIN(tst_FrmQSsoftware)
 #include "tst_frmqssoftware.moc"

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QTest>
 
-class TestClipboard : public QObject
+class tst_Clipboard : public QObject
 {
     Q_OBJECT
 
@@ -15,7 +15,7 @@ private slots:
     void clearEmpties();
 };
 
-void TestClipboard::roundTrip_data()
+void tst_Clipboard::roundTrip_data()
 {
     QTest::addColumn<QString>("text");
 
@@ -25,7 +25,7 @@ void TestClipboard::roundTrip_data()
     QTest::newRow("ampersand form") << "&HC08040";
 }
 
-void TestClipboard::roundTrip()
+void tst_Clipboard::roundTrip()
 {
     QFETCH(QString, text);
 
@@ -36,7 +36,7 @@ void TestClipboard::roundTrip()
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
 }
 
-void TestClipboard::clearEmpties()
+void tst_Clipboard::clearEmpties()
 {
     platform::QtClipboard clipboard;
     QString error;
@@ -46,5 +46,5 @@ void TestClipboard::clearEmpties()
     QVERIFY(error.isEmpty());
 }
 
-QTEST_MAIN(TestClipboard)
+QTEST_MAIN(tst_Clipboard)
 #include "tst_clipboard.moc"

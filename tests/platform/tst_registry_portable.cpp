@@ -15,6 +15,7 @@
 #include <memory>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -103,7 +104,7 @@ rlim_t oneMoreFile()
 
 } // namespace
 
-class TestRegistryPortable : public QObject
+class tst_RegistryPortable : public QObject
 {
     Q_OBJECT
 
@@ -121,6 +122,8 @@ private slots:
     void malformedStores();
     void lockObstacles_data();
     void lockObstacles();
+    void fullDisk_data();
+    void fullDisk();
     void readOnlyFolder();
     void storePlace_data();
     void storePlace();
@@ -135,13 +138,13 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestRegistryPortable::init()
+void tst_RegistryPortable::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void TestRegistryPortable::openKey_data()
+void tst_RegistryPortable::openKey_data()
 {
     QTest::addColumn<QByteArray>("subKey");
     QTest::addColumn<qint32>("code");
@@ -156,7 +159,7 @@ void TestRegistryPortable::openKey_data()
     QTest::newRow("slash is no separator") << QByteArray("Software/Quenby Systems") << 2;
 }
 
-void TestRegistryPortable::openKey()
+void tst_RegistryPortable::openKey()
 {
     QFETCH(QByteArray, subKey);
     QFETCH(qint32, code);
@@ -169,7 +172,7 @@ void TestRegistryPortable::openKey()
     QCOMPARE(registry.closeKey(key), code == 0 ? 0 : 6);
 }
 
-void TestRegistryPortable::dataRoundTrip_data()
+void tst_RegistryPortable::dataRoundTrip_data()
 {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("data");
@@ -185,7 +188,7 @@ void TestRegistryPortable::dataRoundTrip_data()
         << QByteArray("a/b\\c%25%2F%[x] =;\"t\xc3\xa9t\xe9") << QByteArray("1");
 }
 
-void TestRegistryPortable::dataRoundTrip()
+void tst_RegistryPortable::dataRoundTrip()
 {
     QFETCH(QByteArray, name);
     QFETCH(QByteArray, data);
@@ -199,7 +202,7 @@ void TestRegistryPortable::dataRoundTrip()
     QCOMPARE(read(registry, kKey, name.toUpper()).data, data);
 }
 
-void TestRegistryPortable::queryAndHandleCodes()
+void tst_RegistryPortable::queryAndHandleCodes()
 {
     PortableRegistry registry(storePath());
     QCOMPARE(write(registry, kKey, "Params", "0123456789"), 0);
@@ -221,7 +224,7 @@ void TestRegistryPortable::queryAndHandleCodes()
     QCOMPARE(read(registry, kKey, "Params").data, QByteArray("0123456789"));
 }
 
-void TestRegistryPortable::unusableStore_data()
+void tst_RegistryPortable::unusableStore_data()
 {
     QTest::addColumn<QString>("obstacle"); // what stands in the store's place
     QTest::addColumn<qint32>("createCode");
@@ -237,7 +240,7 @@ void TestRegistryPortable::unusableStore_data()
     QTest::newRow("link to nothing") << "link to nothing" << 1013 << 2;
 }
 
-void TestRegistryPortable::unusableStore()
+void tst_RegistryPortable::unusableStore()
 {
     QFETCH(QString, obstacle);
     QFETCH(qint32, createCode);
@@ -285,7 +288,7 @@ QByteArray tvk(const QByteArray &params, const QByteArray &end = "\n", const QBy
            (mark.isEmpty() ? "" : mark + end) + "values\\Params=@ByteArray(" + params + ")" + end;
 }
 
-void TestRegistryPortable::foreignContentSurvives_data()
+void tst_RegistryPortable::foreignContentSurvives_data()
 {
     QTest::addColumn<QByteArray>("before"); // holds Params "old"
     QTest::addColumn<QByteArray>("after");  // after Params is set to "new"
@@ -307,7 +310,7 @@ void TestRegistryPortable::foreignContentSurvives_data()
     QTest::newRow("no final line end") << tvk("old").chopped(1) + "\nfoo=1" << tvk("new") + "foo=1";
 }
 
-void TestRegistryPortable::foreignContentSurvives()
+void tst_RegistryPortable::foreignContentSurvives()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
@@ -321,7 +324,7 @@ void TestRegistryPortable::foreignContentSurvives()
 }
 
 // Damaged stores of every kind: nothing crashes or hangs, and a save that is refused leaves the file alone.
-void TestRegistryPortable::malformedStores()
+void tst_RegistryPortable::malformedStores()
 {
     PortableRegistry registry(storePath());
     QCOMPARE(write(registry, kKey, "Params", QByteArray("a\0b\"c\\d;e,f=g\xe9", 14)), 0);
@@ -366,7 +369,7 @@ void TestRegistryPortable::malformedStores()
     QVERIFY(refused > 100);
 }
 
-void TestRegistryPortable::lockObstacles_data()
+void tst_RegistryPortable::lockObstacles_data()
 {
     QTest::addColumn<QString>("lock");
     QTest::addColumn<qint32>("code");
@@ -378,7 +381,7 @@ void TestRegistryPortable::lockObstacles_data()
     QTest::newRow("held by another saver") << "held" << 32;
 }
 
-void TestRegistryPortable::lockObstacles()
+void tst_RegistryPortable::lockObstacles()
 {
     QFETCH(QString, lock);
     QFETCH(qint32, code);
@@ -406,7 +409,48 @@ void TestRegistryPortable::lockObstacles()
     QCOMPARE(read(registry, kKey, "Params").data, QByteArray(code == 0 ? "new" : "old"));
 }
 
-void TestRegistryPortable::readOnlyFolder()
+void tst_RegistryPortable::fullDisk_data()
+{
+    QTest::addColumn<int>("freeBlocks");
+    QTest::addColumn<int>("valueSize");
+    QTest::addColumn<qint32>("code");
+
+    QTest::newRow("no block free") << 0 << 10 << 1013;
+    QTest::newRow("one block free, the new store fits") << 1 << 100 << 0;
+    QTest::newRow("one block free, the new store does not fit") << 1 << 5000 << 1013;
+}
+
+void tst_RegistryPortable::fullDisk()
+{
+    QFETCH(int, freeBlocks);
+    QFETCH(int, valueSize);
+    QFETCH(qint32, code);
+    const QByteArray disk = QFile::encodeName(m_dir->filePath("disk"));
+    QVERIFY(QDir().mkpath(QString::fromLocal8Bit(disk)));
+    if (::mount("tmpfs", disk, "tmpfs", 0, "size=64k") != 0)
+        QSKIP("mounting a 64 KiB tmpfs needs root and a system that allows mounts");
+    const auto unmount = qScopeGuard([&disk] { ::umount(disk); });
+    const QString store = QString::fromLocal8Bit(disk) + "/Quenby Systems/registry.ini";
+    PortableRegistry registry(store);
+    QCOMPARE(write(registry, kKey, "Params", "old"), 0);
+    const QByteArray before = fileBytes(store);
+
+    const int filler = ::open(disk + "/filler", O_WRONLY | O_CREAT, 0644);
+    const QByteArray block(4096, 'f');
+    off_t filled = 0;
+    for (ssize_t n; (n = ::write(filler, block.constData(), block.size())) > 0;)
+        filled += n;
+    QVERIFY(::ftruncate(filler, filled - 4096 * freeBlocks) == 0 && ::close(filler) == 0);
+
+    QCOMPARE(write(registry, kKey, "Params", QByteArray(valueSize, 'v')), code);
+    if (code != 0)
+        QCOMPARE(fileBytes(store), before);
+    PortableRegistry later(store);
+    QCOMPARE(read(later, kKey, "Params").data, code == 0 ? QByteArray(valueSize, 'v') : QByteArray("old"));
+    QCOMPARE(QFileInfo(store).dir().entryList(QDir::Files), QStringList{"registry.ini"});
+}
+
+void tst_RegistryPortable::readOnlyFolder()
 {
     PortableRegistry registry(storePath());
     QCOMPARE(write(registry, kKey, "Params", "old"), 0);
@@ -429,7 +473,7 @@ void TestRegistryPortable::readOnlyFolder()
     QCOMPARE(data, QByteArray("old"));
 }
 
-void TestRegistryPortable::storePlace_data()
+void tst_RegistryPortable::storePlace_data()
 {
     QTest::addColumn<QByteArray>("xdg"); // null: unset
     QTest::addColumn<QByteArray>("home");
@@ -442,7 +486,7 @@ void TestRegistryPortable::storePlace_data()
     QTest::newRow("HOME relative") << QByteArray("") << QByteArray("h") << "~/.config";
 }
 
-void TestRegistryPortable::storePlace()
+void tst_RegistryPortable::storePlace()
 {
     QFETCH(QByteArray, xdg);
     QFETCH(QByteArray, home);
@@ -463,7 +507,7 @@ void TestRegistryPortable::storePlace()
     QCOMPARE(PortableRegistry::defaultFilePath(), folder + "/Quenby Systems/registry.ini");
 }
 
-void TestRegistryPortable::failedSaveKeepsPreviousValue_data()
+void tst_RegistryPortable::failedSaveKeepsPreviousValue_data()
 {
     QTest::addColumn<int>("resource");
     QTest::addColumn<int>("limit"); // 0: one more open file
@@ -482,7 +526,7 @@ void TestRegistryPortable::failedSaveKeepsPreviousValue_data()
     QTest::newRow("save cut off, key added") << files << 0 << sub << false;
 }
 
-void TestRegistryPortable::failedSaveKeepsPreviousValue()
+void tst_RegistryPortable::failedSaveKeepsPreviousValue()
 {
     QFETCH(int, resource);
     QFETCH(int, limit);
@@ -515,16 +559,16 @@ void TestRegistryPortable::failedSaveKeepsPreviousValue()
 }
 
 // The string store's cases that hold over every registry, over this one in its own file.
-void TestRegistryPortable::sharedCases_data()
+void tst_RegistryPortable::sharedCases_data()
 {
     registry3cases::addRows();
 }
 
-void TestRegistryPortable::sharedCases()
+void tst_RegistryPortable::sharedCases()
 {
     PortableRegistry registry(storePath());
     registry3cases::runRow(registry, kKey.toStdString());
 }
 
-QTEST_GUILESS_MAIN(TestRegistryPortable)
+QTEST_GUILESS_MAIN(tst_RegistryPortable)
 #include "tst_registry_portable.moc"

@@ -17,7 +17,7 @@ struct Record final : platform::AppExit
 
 } // namespace
 
-class TestTermination : public QObject
+class tst_Termination : public QObject
 {
     Q_OBJECT
 
@@ -26,14 +26,14 @@ private slots:
     void signalSavesThenEnds();
 };
 
-void TestTermination::signalSavesThenEnds_data()
+void tst_Termination::signalSavesThenEnds_data()
 {
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGHUP") << SIGHUP;
 }
 
-void TestTermination::signalSavesThenEnds()
+void tst_Termination::signalSavesThenEnds()
 {
     QFETCH(int, signal);
     Record record;
@@ -53,5 +53,5 @@ void TestTermination::signalSavesThenEnds()
     QVERIFY(::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL);
 }
 
-QTEST_GUILESS_MAIN(TestTermination)
+QTEST_GUILESS_MAIN(tst_Termination)
 #include "tst_termination.moc"

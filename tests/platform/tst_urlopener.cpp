@@ -11,7 +11,7 @@
 
 // Stand-ins for xdg-open: small scripts that behave like it in one way each, so that the
 // launch and the codes can be checked without a desktop or a browser.
-class TestUrlOpener : public QObject
+class tst_UrlOpener : public QObject
 {
     Q_OBJECT
 
@@ -48,7 +48,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestUrlOpener::shellCodes_data()
+void tst_UrlOpener::shellCodes_data()
 {
     QTest::addColumn<QByteArray>("script"); // empty: the opener is not installed
     QTest::addColumn<qint32>("code");
@@ -61,7 +61,7 @@ void TestUrlOpener::shellCodes_data()
     QTest::newRow("not installed") << QByteArray() << 31;
 }
 
-void TestUrlOpener::shellCodes()
+void tst_UrlOpener::shellCodes()
 {
     QFETCH(QByteArray, script);
     QFETCH(qint32, code);
@@ -74,7 +74,7 @@ void TestUrlOpener::shellCodes()
     QCOMPARE(platform::shellCodeForXdgOpen(*outcome), code);
 }
 
-void TestUrlOpener::addressIsOneVerbatimArgument_data()
+void tst_UrlOpener::addressIsOneVerbatimArgument_data()
 {
     QTest::addColumn<QString>("url");
 
@@ -86,7 +86,7 @@ void TestUrlOpener::addressIsOneVerbatimArgument_data()
 
 // A command shell between us and the opener would split or run parts of these addresses. The opener
 // ends well, which the shell must report as opened.
-void TestUrlOpener::addressIsOneVerbatimArgument()
+void tst_UrlOpener::addressIsOneVerbatimArgument()
 {
     QFETCH(QString, url);
 
@@ -106,7 +106,7 @@ void TestUrlOpener::addressIsOneVerbatimArgument()
 
 // Some openers only end when the browser they started closes; giving up the wait must not kill them. Nor
 // does the program wait for them: the event loop runs meanwhile.
-void TestUrlOpener::slowOpenerKeepsRunning()
+void tst_UrlOpener::slowOpenerKeepsRunning()
 {
     const QString done = m_dir.filePath(QStringLiteral("done.txt"));
     const QString program =
@@ -120,5 +120,5 @@ void TestUrlOpener::slowOpenerKeepsRunning()
     QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess *>().isEmpty(), 10000);
 }
 
-QTEST_GUILESS_MAIN(TestUrlOpener)
+QTEST_GUILESS_MAIN(tst_UrlOpener)
 #include "tst_urlopener.moc"

@@ -14,7 +14,7 @@ const QByteArray kGermanSuccess = "Der Vorgang wurde erfolgreich beendet.\r\n";
 
 } // namespace
 
-class TestRegistry3 : public QObject
+class tst_Registry3 : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ private slots:
     void sharedCases();
 };
 
-void TestRegistry3::writeString_data()
+void tst_Registry3::writeString_data()
 {
     QTest::addColumn<qint32>("createFailure");
     QTest::addColumn<qint32>("writeFailure");
@@ -49,7 +49,7 @@ void TestRegistry3::writeString_data()
         << QByteArray("old");
 }
 
-void TestRegistry3::writeString()
+void tst_Registry3::writeString()
 {
     QFETCH(qint32, createFailure);
     QFETCH(qint32, writeFailure);
@@ -70,7 +70,7 @@ void TestRegistry3::writeString()
     QCOMPARE(registry.openKeyCount(), 0);
 }
 
-void TestRegistry3::readString_data()
+void tst_Registry3::readString_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<qint32>("openFailure");
@@ -90,7 +90,7 @@ void TestRegistry3::readString_data()
                             << QStringList{"0 OK probably", "abc"};
 }
 
-void TestRegistry3::readString()
+void tst_Registry3::readString()
 {
     QFETCH(QByteArray, stored);
     QFETCH(qint32, openFailure);
@@ -114,16 +114,16 @@ void TestRegistry3::readString()
 }
 
 // The cases that hold over every registry, here over the double (the system's registry has its own runs).
-void TestRegistry3::sharedCases_data()
+void tst_Registry3::sharedCases_data()
 {
     registry3cases::addRows();
 }
 
-void TestRegistry3::sharedCases()
+void tst_Registry3::sharedCases()
 {
     FakeRegistry registry;
     registry3cases::runRow(registry, kKey.toStdString());
 }
 
-QTEST_GUILESS_MAIN(TestRegistry3)
+QTEST_GUILESS_MAIN(tst_Registry3)
 #include "tst_registry3.moc"

@@ -52,7 +52,7 @@ struct Viewer
 
 } // namespace
 
-class TestFrmView : public QObject
+class tst_FrmView : public QObject
 {
     Q_OBJECT
 
@@ -68,7 +68,7 @@ private slots:
     void placement();
 };
 
-void TestFrmView::showsText()
+void tst_FrmView::showsText()
 {
     Viewer v(QStringLiteral("one\r\ntwo\r\n"));
 
@@ -83,7 +83,7 @@ void TestFrmView::showsText()
     QVERIFY(v.messages.messages.isEmpty());
 }
 
-void TestFrmView::failures_data()
+void tst_FrmView::failures_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("text");
@@ -103,7 +103,7 @@ void TestFrmView::failures_data()
         << "unreadable.txt" << QString("Error 70.  Permission denied") << read;
 }
 
-void TestFrmView::failures()
+void tst_FrmView::failures()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, text);
@@ -142,7 +142,7 @@ void TestFrmView::failures()
     QVERIFY(textBox(viewer)->text().isEmpty());
 }
 
-void TestFrmView::hugeFileIsReadOnlyAsFarAsShown()
+void tst_FrmView::hugeFileIsReadOnlyAsFarAsShown()
 {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("huge.txt")));
@@ -161,7 +161,7 @@ void TestFrmView::hugeFileIsReadOnlyAsFarAsShown()
     QCOMPARE(textBox(viewer)->textCursor().position(), 0);
 }
 
-void TestFrmView::reloadsWhenActivatedAgain()
+void tst_FrmView::reloadsWhenActivatedAgain()
 {
     Viewer v(QStringLiteral("first"));
     QWidget other;
@@ -194,7 +194,7 @@ void TestFrmView::reloadsWhenActivatedAgain()
     QTRY_COMPARE(textBox(v.window)->text(), QStringLiteral("third"));
 }
 
-void TestFrmView::resizeLayout_data()
+void tst_FrmView::resizeLayout_data()
 {
     QTest::addColumn<QSize>("requested");
     QTest::addColumn<QSize>("size");
@@ -211,7 +211,7 @@ void TestFrmView::resizeLayout_data()
                           << QPoint(426, 234);
 }
 
-void TestFrmView::resizeLayout()
+void tst_FrmView::resizeLayout()
 {
     QFETCH(QSize, requested);
     QFETCH(QSize, size);
@@ -227,7 +227,7 @@ void TestFrmView::resizeLayout()
     QCOMPARE(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose"))->pos(), close);
 }
 
-void TestFrmView::placement_data()
+void tst_FrmView::placement_data()
 {
     QTest::addColumn<QRect>("main");
     QTest::addColumn<QRect>("area"); // the screen less its panels
@@ -254,7 +254,7 @@ void TestFrmView::placement_data()
 }
 
 // Neither window is shown, so the outer rectangles are the windows' own.
-void TestFrmView::placement()
+void tst_FrmView::placement()
 {
     QFETCH(QRect, main);
     QFETCH(QRect, area);
@@ -275,5 +275,5 @@ void TestFrmView::placement()
     QCOMPARE(state == Qt::WindowMaximized ? v.window.geometry() : v.window.frameGeometry(), viewer);
 }
 
-QTEST_MAIN(TestFrmView)
+QTEST_MAIN(tst_FrmView)
 #include "tst_frmview.moc"

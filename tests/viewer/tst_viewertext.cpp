@@ -18,7 +18,7 @@ QString digits(qsizetype length)
 
 } // namespace
 
-class TestViewerText : public QObject
+class tst_ViewerText : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ private slots:
     void fitToTextBox();
 };
 
-void TestViewerText::fitToTextBox_data()
+void tst_ViewerText::fitToTextBox_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
@@ -40,12 +40,12 @@ void TestViewerText::fitToTextBox_data()
     QTest::newRow("200000 characters, cut") << digits(200000) << kHead + digits(65306) + kTail;
 }
 
-void TestViewerText::fitToTextBox()
+void tst_ViewerText::fitToTextBox()
 {
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QCOMPARE(viewertext::fitToTextBox(text), shown);
 }
 
-QTEST_APPLESS_MAIN(TestViewerText)
+QTEST_APPLESS_MAIN(tst_ViewerText)
 #include "tst_viewertext.moc"

@@ -6,7 +6,7 @@
 
 #include <QTest>
 
-class TestWeblink : public QObject
+class tst_Weblink : public QObject
 {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ private slots:
     void launchMessages();
 };
 
-void TestWeblink::fileExtension_data()
+void tst_Weblink::fileExtension_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("lowerCase");
@@ -33,7 +33,7 @@ void TestWeblink::fileExtension_data()
     QTest::newRow("URL with host") << "https://quenby-systems.example/" << true << "example/";
 }
 
-void TestWeblink::fileExtension()
+void tst_Weblink::fileExtension()
 {
     QFETCH(QString, path);
     QFETCH(bool, lowerCase);
@@ -41,7 +41,7 @@ void TestWeblink::fileExtension()
     QCOMPARE(weblink::GetFileExtension(path, lowerCase), extension);
 }
 
-void TestWeblink::launchMessages_data()
+void tst_Weblink::launchMessages_data()
 {
     QTest::addColumn<qint32>("code");
     QTest::addColumn<QString>("message"); // empty: no box at all
@@ -57,7 +57,7 @@ void TestWeblink::launchMessages_data()
     QTest::newRow("2") << 2 << first + " 2.\r\n\r\nPlease try once more.";
 }
 
-void TestWeblink::launchMessages()
+void tst_Weblink::launchMessages()
 {
     QFETCH(qint32, code);
     QFETCH(QString, message);
@@ -79,5 +79,5 @@ void TestWeblink::launchMessages()
     QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Exclamation);
 }
 
-QTEST_APPLESS_MAIN(TestWeblink)
+QTEST_APPLESS_MAIN(tst_Weblink)
 #include "tst_weblink.moc"
