@@ -37,7 +37,6 @@ void tst_ViewerText::fitToTextBox_data()
     QTest::newRow("65529 characters, whole") << digits(65529) << digits(65529);
     // 168 + 65306 + 4 + 56 = 65534 characters.
     QTest::newRow("65530 characters, cut") << digits(65530) << kHead + digits(65306) + kTail;
-    QTest::newRow("200000 characters, cut") << digits(200000) << kHead + digits(65306) + kTail;
 }
 
 void tst_ViewerText::fitToTextBox()
