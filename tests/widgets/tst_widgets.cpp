@@ -221,7 +221,6 @@ void tst_Widgets::enterPressesTheFocusedButton_data()
     QTest::newRow("window") << false << false << false << int(Qt::Key_Return) << "f";
     QTest::newRow("window, keypad Enter") << false << false << false << int(Qt::Key_Enter) << "f";
     QTest::newRow("dialog without a default") << true << false << false << int(Qt::Key_Return) << "f";
-    QTest::newRow("dialog, auto-default focused") << true << true << false << int(Qt::Key_Return) << "f";
     QTest::newRow("dialog with a default") << true << false << true << int(Qt::Key_Return) << "o";
 }
 
