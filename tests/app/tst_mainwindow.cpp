@@ -147,9 +147,6 @@ void tst_MainWindow::enterInABaseBox_data()
     QTest::addColumn<QString>("message"); // empty: applied
     QTest::addColumn<QString>("green");
 
-    QTest::newRow("decimal applied") << 0 << "42"
-                                     << ""
-                                     << "42";
     QTest::newRow("hexadecimal applies the mirrored decimal") << 1 << "1f"
                                                               << ""
                                                               << "31";
