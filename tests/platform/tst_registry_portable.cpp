@@ -149,11 +149,9 @@ void tst_RegistryPortable::openKey_data()
     QTest::addColumn<QByteArray>("subKey");
     QTest::addColumn<qint32>("code");
 
-    QTest::newRow("created key") << kKey << 0;
     QTest::newRow("its parent") << QByteArray("Software\\Quenby Systems") << 0;
     QTest::newRow("other case") << QByteArray("software\\QUENBY SYSTEMS\\Tvk") << 0;
     QTest::newRow("the root itself") << QByteArray() << 0;
-    QTest::newRow("below the created key") << kKey + "\\Deeper" << 2;
     QTest::newRow("a value is no key") << kKey + "\\Params" << 2;
     QTest::newRow("prefix of a name") << QByteArray("Software\\Quenby") << 2;
     QTest::newRow("slash is no separator") << QByteArray("Software/Quenby Systems") << 2;
@@ -213,7 +211,6 @@ void tst_RegistryPortable::queryAndHandleCodes()
     quint32 size = sizeof small;
     QCOMPARE(registry.queryValue(key, "Params", small, &size), 234);
     QCOMPARE(size, 10u);
-    QCOMPARE(registry.queryValue(key, "Missing", nullptr, &size), 2);
     // A key opened for reading refuses writes, as one opened with query access does.
     QCOMPARE(registry.setStringValue(key, "Params", "changed"), 5);
     QCOMPARE(registry.closeKey(key), 0);
