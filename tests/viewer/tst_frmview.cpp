@@ -2,6 +2,7 @@
 #include "platform/textfilereader.h"
 #include "viewer/frmview.h"
 #include "viewer/viewerplacement.h"
+#include "viewer/viewertext.h"
 #include "widgets/multilinetextbox.h"
 
 #include "support/asotheruser.h"
@@ -57,6 +58,8 @@ class tst_FrmView : public QObject
     Q_OBJECT
 
 private slots:
+    void fitToTextBox_data();
+    void fitToTextBox();
     void failures_data();
     void failures();
     void hugeFileIsReadOnlyAsFarAsShown();
@@ -66,6 +69,25 @@ private slots:
     void placement_data();
     void placement();
 };
+
+void tst_FrmView::fitToTextBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("LF lines") << QStringLiteral("one\ntwo") << QStringLiteral("one\ntwo");
+    QTest::newRow("65529 characters, whole") << digits(65529) << digits(65529);
+    // 168 + 65306 + 4 + 56 = 65534 characters.
+    QTest::newRow("65530 characters, cut") << digits(65530) << kHead + digits(65306) + kTail;
+}
+
+void tst_FrmView::fitToTextBox()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(viewertext::fitToTextBox(text), shown);
+}
 
 void tst_FrmView::failures_data()
 {
