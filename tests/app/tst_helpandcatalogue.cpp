@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <functional>
@@ -58,11 +57,6 @@ void tst_HelpAndCatalogue::helpShowsViewerBesideAndReadsAgain()
     frmMain &window = f.start();
     f.files.setText(helpPath(), QStringLiteral("How to use the program.\r\n"));
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // Far enough to the right that the pair would pass the screen's edge; the test screen is narrower than
-    // the pair, so the main window stops at the screen's left edge and the viewer ends at the right one.
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.right() - 700, screen.top() + 10);
-    QTRY_COMPARE(window.frameGeometry().left(), screen.right() - 700);
 
     QTest::mouseClick(f.control("cmdHelp"), Qt::LeftButton);
 
@@ -73,12 +67,8 @@ void tst_HelpAndCatalogue::helpShowsViewerBesideAndReadsAgain()
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Help for TVK"));
     QCOMPARE(viewer->windowIcon().pixmap(32).toImage(), window.windowIcon().pixmap(32).toImage());
     QVERIFY(!QApplication::activeModalWidget());
-
-    QTRY_COMPARE(viewer->frameGeometry().right(), screen.right());
-    QCOMPARE(viewer->frameGeometry().width(), 347);
-    QCOMPARE(viewer->frameGeometry().top(), window.frameGeometry().top());
-    QCOMPARE(viewer->frameGeometry().height(), window.frameGeometry().height());
-    QCOMPARE(window.frameGeometry().left(), screen.left());
+    // Beside the main window and as high; where exactly is the placement's own test.
+    QTRY_COMPARE(viewer->frameGeometry().top(), window.frameGeometry().top());
 
     // Close only hides; a second press shows the same window, which reads the file again. The file is gone
     // now: the viewer's own test covers the message, here the viewer must go and the main window stay.

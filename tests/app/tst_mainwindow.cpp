@@ -1,14 +1,27 @@
 // SPDX-License-Identifier: MIT
+#include "contrast/contrastpanel.h"
 #include "support/mainwindowfixture.h"
+#include "widgets/overlaylayer.h"
 #include "widgets/picturebox.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 
-// The main window driven as a user drives it; what it computes is tested window-free beside its cores.
+namespace {
+
+const QStringList kDefaultBackground{"64", "128", "192"};
+
+} // namespace
+
+// The main window driven as a user drives it, its contrast panel included; what it computes is tested
+// window-free beside its cores.
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -32,6 +45,22 @@ private slots:
     void copyTakesTheEditedColour();
     void saveAndRestore_data();
     void saveAndRestore();
+    void tabFollowsTheReadingOrder();
+    void controlsHaveNames_data();
+    void controlsHaveNames();
+    void keysChooseColours_data();
+    void keysChooseColours();
+    void linksOpenFromTheKeyboard_data();
+    void linksOpenFromTheKeyboard();
+
+    void contextMenuListsTheActionsWithShortcuts();
+    void panelShowsFiguresAndSignalsClicks();
+    void contrastPanelGrowsTheWindowAndIsRemembered();
+    void nearestPassingColour();
+    void thresholdLinesLeaveThePlaneItsColours();
+    void paste_data();
+    void paste();
+    void swapAndUndo();
 
 private:
     QLineEdit *box(int i) const { return f->control<QLineEdit>(QStringLiteral("txbBaseColor(%1)").arg(i)); }
@@ -42,6 +71,12 @@ private:
         f->storeParams(params);
         f->click(QStringLiteral("cmdRestore"));
     }
+
+    void keys(QKeyCombination combination)
+    {
+        QTest::keyClick(f->window.get(), combination.key(), combination.keyboardModifiers());
+    }
+    QString panelText(const QString &name) const { return f->control<QLabel>(name)->text(); }
 
     std::unique_ptr<MainWindowFixture> f;
 };
@@ -54,7 +89,7 @@ void tst_MainWindow::lookAtStartUp()
     QCOMPARE(f->window->windowTitle(), QStringLiteral("Quenby Color Picker 5.00"));
     QVERIFY(!f->window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     const QImage shown = f->window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QString golden = QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath("golden/mainwindow.png");
+    const QString golden = QStringLiteral(QCP_TEST_SOURCE_DIR "/app/golden/mainwindow.png");
     if (qEnvironmentVariableIsSet("QCP_UPDATE_GOLDEN")) {
         QVERIFY(shown.save(golden));
         QSKIP("golden image written");
@@ -147,9 +182,6 @@ void tst_MainWindow::enterInABaseBox_data()
     QTest::addColumn<QString>("message"); // empty: applied
     QTest::addColumn<QString>("green");
 
-    QTest::newRow("decimal applied") << 0 << "42"
-                                     << ""
-                                     << "42";
     QTest::newRow("hexadecimal applies the mirrored decimal") << 1 << "1f"
                                                               << ""
                                                               << "31";
@@ -233,6 +265,289 @@ void tst_MainWindow::saveAndRestore()
         QVERIFY(f->messages.messages.isEmpty());
         QCOMPARE(f->storedParams(), QByteArray("000 005 002 001 002 010 020 030 ") + '\0');
     }
+}
+
+void tst_MainWindow::tabFollowsTheReadingOrder()
+{
+    f->control("picSmall(0)")->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 40 && visited.size() < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QString name = QApplication::focusWidget()->objectName();
+        if (name == visited.first())
+            break;
+        visited << name;
+    }
+    const QStringList expected{
+        "picSmall(0)",        "picSmall(1)",     "picSmall(2)",  "picSmall(3)",   "picSmall(4)",
+        "picSmall(5)",        "picSmall(6)",     "picSmall(7)",  "optBackground", "optGreen",
+        "txbBaseColor(0)",    "txbBaseColor(1)", "cmdApply",     "cmdSave",       "cmdRestore",
+        "picGraphic",         "picSmall(8)",     "picSmall(9)",  "picSmall(10)",  "picSmall(11)",
+        "picSmall(12)",       "picSmall(13)",    "picSmall(14)", "picSmall(15)",  "cmdCopy",
+        "cboWhatToCopy",      "cmdHelp",         "cmdQuit",      "lblCopyright",  "cmdQSsoftware",
+        "lblOnlineUserManual"};
+    QCOMPARE(visited, expected);
+
+    // Backwards, too, each group is one stop at its selected option.
+    f->control("txbBaseColor(0)")->setFocus();
+    QTest::keyClick(f->control("txbBaseColor(0)"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optGreen");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optBackground");
+
+    // Arrow keys choose within a group, and the group's tab stop follows the choice.
+    f->control("optGreen")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optBlue");
+    QVERIFY(f->control<QRadioButton>("optBlue")->isChecked());
+    f->control("optBackground")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "optBlue");
+}
+
+void tst_MainWindow::controlsHaveNames_data()
+{
+    QTest::addColumn<QString>("accessibleName"); // of the control the row is named after
+    QTest::newRow("picSmall(0)") << "green = 8";
+    QTest::newRow("picSmall(8)") << "green = 136";
+    QTest::newRow("picGraphic") << "Colour plane";
+    QTest::newRow("lblBlueHex") << "Blue hexadecimal";
+    QTest::newRow("picSample") << "Sample of foreground on background";
+}
+
+void tst_MainWindow::controlsHaveNames()
+{
+    QFETCH(QString, accessibleName);
+    QCOMPARE(f->control(QTest::currentDataTag())->accessibleName(), accessibleName);
+    QCOMPARE(f->control("picGraphic")->accessibleDescription(), "Picked red 64, green 128, blue 192");
+    QCOMPARE(f->control("picSample")->accessibleDescription(), "Foreground #E0E0E0 on background #4080C0");
+}
+
+void tst_MainWindow::keysChooseColours_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QStringList>("expected");
+
+    // Green base: blue across, red down; the default pick is blue 192, red 64.
+    QTest::newRow("left") << "picGraphic" << int(Qt::Key_Left) << false << QStringList{"64", "128", "191"};
+    QTest::newRow("shift down") << "picGraphic" << int(Qt::Key_Down) << true
+                                << QStringList{"80", "128", "192"};
+    QTest::newRow("shift up") << "picGraphic" << int(Qt::Key_Up) << true << QStringList{"48", "128", "192"};
+    QTest::newRow("space on a swatch")
+        << "picSmall(3)" << int(Qt::Key_Space) << false << QStringList{"64", "56", "192"};
+}
+
+void tst_MainWindow::keysChooseColours()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(QStringList, expected);
+    QWidget *widget = f->control(control);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(f->channels(), expected);
+}
+
+void tst_MainWindow::linksOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("home page with Enter") << "lblCopyright" << int(Qt::Key_Return) << "";
+    QTest::newRow("manual with Space") << "lblOnlineUserManual" << int(Qt::Key_Space) << "tvk/tvk.htm";
+}
+
+void tst_MainWindow::linksOpenFromTheKeyboard()
+{
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(QString, page);
+    QWidget *link = f->control(name);
+    link->setFocus();
+    QVERIFY(link->hasFocus());
+    QTest::keyClick(link, Qt::Key(key));
+    QCOMPARE(f->shell.urls.size(), 1);
+    QVERIFY(f->shell.urls[0].startsWith("http"));
+    QVERIFY(f->shell.urls[0].endsWith("/" + page));
+}
+
+void tst_MainWindow::contextMenuListsTheActionsWithShortcuts()
+{
+    QStringList entries;
+    for (const QAction *action : f->control<QMenu>(QStringLiteral("mnuContext"))->actions()) {
+        if (!action->isSeparator())
+            entries << action->text() + u' ' + action->shortcut().toString();
+    }
+    QCOMPARE(entries,
+             (QStringList{"Contrast panel Ctrl+K", "Show thresholds Ctrl+L", "Nearest color with 3:1 Ctrl+3",
+                          "Nearest color with 4.5:1 Ctrl+4", "Nearest color with 7:1 Ctrl+7",
+                          "Copy contrast Ctrl+Shift+C", "Paste color Ctrl+V", "Pick from screen Ctrl+E",
+                          "Swap colors Ctrl+Shift+X", "Undo Ctrl+Z", "Redo Ctrl+Shift+Z"}));
+}
+
+void tst_MainWindow::panelShowsFiguresAndSignalsClicks()
+{
+    ContrastPanel panel;
+    panel.setColors(0x4080C0u, 0xE0E0E0u);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QCOMPARE(panel.width(), 619);
+    QVERIFY(panel.height() <= 160);
+
+    const auto text = [&](const char *name) {
+        return panel.findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    const QStringList shown{text("lblContrastRatio"), text("lblApca"),       text("lblVerdict(0)"),
+                            text("lblVerdict(1)"),    text("lblVerdict(2)"), text("lblVerdict(3)"),
+                            text("lblVerdict(4)")};
+    QCOMPARE(shown, QStringList({"Contrast ratio 3.13:1", "APCA Lc -53.8", "AA normal text 4.5: fail \u2717",
+                                 "AA large text 3: pass \u2713", "AAA normal text 7: fail \u2717",
+                                 "AAA large text 4.5: fail \u2717", "User interface 3: pass \u2713"}));
+
+    // A preview shows other figures and gives way to the chosen colours again.
+    panel.previewColors(0xFFFFFFu, 0x000000u);
+    QCOMPARE(text("lblContrastRatio"), QStringLiteral("Contrast ratio 21.00:1"));
+    panel.endPreview();
+    QCOMPARE(text("lblContrastRatio"), QStringLiteral("Contrast ratio 3.13:1"));
+
+    // The no-colour-vision strip paints the pair in greys.
+    const QImage strip = panel.findChild<QWidget *>(QStringLiteral("picVision(3)"))->grab().toImage();
+    const QRgb corner = strip.pixel(1, 1);
+    QVERIFY(qRed(corner) == qGreen(corner) && qGreen(corner) == qBlue(corner));
+
+    QSignalSpy nearest(&panel, &ContrastPanel::nearestRequested);
+    QSignalSpy thresholds(&panel, &ContrastPanel::thresholdsToggled);
+    QSignalSpy copy(&panel, &ContrastPanel::copyRequested);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdNearest(%1)").arg(i)),
+                          Qt::LeftButton);
+    QCOMPARE(nearest.size(), 3);
+    QCOMPARE(nearest.at(0).at(0).toDouble(), 3.0);
+    QCOMPARE(nearest.at(1).at(0).toDouble(), 4.5);
+    QCOMPARE(nearest.at(2).at(0).toDouble(), 7.0);
+    auto *check = panel.findChild<QCheckBox *>(QStringLiteral("chkShowThresholds"));
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    QCOMPARE(thresholds.size(), 1);
+    QCOMPARE(thresholds.at(0).at(0).toBool(), true);
+    QVERIFY(panel.thresholdsShown());
+
+    auto *copied = panel.findChild<QLabel *>(QStringLiteral("lblCopied"));
+    QVERIFY(!copied->isVisible());
+    QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdCopyContrast")), Qt::LeftButton);
+    QCOMPARE(copy.size(), 1);
+    panel.showCopied();
+    QVERIFY(copied->isVisible());
+    QTRY_VERIFY(!copied->isVisible());
+}
+
+void tst_MainWindow::contrastPanelGrowsTheWindowAndIsRemembered()
+{
+    keys(Qt::CTRL | Qt::Key_K);
+    QCOMPARE(f->window->size(), QSize(619, 547 + 156));
+    QTest::mouseClick(f->control<PictureBox>(QStringLiteral("picGraphic")), Qt::LeftButton, {}, QPoint(1, 1));
+    QCOMPARE(panelText(QStringLiteral("lblContrastRatio")), QStringLiteral("Contrast ratio 3.89:1"));
+    f->click(QStringLiteral("cmdCopyContrast"));
+    QVERIFY(f->clipboard.text.startsWith(QStringLiteral("Foreground #E0E0E0 on background #018001\r\n")));
+    f->click(QStringLiteral("cmdSave"));
+
+    const FakeRegistry saved = f->registry;
+    f = std::make_unique<MainWindowFixture>();
+    f->registry = saved;
+    f->startActive();
+    QCOMPARE(f->window->size(), QSize(619, 547 + 156));
+    keys(Qt::CTRL | Qt::Key_K);
+    QCOMPARE(f->window->size(), QSize(619, 547));
+}
+
+void tst_MainWindow::nearestPassingColour()
+{
+    keys(Qt::CTRL | Qt::Key_3); // the defaults already pass 3:1
+    QCOMPARE(f->channels(), kDefaultBackground);
+    keys(Qt::CTRL | Qt::Key_4);
+    keys(Qt::CTRL | Qt::Key_K);
+    QVERIFY(panelText(QStringLiteral("lblContrastRatio")) >= QStringLiteral("Contrast ratio 4.50:1"));
+    QVERIFY(f->channels() != kDefaultBackground);
+    QCOMPARE(f->control<QRadioButton>(QStringLiteral("optGreen"))->isChecked(), true);
+    keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(f->channels(), kDefaultBackground);
+
+    // Against mid grey nothing reaches 7:1.
+    f->storeParams("001 064 128 192 002 119 119 119 ");
+    f->click(QStringLiteral("cmdRestore"));
+    keys(Qt::CTRL | Qt::Key_7);
+    QCOMPARE(f->channels(), kDefaultBackground);
+    QCOMPARE(f->messages.messages.size(), 1);
+    QCOMPARE(f->messages.messages[0].text, QStringLiteral("No color reaches 7:1 against this color."));
+    QCOMPARE(f->messages.messages[0].title, QStringLiteral("Contrast"));
+    QCOMPARE(f->messages.messages[0].icon, platform::MessageIcon::Information);
+}
+
+void tst_MainWindow::thresholdLinesLeaveThePlaneItsColours()
+{
+    auto *plane = f->control<PictureBox>(QStringLiteral("picGraphic"));
+    const QImage image = plane->image();
+    const QImage shownBefore = plane->grab().toImage();
+    keys(Qt::CTRL | Qt::Key_L);
+    QVERIFY(plane->findChild<OverlayLayer *>()->isVisible());
+    QCOMPARE(plane->image(), image);
+    QVERIFY(plane->grab().toImage() != shownBefore);
+    QTest::mouseClick(plane, Qt::LeftButton, {}, QPoint(100, 100));
+    QCOMPARE(f->channels(), (QStringList{"100", "128", "100"}));
+}
+
+void tst_MainWindow::paste_data()
+{
+    QTest::addColumn<QString>("clipboard"); // null: no text
+    QTest::addColumn<QStringList>("channels");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("Visual Basic form, blue first") << "&HC08040" << QStringList{"64", "128", "192"} << "";
+    QTest::newRow("not a colour") << "#12345 and then some more text beyond forty characters"
+                                  << kDefaultBackground
+                                  << "Not a color: #12345 and then some more text beyond fo";
+    QTest::newRow("no text") << QString() << kDefaultBackground << "The clipboard holds no text.";
+}
+
+void tst_MainWindow::paste()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, channels);
+    QFETCH(QString, message);
+
+    f->clipboard.text = clipboard;
+    f->clipboard.holdsText = !clipboard.isNull();
+    f->control(QStringLiteral("picGraphic"))->setFocus();
+    keys(Qt::CTRL | Qt::Key_V);
+    QCOMPARE(f->channels(), channels);
+    QCOMPARE(f->messages.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(f->messages.messages[0].text, message);
+        QCOMPARE(f->messages.messages[0].title, QStringLiteral("Paste color"));
+    }
+}
+
+void tst_MainWindow::swapAndUndo()
+{
+    const ColorParamsArray start = f->window->colorParams();
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_X);
+    QCOMPARE(f->channels(), (QStringList{"224", "224", "224"}));
+    QVERIFY(f->control<QRadioButton>(QStringLiteral("optBlue"))->isChecked());
+    f->click(QStringLiteral("picSmall(0)"));
+    f->clickOption(QStringLiteral("optForeground"));
+    QTest::mouseClick(f->control(QStringLiteral("picGraphic")), Qt::LeftButton, {}, QPoint(5, 6));
+    const ColorParamsArray end = f->window->colorParams();
+    for (int i = 0; i < 4; ++i)
+        keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(f->window->colorParams(), start);
+    QCOMPARE(f->window->editedColor(), 0);
+    QCOMPARE(f->channels(), kDefaultBackground);
+    for (int i = 0; i < 4; ++i)
+        keys(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(f->window->colorParams(), end);
+    QCOMPARE(f->window->editedColor(), 1);
 }
 
 QTEST_MAIN(tst_MainWindow)

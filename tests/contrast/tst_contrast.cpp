@@ -119,13 +119,6 @@ void tst_Contrast::copyText_data()
     QTest::addColumn<QRgb>("foreground");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("default colours") << 0x4080C0u << 0xE0E0E0u
-                                     << "Foreground #E0E0E0 on background #4080C0\r\n"
-                                        "Contrast ratio 3.13:1\r\n"
-                                        "WCAG AA: normal text fail, large text pass, user interface pass\r\n"
-                                        "WCAG AAA: normal text fail, large text fail\r\n"
-                                        "APCA Lc -53.8\r\n"
-                                        "CSS: color: #E0E0E0; background-color: #4080C0;\r\n";
     QTest::newRow("black on white, leading zeros")
         << 0xFFFFFFu << 0x00000Au
         << "Foreground #00000A on background #FFFFFF\r\n"

@@ -10,9 +10,8 @@ program=$1
 source "$(dirname "$0")/xvfb.sh"
 
 start_xvfb
-# openbox runs its start-up command once it manages windows.
-openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
-helpers=("$!")
+start_openbox
+helpers=()
 stop_all() {
     local status=$?
     set +e
@@ -21,7 +20,6 @@ stop_all() {
     cleanup
 }
 trap stop_all EXIT
-wait_for 100 test -e "$work/wm-ready" || fail "openbox did not start"
 
 start_program "$program"
 wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"

@@ -75,3 +75,27 @@ find_window() {
 no_window() {
     ! find_window "$1"
 }
+
+# Input to the main window, whose id the script keeps in $window: a click with button $3 (default the left
+# one) at a point in its own pixels, and keys typed one after the other.
+click_at() {
+    timeout 10 xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"
+}
+keys() {
+    timeout 10 xdotool key --delay 100 "$@"
+}
+
+# Takes the copy list's entry reached from its top with the given keys, presses the copy button, closes the
+# confirmation and prints the clipboard as another client reads it, byte for byte (a "." keeps line ends).
+copy_entry() {
+    click_at 320 484 # the copy list, right of the copy button
+    sleep 0.5
+    keys Home "$@" Return
+    sleep 0.3
+    click_at 100 484 # the copy button
+    wait_for 100 find_window '^Copy to clipboard$' || fail "no confirmation after copying"
+    timeout 10 xdotool windowfocus --sync "$(find_window '^Copy to clipboard$')" key Return
+    wait_for 100 no_window '^Copy to clipboard$' || fail "the confirmation did not close"
+    timeout 10 xclip -o -selection clipboard
+    printf .
+}

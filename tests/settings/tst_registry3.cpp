@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "settings/registry3.h"
 
-#include "settings/registry3cases_qt.h"
 #include "support/fakeregistry.h"
 
 #include <QTest>
@@ -23,8 +22,6 @@ private slots:
     void writeString();
     void readString_data();
     void readString();
-    void sharedCases_data();
-    void sharedCases();
 };
 
 void tst_Registry3::writeString_data()
@@ -111,18 +108,6 @@ void tst_Registry3::readString()
              result[0]);
     QCOMPARE(QString::fromStdString(text), result[1]);
     QCOMPARE(registry.openKeyCount(), 0);
-}
-
-// The cases that hold over every registry, here over the double (the system's registry has its own runs).
-void tst_Registry3::sharedCases_data()
-{
-    registry3cases::addRows();
-}
-
-void tst_Registry3::sharedCases()
-{
-    FakeRegistry registry;
-    registry3cases::runRow(registry, kKey.toStdString());
 }
 
 QTEST_GUILESS_MAIN(tst_Registry3)

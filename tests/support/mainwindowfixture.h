@@ -37,7 +37,6 @@ public:
         s.shell = &shell;
         s.clipboard = &clipboard;
         s.files = &files;
-        s.screenPicker = screenPicker;
         return s;
     }
 
@@ -96,6 +95,5 @@ public:
     RecordingShell shell;
     RecordingClipboard clipboard;
     FakeTextFileReader files;
-    platform::ScreenPicker *screenPicker = nullptr;
     std::unique_ptr<frmMain> window;
 };

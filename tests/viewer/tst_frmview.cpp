@@ -2,6 +2,7 @@
 #include "platform/textfilereader.h"
 #include "viewer/frmview.h"
 #include "viewer/viewerplacement.h"
+#include "viewer/viewertext.h"
 #include "widgets/multilinetextbox.h"
 
 #include "support/asotheruser.h"
@@ -57,7 +58,8 @@ class tst_FrmView : public QObject
     Q_OBJECT
 
 private slots:
-    void showsText();
+    void fitToTextBox_data();
+    void fitToTextBox();
     void failures_data();
     void failures();
     void hugeFileIsReadOnlyAsFarAsShown();
@@ -68,19 +70,23 @@ private slots:
     void placement();
 };
 
-void tst_FrmView::showsText()
+void tst_FrmView::fitToTextBox_data()
 {
-    Viewer v(QStringLiteral("one\r\ntwo\r\n"));
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
 
-    v.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&v.window));
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("LF lines") << QStringLiteral("one\ntwo") << QStringLiteral("one\ntwo");
+    QTest::newRow("65529 characters, whole") << digits(65529) << digits(65529);
+    // 168 + 65306 + 4 + 56 = 65534 characters.
+    QTest::newRow("65530 characters, cut") << digits(65530) << kHead + digits(65306) + kTail;
+}
 
-    MultiLineTextBox *box = textBox(v.window);
-    QCOMPARE(box->text(), QStringLiteral("one\r\ntwo\r\n"));
-    QVERIFY(box->isReadOnly());
-    QCOMPARE(box->textCursor().position(), 0);
-    QVERIFY(v.window.blnFileDisplayed());
-    QVERIFY(v.messages.messages.isEmpty());
+void tst_FrmView::fitToTextBox()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(viewertext::fitToTextBox(text), shown);
 }
 
 void tst_FrmView::failures_data()
@@ -159,6 +165,7 @@ void tst_FrmView::hugeFileIsReadOnlyAsFarAsShown()
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(textBox(viewer)->text(), kHead + digits(65306) + kTail);
     QCOMPARE(textBox(viewer)->textCursor().position(), 0);
+    QVERIFY(textBox(viewer)->isReadOnly());
 }
 
 void tst_FrmView::reloadsWhenActivatedAgain()
@@ -186,12 +193,6 @@ void tst_FrmView::reloadsWhenActivatedAgain()
     v.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&v.window));
     QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
-
-    // Close only hides; showing again reads the file afresh.
-    v.files.setText(kPath, QStringLiteral("third"));
-    QTest::mouseClick(v.window.findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
-    v.window.show();
-    QTRY_COMPARE(textBox(v.window)->text(), QStringLiteral("third"));
 }
 
 void tst_FrmView::resizeLayout_data()

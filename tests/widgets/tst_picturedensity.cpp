@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "color/colors.h"
+#include "support/mainwindowfixture.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
-// Pictures on a screen of twice the usual density: two device pixels per point each way.
+// Pictures and the main window on a screen of twice the usual density: two device pixels per point each way.
 class tst_PictureDensity : public QObject
 {
     Q_OBJECT
@@ -14,6 +16,7 @@ private slots:
     void pointIsABlockOfDevicePixels_data();
     void pointIsABlockOfDevicePixels();
     void textIsDrawnAtTheScreenDensity();
+    void windowKeepsItsPlacesAndPicksAtFractionalPositions();
 };
 
 void tst_PictureDensity::pointIsABlockOfDevicePixels_data()
@@ -65,6 +68,27 @@ void tst_PictureDensity::textIsDrawnAtTheScreenDensity()
         }
     }
     QVERIFY(mixed > 5);
+}
+
+void tst_PictureDensity::windowKeepsItsPlacesAndPicksAtFractionalPositions()
+{
+    MainWindowFixture f;
+    f.start();
+    QCOMPARE(f.window->devicePixelRatio(), 2.0);
+    QCOMPARE(f.window->size(), QSize(619, 547));
+    QCOMPARE(f.control("picGraphic")->geometry(), QRect(336, 128, 256, 256));
+    QCOMPARE(f.control("cboWhatToCopy")->pos(), QPoint(196, 472));
+
+    QWidget *plane = f.control("picGraphic");
+    const QPointF at(10.5, 20.5); // the lower right device pixel of point (10, 20)
+    QMouseEvent press(QEvent::MouseButtonPress, at, plane->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, plane->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(plane, &press);
+    QApplication::sendEvent(plane, &release);
+    // Green base: x is blue, y is red.
+    QCOMPARE(f.channels(), (QStringList{"20", "128", "10"}));
 }
 
 int main(int argc, char **argv)
