@@ -407,12 +407,6 @@ void tst_MainWindow::panelShowsFiguresAndSignalsClicks()
                                  "AA large text 3: pass \u2713", "AAA normal text 7: fail \u2717",
                                  "AAA large text 4.5: fail \u2717", "User interface 3: pass \u2713"}));
 
-    // A preview shows other figures and gives way to the chosen colours again.
-    panel.previewColors(0xFFFFFFu, 0x000000u);
-    QCOMPARE(text("lblContrastRatio"), QStringLiteral("Contrast ratio 21.00:1"));
-    panel.endPreview();
-    QCOMPARE(text("lblContrastRatio"), QStringLiteral("Contrast ratio 3.13:1"));
-
     // The no-colour-vision strip paints the pair in greys.
     const QImage strip = panel.findChild<QWidget *>(QStringLiteral("picVision(3)"))->grab().toImage();
     const QRgb corner = strip.pixel(1, 1);
@@ -424,30 +418,27 @@ void tst_MainWindow::panelShowsFiguresAndSignalsClicks()
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdNearest(%1)").arg(i)),
                           Qt::LeftButton);
-    QCOMPARE(nearest.size(), 3);
-    QCOMPARE(nearest.at(0).at(0).toDouble(), 3.0);
-    QCOMPARE(nearest.at(1).at(0).toDouble(), 4.5);
-    QCOMPARE(nearest.at(2).at(0).toDouble(), 7.0);
+    QCOMPARE(nearest, (QList<QList<QVariant>>{{3.0}, {4.5}, {7.0}}));
     auto *check = panel.findChild<QCheckBox *>(QStringLiteral("chkShowThresholds"));
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
     QCOMPARE(thresholds.size(), 1);
     QCOMPARE(thresholds.at(0).at(0).toBool(), true);
     QVERIFY(panel.thresholdsShown());
 
-    auto *copied = panel.findChild<QLabel *>(QStringLiteral("lblCopied"));
-    QVERIFY(!copied->isVisible());
     QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdCopyContrast")), Qt::LeftButton);
     QCOMPARE(copy.size(), 1);
-    panel.showCopied();
-    QVERIFY(copied->isVisible());
-    QTRY_VERIFY(!copied->isVisible());
 }
 
 void tst_MainWindow::contrastPanelGrowsTheWindowAndIsRemembered()
 {
     keys(Qt::CTRL | Qt::Key_K);
     QCOMPARE(f->window->size(), QSize(619, 547 + 156));
-    QTest::mouseClick(f->control<PictureBox>(QStringLiteral("picGraphic")), Qt::LeftButton, {}, QPoint(1, 1));
+    // While the button is held the panel follows the point under the pointer; the pick comes at the release.
+    auto *plane = f->control<PictureBox>(QStringLiteral("picGraphic"));
+    QTest::mousePress(plane, Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mouseMove(plane, QPoint(255, 255));
+    QCOMPARE(panelText(QStringLiteral("lblContrastRatio")), QStringLiteral("Contrast ratio 1.62:1"));
+    QTest::mouseRelease(plane, Qt::LeftButton, {}, QPoint(1, 1));
     QCOMPARE(panelText(QStringLiteral("lblContrastRatio")), QStringLiteral("Contrast ratio 3.89:1"));
     f->click(QStringLiteral("cmdCopyContrast"));
     QVERIFY(f->clipboard.text.startsWith(QStringLiteral("Foreground #E0E0E0 on background #018001\r\n")));

@@ -63,7 +63,6 @@ private slots:
     void failures_data();
     void failures();
     void hugeFileIsReadOnlyAsFarAsShown();
-    void reloadsWhenActivatedAgain();
     void resizeLayout_data();
     void resizeLayout();
     void placement_data();
@@ -166,33 +165,6 @@ void tst_FrmView::hugeFileIsReadOnlyAsFarAsShown()
     QCOMPARE(textBox(viewer)->text(), kHead + digits(65306) + kTail);
     QCOMPARE(textBox(viewer)->textCursor().position(), 0);
     QVERIFY(textBox(viewer)->isReadOnly());
-}
-
-void tst_FrmView::reloadsWhenActivatedAgain()
-{
-    Viewer v(QStringLiteral("first"));
-    QWidget other;
-    other.show();
-    v.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&v.window));
-    QCOMPARE(textBox(v.window)->text(), QStringLiteral("first"));
-
-    v.files.setText(kPath, QStringLiteral("edited"));
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    v.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&v.window));
-    QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
-
-    // Back from another application the text stays as the user left it. An offscreen window cannot lose the
-    // activation to another application; the program learns of it as this change of its state.
-    v.files.setText(kPath, QStringLiteral("changed outside"));
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-    v.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&v.window));
-    QCOMPARE(textBox(v.window)->text(), QStringLiteral("edited"));
 }
 
 void tst_FrmView::resizeLayout_data()

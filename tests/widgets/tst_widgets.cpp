@@ -29,7 +29,6 @@ private slots:
     void typingLimitHoldsOnlyForTyping();
     void keyUpFollowsOnlyAPressInTheBox_data();
     void keyUpFollowsOnlyAPressInTheBox();
-    void enterThatClosesARealMessageBoxIsNotAnotherApply();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void realMessageBoxShowsTextTitleAndIcon();
@@ -185,24 +184,6 @@ void tst_Widgets::keyUpFollowsOnlyAPressInTheBox()
                                 {});
     }
     QCOMPARE(got, reported);
-}
-
-void tst_Widgets::enterThatClosesARealMessageBoxIsNotAnotherApply()
-{
-    // A base box applies on the release of Enter, and a bad value shows an error.
-    LineTextBox box;
-    platform::QtMessageBoxes boxes;
-    int shown = 0;
-    connect(&box, &LineTextBox::keyUp, [&] {
-        ++shown;
-        QTimer::singleShot(0, [] { QTest::keyPress(QApplication::activeModalWidget(), Qt::Key_Return); });
-        boxes.show(&box, QStringLiteral("Invalid base color"), QStringLiteral("Error"),
-                   platform::MessageIcon::Exclamation);
-    });
-    QTest::keyClick(&box, Qt::Key_Return);
-    // The message box closed on the press; the release comes back to the text box.
-    QTest::keyRelease(&box, Qt::Key_Return);
-    QCOMPARE(shown, 1);
 }
 
 void tst_Widgets::enterPressesTheFocusedButton_data()
