@@ -8,13 +8,7 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb.sh"
 
-start_xvfb
-start_openbox
-start_program "$program"
-
-wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
-window=$(find_window '^Quenby Color Picker')
-timeout 10 xdotool windowactivate --sync "$window"
+start_under_window_manager "$program"
 
 client_height_is() {
     timeout 5 xdotool getwindowgeometry "$window" | grep -q "Geometry: 619x$1\$"

@@ -8,13 +8,7 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb.sh"
 
-start_xvfb
-start_openbox
-start_program "$program"
-
-wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
-window=$(find_window '^Quenby Color Picker')
-timeout 10 xdotool windowactivate --sync "$window"
+start_under_window_manager "$program"
 
 # A bad base value, applied with Enter; Enter again closes the error box, and no new one may follow.
 click_at 205 218 # the decimal base box

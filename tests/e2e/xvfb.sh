@@ -66,6 +66,16 @@ start_program() {
     app_pid=$!
 }
 
+# Starts Xvfb, openbox and the program given as $1, and makes its main window, kept in $window, the active one.
+start_under_window_manager() {
+    start_xvfb
+    start_openbox
+    start_program "$1"
+    wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
+    window=$(find_window '^Quenby Color Picker')
+    timeout 10 xdotool windowactivate --sync "$window"
+}
+
 # Prints the id of the first visible window whose title matches, and fails when there is none.
 find_window() {
     local id
