@@ -41,9 +41,11 @@ template <typename T> T *make(QWidget *parent, const QString &name, int left, in
     return control;
 }
 
+// The window is designed in Arial; start-up sets the face again, which then changes nothing.
 void setPointSize(QWidget *control, double size, bool bold = false, bool underline = false)
 {
     QFont font = control->font();
+    font.setFamily(QStringLiteral("Arial"));
     font.setPointSizeF(size);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -135,6 +135,9 @@ void frmMain::centreOnScreen()
 void frmMain::SetControlsFontName(const QString &face, bool includeTextBoxes, bool includeButtons)
 {
     const auto setFace = [&face](QWidget *control) {
+        // Setting a font, even an equal one, makes the control and its children resolve theirs again.
+        if (control->font().family() == face)
+            return;
         QFont font = control->font();
         font.setFamily(face);
         control->setFont(font);
