@@ -60,6 +60,7 @@ CaptionLabel *label(QWidget *parent, const QString &name, QRect place, const QSt
     l->setAlignment(alignment);
     l->setWordWrap(true);
     setPointSize(l, kDesignPointSize);
+    l->setAutoFillBackground(true); // on the window's colour, as designed
     return l;
 }
 
@@ -77,6 +78,7 @@ QRadioButton *option(QWidget *parent, const QString &name, QRect place, const QS
     auto *o = make<QRadioButton>(parent, name, place.x(), place.y(), place.width(), place.height());
     o->setText(caption);
     setPointSize(o, kDesignPointSize, bold);
+    o->setAutoFillBackground(true); // on the window's colour, as designed
     return o;
 }
 
@@ -85,6 +87,7 @@ QFrame *frame(QWidget *parent, const QString &name, QRect place)
     auto *f = make<QFrame>(parent, name, place.x(), place.y(), place.width(), place.height());
     f->setFrameShape(QFrame::NoFrame);
     setPointSize(f, kDesignPointSize);
+    f->setAutoFillBackground(true); // on the window's colour, as designed
     return f;
 }
 

@@ -29,9 +29,14 @@ constexpr qint32 kWindowColour = 12632256; // RGB(192, 192, 192)
 
 void setBackground(QWidget *control, qint32 colour)
 {
+    const QColor background(Colors::toQRgb(colour));
     QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, QColor(Colors::toQRgb(colour)));
-    palette.setColor(control->backgroundRole(), QColor(Colors::toQRgb(colour)));
+    // Controls designed on the window's colour already show it; setting it again would only cost time.
+    if (control->autoFillBackground() && palette.color(QPalette::Window) == background &&
+        palette.color(control->backgroundRole()) == background)
+        return;
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(control->backgroundRole(), background);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
