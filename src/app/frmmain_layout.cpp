@@ -58,7 +58,6 @@ CaptionLabel *label(QWidget *parent, const QString &name, QRect place, const QSt
     auto *l = make<CaptionLabel>(parent, name, place.x(), place.y(), place.width(), place.height());
     l->setCaption(caption);
     l->setAlignment(alignment);
-    l->setWordWrap(true);
     setPointSize(l, kDesignPointSize);
     l->setAutoFillBackground(true); // on the window's colour, as designed
     return l;
@@ -112,6 +111,8 @@ void frmMain::createControls()
         picSmall[i] = make<PictureBox>(this, QStringLiteral("picSmall(%1)").arg(i), left, top, 65, 65);
     }
     lblDirections = label(this, "lblDirections", {8, 80, 300, 76}, QString());
+    // The only caption that runs over several lines.
+    lblDirections->setWordWrap(true);
     picSample = make<PictureBox>(this, "picSample", 316, 88, 299, 32);
     setPointSize(picSample, kDesignPointSize);
     QFont sampleFont = picSample->font();
