@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/frmqssoftware.h"
 
+#include "color/colors.h"
+
 #include "viewer/viewerplacement.h"
 #include "web/homepage.h"
 #include "web/weblink.h"
@@ -59,11 +61,6 @@ QFont fontOf(const QString &face, bool bold = false)
     font.setPointSizeF(design::kPointSize);
     font.setBold(bold);
     return font;
-}
-
-QColor colorOf(qint32 colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
 void setForeColor(QWidget *widget, const QColor &colour)
@@ -175,8 +172,8 @@ void frmQSsoftware::Form_Load()
     setForeColor(this, foreground);
     setBackColor(this, background);
 
-    setForeColor(lblIntro, colorOf(lngIntroForeColor));
-    setForeColor(lblDescription[0], colorOf(lngDescriptionForeColor));
+    setForeColor(lblIntro, QColor(Colors::toQRgb(lngIntroForeColor)));
+    setForeColor(lblDescription[0], QColor(Colors::toQRgb(lngDescriptionForeColor)));
 
     // Between the outer corners of the two windows, frames included.
     if (m_mainWindow)
@@ -189,7 +186,7 @@ void frmQSsoftware::Form_Load()
     placeTwips(PicBox, kIntro.left, kPicBox.top, introWidth, kPicBox.height);
     const double rowWidth = introWidth - kScroll.width - 100;
 
-    setForeColor(lblTitle[0], colorOf(lngTitleForeColor));
+    setForeColor(lblTitle[0], QColor(Colors::toQRgb(lngTitleForeColor)));
     setBackColor(lblIntro, background);
     setBackColor(lblTitle[0], background);
     setBackColor(lblDescription[0], background);
@@ -316,8 +313,9 @@ void frmQSsoftware::VScroll_Change()
         captionRow(row, FirstShownItem + row);
         // A red title marks the program clicked, so it moves with that program.
         const int item = FirstShownItem + row;
-        setForeColor(lblTitle[row],
-                     item < SoftwareItemCount && m_visited[item] ? kVisited : colorOf(lngTitleForeColor));
+        setForeColor(lblTitle[row], item < SoftwareItemCount && m_visited[item]
+                                        ? kVisited
+                                        : QColor(Colors::toQRgb(lngTitleForeColor)));
     }
     cmdClose->setFocus();
 }
