@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "color/colorparse.h"
+#include "color/copytexts.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -8,29 +9,17 @@ using colorparse::Rgb;
 
 namespace {
 
-// The copy command's full report of the default colours, background 64, 128, 192 and foreground 224.
-const QString kReport = QStringLiteral("Background color:\r\n"
-                                       "red    64 (dec.)  40 (hex.)\r\n"
-                                       "green 128 (dec.)  80 (hex.)\r\n"
-                                       "blue  192 (dec.)  C0 (hex.)\r\n"
-                                       "12615744 (decimal)\r\n"
-                                       "#4080C0 (hexadecimal for HTML)\r\n"
-                                       "&HC08040 (hexadecimal for Visual Basic)\r\n"
-                                       "RGB(64,128,192)  (RGB function for Visual Basic)\r\n"
-                                       "\r\n"
-                                       "Foreground color:\r\n"
-                                       "red   224 (dec.)  E0 (hex.)\r\n"
-                                       "green 224 (dec.)  E0 (hex.)\r\n"
-                                       "blue  224 (dec.)  E0 (hex.)\r\n"
-                                       "14737632 (decimal)\r\n"
-                                       "#E0E0E0 (hexadecimal for HTML)\r\n"
-                                       "&HE0E0E0 (hexadecimal for Visual Basic)\r\n"
-                                       "RGB(224,224,224)  (RGB function for Visual Basic)\r\n"
-                                       "\r\n");
+// What the copy command puts on the clipboard for the default colours, background 64, 128, 192 and
+// foreground 224: the report pasted back must give the same two colours.
+// Made on first use: the copy texts' own constants are not ready while this file's statics are made.
+QString report()
+{
+    return *copytexts::copyText(ColorParamsArray{{{1, 64, 128, 192}, {2, 224, 224, 224}}}, 0);
+}
 
 QString reportWith(const QString &from, const QString &to)
 {
-    QString text = kReport;
+    QString text = report();
     return text.replace(from, to);
 }
 
@@ -38,7 +27,7 @@ QString reportWith(const QString &from, const QString &to)
 QString reportKeeping(const QStringList &words)
 {
     QStringList kept;
-    for (const QString &line : kReport.split(QStringLiteral("\r\n"))) {
+    for (const QString &line : report().split(QStringLiteral("\r\n"))) {
         if (line.endsWith(u':') ||
             std::any_of(words.begin(), words.end(), [&](const QString &w) { return line.contains(w); }))
             kept.append(line);
@@ -114,14 +103,14 @@ void tst_ColorParse::accepted_data()
     QTest::newRow("name first") << "aliceblue" << 1 << 0xF0F8FFu << 0u;
     QTest::newRow("name last") << "yellowgreen" << 1 << 0x9ACD32u << 0u;
 
-    QTest::newRow("report") << kReport << 2 << 0x4080C0u << 0xE0E0E0u;
+    QTest::newRow("report") << report() << 2 << 0x4080C0u << 0xE0E0E0u;
     QTest::newRow("report LF") << reportWith("\r\n", "\n") << 2 << 0x4080C0u << 0xE0E0E0u;
     QTest::newRow("report lower case, blanks")
         << "  " + reportWith("\r\n", " \n").toLower() << 2 << 0x4080C0u << 0xE0E0E0u;
     QTest::newRow("report HTML lines only") << reportKeeping({"HTML"}) << 2 << 0x4080C0u << 0xE0E0E0u;
     QTest::newRow("report channel lines only") << reportKeeping({"(dec.)"}) << 2 << 0x4080C0u << 0xE0E0E0u;
     QTest::newRow("report foreground first")
-        << kReport.mid(kReport.indexOf("Fore")) + kReport.left(kReport.indexOf("Fore")) << 2 << 0x4080C0u
+        << report().mid(report().indexOf("Fore")) + report().left(report().indexOf("Fore")) << 2 << 0x4080C0u
         << 0xE0E0E0u;
     QTest::newRow("report single digits")
         << reportWith("red    64 (dec.)  40 (hex.)", "red     5 (dec.)   5 (hex.)")
@@ -178,9 +167,9 @@ void tst_ColorParse::rejected_data()
                  reportWith("Foreground", "Background"),
                  reportWith("12615744 (decimal)", "#4080C0 (decimal)"),
                  reportWith("\r\n\r\nForeground", "\r\nhello\r\nForeground"),
-                 reportWith("#E0E0E0 (", "#E0E0 ("), "Colours:\r\n" + kReport});
-    addRejected("report incomplete", {kReport.left(kReport.indexOf("Fore")),
-                                      kReport.left(kReport.indexOf("Fore")) + "Foreground color:",
+                 reportWith("#E0E0E0 (", "#E0E0 ("), "Colours:\r\n" + report()});
+    addRejected("report incomplete", {report().left(report().indexOf("Fore")),
+                                      report().left(report().indexOf("Fore")) + "Foreground color:",
                                       reportKeeping({"red", "green"})});
 }
 
@@ -205,7 +194,7 @@ void tst_ColorParse::randomTextIsRejectedOrInRange()
                                "rgb(25% 50% 0 / .5)",
                                "hsl(210, 50%, 50%)",
                                "olivedrab",
-                               kReport};
+                               report()};
     const QString alphabet = QStringLiteral("#0123456789abcdefABCDEFxXhHgG&(),%/ .-+:\r\nrgbslRGBdeg");
     QRandomGenerator random(20240613);
     int accepted = 0;
