@@ -41,7 +41,9 @@ template <typename T> T *make(QWidget *parent, const QString &name, int left, in
     return control;
 }
 
-// The window is designed in Arial; start-up sets the face again, which then changes nothing.
+// The window is designed in Arial; start-up sets the face again, which then changes nothing. A control that
+// already has the font from the window sets none of its own: a font of its own costs a change event, and the
+// combo box would make its list's popup for it.
 void setPointSize(QWidget *control, double size, bool bold = false, bool underline = false)
 {
     QFont font = control->font();
@@ -49,7 +51,8 @@ void setPointSize(QWidget *control, double size, bool bold = false, bool underli
     font.setPointSizeF(size);
     font.setBold(bold);
     font.setUnderline(underline);
-    control->setFont(font);
+    if (font != control->font())
+        control->setFont(font);
 }
 
 CaptionLabel *label(QWidget *parent, const QString &name, QRect place, const QString &caption,
@@ -104,6 +107,8 @@ void makeLink(CaptionLabel *l)
 void frmMain::createControls()
 {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+    // Made before any control, so that the controls inherit the designed font.
+    setPointSize(this, kDesignPointSize);
 
     for (int i = 0; i < 16; ++i) {
         const int left = 24 + 72 * (i % 8);
