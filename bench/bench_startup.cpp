@@ -28,7 +28,7 @@ void startColorDialog()
 void startMainWindow()
 {
     frmMain window(systemServices());
-    window.Form_Load(); // shows the window, after up to three paints of plane and swatches
+    window.Form_Load(); // the window is shown by its constructor, painted once by this
     showAndPaint(window);
     window.hide();
 }

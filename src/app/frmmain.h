@@ -40,7 +40,8 @@ public:
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Starts the window as the program starts: restores the saved colours, loads the background, shows.
+    // Starts the window as the program starts: restores the saved colours and loads the background. The
+    // constructor has shown the window already; its first paint comes after this.
     void Form_Load();
 
     // Both colours as last stored: what Copy and Save take.
@@ -66,6 +67,10 @@ private:
     void ShowCopyControls();
     void cmdQuit_Click();
     void centreOnScreen();
+    // Shows the window before its controls are made; then shows the controls made inside it.
+    void showEmpty();
+    void showControls();
+    void focusFirstControl();
 
     // The editing state and the background/foreground switch (frmmain_state.cpp).
     void StoreColor(int which);
@@ -148,6 +153,7 @@ private:
     // Contrast panel, threshold lines, nearest passing colour (frmmain_contrast.cpp).
     ContrastPanel *contrastPanel();
     void setContrastPanelOpen(bool open);
+    void setWindowSizeFor(bool contrastPanelOpen);
     void setThresholdsShown(bool shown);
     // Brings the panel and the threshold lines up to date after a change of either colour.
     void coloursChanged();
@@ -225,7 +231,6 @@ private:
 
     Services m_services;
     bool m_quitting = false;
-    bool m_shownOnce = false;
     frmView *m_viewer = nullptr;
     frmQSsoftware *m_catalogue = nullptr;
 

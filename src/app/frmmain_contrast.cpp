@@ -44,10 +44,15 @@ ContrastPanel *frmMain::contrastPanel()
     return m_contrast;
 }
 
-void frmMain::setContrastPanelOpen(bool open)
+void frmMain::setWindowSizeFor(bool contrastPanelOpen)
 {
     // The window grows downward by the panel; nothing above it moves.
-    setFixedSize(619, kDesignedHeight + (open ? ContrastPanel::kHeight : 0));
+    setFixedSize(619, kDesignedHeight + (contrastPanelOpen ? ContrastPanel::kHeight : 0));
+}
+
+void frmMain::setContrastPanelOpen(bool open)
+{
+    setWindowSizeFor(open);
     contrastPanel()->setVisible(open);
     actContrastPanel->setChecked(open);
     coloursChanged();

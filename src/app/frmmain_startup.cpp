@@ -70,13 +70,14 @@ frmMain::frmMain(const Services &services, QWidget *parent)
 {
     installFontSubstitutes();
     setObjectName(QStringLiteral("frmMain"));
-    setFixedSize(619, 547);
     setWindowIcon(programIcon());
     setBackground(this, kWindowColour);
+    showEmpty();
     createControls();
     setUpKeyboardAndNames();
     connectHandlers();
     createMenu();
+    showControls();
 }
 
 frmMain::~frmMain() = default;
@@ -115,20 +116,46 @@ void frmMain::Form_Load()
     LoadColor(0);
     if (savedContrastPanelOpen())
         setContrastPanelOpen(true);
-    centreOnScreen();
-    show();
     SetMainCaption();
     ShowCopyControls();
     // Centred under the combo box; the half pixel of the exact centre is rounded away.
     const double left = cboWhatToCopy->x() + (cboWhatToCopy->width() - cmdQSsoftware->width()) / 2.0;
     cmdQSsoftware->move(qRound(left), lblCopyright->y());
+    focusFirstControl();
+}
+
+void frmMain::focusFirstControl()
+{
+    // Hiding a control of a window already shown makes the window remember a focus no user gave; without it,
+    // activation focuses the first control, as for a window shown only now.
+    if (QWidget *remembered = focusWidget())
+        remembered->clearFocus();
+    if (isActiveWindow())
+        focusNextPrevChild(true);
+}
+
+// The window appears as soon as it has its caption, size and place, as early as any window can: making the
+// controls, reading the system's fonts and painting the pictures all come before its first paint either way.
+void frmMain::showEmpty()
+{
+    SpecifySoftware::SetProgramIdentity();
+    SetMainCaption();
+    setWindowSizeFor(savedContrastPanelOpen());
+    centreOnScreen();
+    show();
+}
+
+void frmMain::showControls()
+{
+    // Controls made inside a window that is already shown stay hidden until they are shown themselves.
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isWindow() && !control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            control->show();
+    }
 }
 
 void frmMain::centreOnScreen()
 {
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
