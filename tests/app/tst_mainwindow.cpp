@@ -35,6 +35,8 @@ private slots:
     void cleanup() { f.reset(); }
 
     void lookAtStartUp();
+    void shownBeforeItsControls_data();
+    void shownBeforeItsControls();
     void releaseOnThePlanePicks_data();
     void releaseOnThePlanePicks();
     void swatchSetsTheBaseValue();
@@ -101,6 +103,51 @@ void tst_MainWindow::lookAtStartUp()
         QFAIL("the window differs from golden/mainwindow.png (grab saved as mainwindow-shown.png in the "
               "temporary folder)");
     }
+}
+
+void tst_MainWindow::shownBeforeItsControls_data()
+{
+    QTest::addColumn<QByteArray>("panelSaved");
+    QTest::addColumn<int>("height");
+    QTest::newRow("panel closed") << QByteArray("0") << 547;
+    QTest::newRow("panel saved open") << QByteArray("1") << 547 + 156;
+}
+
+// The window is shown before its controls are made (the first text box reads the system's fonts), already
+// with the caption, size and place it keeps.
+void tst_MainWindow::shownBeforeItsControls()
+{
+    QFETCH(QByteArray, panelSaved);
+    QFETCH(int, height);
+    struct AtShow : QObject
+    {
+        QString title;
+        QRect geometry;
+        bool hadControls = true;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            auto *w = qobject_cast<frmMain *>(watched);
+            if (w && event->type() == QEvent::Show && title.isNull()) {
+                title = w->windowTitle();
+                geometry = w->geometry();
+                hadControls = w->findChild<QLineEdit *>() != nullptr;
+            }
+            return false;
+        }
+    } atShow;
+    qApp->installEventFilter(&atShow);
+    f = std::make_unique<MainWindowFixture>();
+    f->registry.keys["Software\\Quenby Systems\\TVK"]["ContrastPanel"] = panelSaved + '\0';
+    f->start();
+    qApp->removeEventFilter(&atShow);
+
+    QCOMPARE(atShow.title, QStringLiteral("Quenby Color Picker 5.00"));
+    QVERIFY(!atShow.hadControls);
+    QCOMPARE(atShow.geometry.size(), QSize(619, height));
+    QCOMPARE(atShow.geometry.center(), f->window->screen()->availableGeometry().center());
+    // Once shown it neither moves nor grows; its frame, when the window system adds one, lies outside.
+    QCOMPARE(f->window->frameGeometry().topLeft(), atShow.geometry.topLeft());
+    QCOMPARE(f->window->size(), atShow.geometry.size());
 }
 
 void tst_MainWindow::releaseOnThePlanePicks_data()
