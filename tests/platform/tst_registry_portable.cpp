@@ -514,9 +514,9 @@ void tst_RegistryPortable::failedSaveKeepsPreviousValue_data()
     const QByteArray sub = kKey + "\\Sub";
     const int size = RLIMIT_FSIZE;
     const int files = RLIMIT_NOFILE;
-    // With the file size limited the disk is full: the small store fits in 4096 bytes, the large value
-    // does not, and 16 bytes hold no store at all. With one more open file a save fails after locking.
-    QTest::newRow("disk full, value replaced") << size << 4096 << kKey << false;
+    // With the file size limited the disk is full (a value replaced on a full disk is fullDisk's): the small
+    // store fits in 4096 bytes, the large value does not, and 16 bytes hold no store at all. With one more
+    // open file a save fails after locking.
     QTest::newRow("disk full, value added to a new key") << size << 4096 << sub << true;
     QTest::newRow("disk full, key added") << size << 16 << sub << false;
     QTest::newRow("save cut off, value replaced") << files << 0 << kKey << false;
