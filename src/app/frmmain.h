@@ -70,7 +70,6 @@ private:
     // Shows the window before its controls are made; then shows the controls made inside it.
     void showEmpty();
     void showControls();
-    void focusFirstControl();
 
     // The editing state and the background/foreground switch (frmmain_state.cpp).
     void StoreColor(int which);
@@ -231,6 +230,7 @@ private:
 
     Services m_services;
     bool m_quitting = false;
+    bool m_loaded = false; // Form_Load has ended
     frmView *m_viewer = nullptr;
     frmQSsoftware *m_catalogue = nullptr;
 

@@ -11,7 +11,9 @@
 
 void frmMain::cboWhatToCopy_Click()
 {
-    if (cmdCopy->isVisible())
+    // Filling the list at start-up selects an entry too; the window, though already shown, is not the user's
+    // yet, and the focus goes where its activation puts it.
+    if (m_loaded && cmdCopy->isVisible())
         cmdCopy->setFocus();
 }
 

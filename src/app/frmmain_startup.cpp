@@ -121,17 +121,7 @@ void frmMain::Form_Load()
     // Centred under the combo box; the half pixel of the exact centre is rounded away.
     const double left = cboWhatToCopy->x() + (cboWhatToCopy->width() - cmdQSsoftware->width()) / 2.0;
     cmdQSsoftware->move(qRound(left), lblCopyright->y());
-    focusFirstControl();
-}
-
-void frmMain::focusFirstControl()
-{
-    // Hiding a control of a window already shown makes the window remember a focus no user gave; without it,
-    // activation focuses the first control, as for a window shown only now.
-    if (QWidget *remembered = focusWidget())
-        remembered->clearFocus();
-    if (isActiveWindow())
-        focusNextPrevChild(true);
+    m_loaded = true;
 }
 
 // The window appears as soon as it has its caption, size and place, as early as any window can: making the
