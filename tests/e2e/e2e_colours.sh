@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The whole-colour actions with real keys, the real clipboard and a real pointer grab: the contrast panel and
-# its copied figures, pasting a colour name, picking from the desktop, cancelling a pick, undo and redo.
+# Copying and the whole-colour actions with real keys, the real clipboard and a real pointer grab: the report
+# of both colours, the contrast panel and its copied figures, pasting a colour name, picking from the desktop,
+# cancelling a pick, undo and redo.
 # Usage: e2e_colours.sh <program>
 set -euo pipefail
 
@@ -28,6 +29,28 @@ expect_background() {
     got=$(copy_entry Down Down)
     [[ $got == "$1." ]] || fail "$2: the background is ${got%.}, expected $1"
 }
+
+# The report of both colours, the copy list's first entry, byte for byte with every line end.
+expected=$'Background color:\r\n'\
+$'red    64 (dec.)  40 (hex.)\r\n'\
+$'green 128 (dec.)  80 (hex.)\r\n'\
+$'blue  192 (dec.)  C0 (hex.)\r\n'\
+$'12615744 (decimal)\r\n'\
+$'#4080C0 (hexadecimal for HTML)\r\n'\
+$'&HC08040 (hexadecimal for Visual Basic)\r\n'\
+$'RGB(64,128,192)  (RGB function for Visual Basic)\r\n'\
+$'\r\n'\
+$'Foreground color:\r\n'\
+$'red   224 (dec.)  E0 (hex.)\r\n'\
+$'green 224 (dec.)  E0 (hex.)\r\n'\
+$'blue  224 (dec.)  E0 (hex.)\r\n'\
+$'14737632 (decimal)\r\n'\
+$'#E0E0E0 (hexadecimal for HTML)\r\n'\
+$'&HE0E0E0 (hexadecimal for Visual Basic)\r\n'\
+$'RGB(224,224,224)  (RGB function for Visual Basic)\r\n'\
+$'\r\n'
+got=$(copy_entry)
+[[ $got == "$expected." ]] || fail "the report on the clipboard is $(printf %q "${got%.}")"
 
 keys ctrl+k
 wait_for 50 client_height_is 703 || fail "Ctrl+K did not grow the window by the contrast panel"
