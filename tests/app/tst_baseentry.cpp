@@ -21,50 +21,29 @@ private slots:
 
 void tst_BaseEntry::mirror_data()
 {
-    QTest::addColumn<int>("index"); // the box typed in: 0 decimal, 1 hexadecimal
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("own");
-    QTest::addColumn<QString>("other");
+    // The box typed in (0 decimal, 1 hexadecimal); what was typed, what its box shows, what the other shows.
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("typedOwnOther");
 
-    QTest::newRow("hex ff") << 1 << "ff"
-                            << "FF"
-                            << "255";
-    QTest::newRow("hex 1g") << 1 << "1g"
-                            << "1G"
-                            << "1";
-    QTest::newRow("hex with blanks") << 1 << " a "
-                                     << "A"
-                                     << "10";
-    QTest::newRow("hex emptied") << 1 << "  "
-                                 << ""
-                                 << "";
-    QTest::newRow("decimal 2.5 half to even") << 0 << "2.5"
-                                              << "2.5"
-                                              << "2";
-    QTest::newRow("decimal leading blank") << 0 << " 42"
-                                           << "42"
-                                           << "2A";
-    QTest::newRow("decimal -1") << 0 << "-1"
-                                << "-1"
-                                << "FFFFFFFF";
-    QTest::newRow("decimal 9e9 has no hex form") << 0 << "9e9"
-                                                 << "9e9"
-                                                 << "";
-    QTest::newRow("decimal emptied") << 0 << ""
-                                     << ""
-                                     << "";
+    QTest::newRow("hex ff") << 1 << QStringList{"ff", "FF", "255"};
+    QTest::newRow("hex 1g") << 1 << QStringList{"1g", "1G", "1"};
+    QTest::newRow("hex with blanks") << 1 << QStringList{" a ", "A", "10"};
+    QTest::newRow("hex emptied") << 1 << QStringList{"  ", "", ""};
+    QTest::newRow("decimal 2.5 half to even") << 0 << QStringList{"2.5", "2.5", "2"};
+    QTest::newRow("decimal leading blank") << 0 << QStringList{" 42", "42", "2A"};
+    QTest::newRow("decimal -1") << 0 << QStringList{"-1", "-1", "FFFFFFFF"};
+    QTest::newRow("decimal 9e9 has no hex form") << 0 << QStringList{"9e9", "9e9", ""};
+    QTest::newRow("decimal emptied") << 0 << QStringList{"", "", ""};
 }
 
 void tst_BaseEntry::mirror()
 {
     QFETCH(int, index);
-    QFETCH(QString, typed);
-    QFETCH(QString, own);
-    QFETCH(QString, other);
+    QFETCH(QStringList, typedOwnOther);
 
+    const QString &typed = typedOwnOther[0];
     const baseentry::Mirror m = index == 1 ? baseentry::fromHex(typed) : baseentry::fromDecimal(typed);
-    QCOMPARE(m.own, own);
-    QCOMPARE(m.other, other);
+    QCOMPARE((QStringList{typed, m.own, m.other}), typedOwnOther);
 }
 
 void tst_BaseEntry::check_data()

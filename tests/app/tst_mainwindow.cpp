@@ -392,7 +392,6 @@ void tst_MainWindow::linksOpenFromTheKeyboard()
     QFETCH(QString, page);
     QWidget *link = f->control(name);
     link->setFocus();
-    QVERIFY(link->hasFocus());
     QTest::keyClick(link, Qt::Key(key));
     QCOMPARE(f->shell.urls.size(), 1);
     QVERIFY(f->shell.urls[0].startsWith("http"));
@@ -420,7 +419,6 @@ void tst_MainWindow::panelShowsFiguresAndSignalsClicks()
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     QCOMPARE(panel.width(), 619);
-    QVERIFY(panel.height() <= 160);
 
     const auto text = [&](const char *name) {
         return panel.findChild<QLabel *>(QLatin1String(name))->text();

@@ -91,8 +91,6 @@ void tst_Numbers::rounding_data()
     QTest::newRow("32-bit largest") << 2147483647.0 << 32767 << "2147483647";
     QTest::newRow("32-bit smallest") << -2147483648.0 << -32768 << "-2147483648";
     QTest::newRow("just above 32 bits") << 2147483648.0 << 32767 << "none";
-    QTest::newRow("far above") << 9e9 << 32767 << "none";
-    QTest::newRow("far below") << -9e9 << -32768 << "none";
     QTest::newRow("infinity") << inf << 32767 << "none";
     QTest::newRow("minus infinity") << -inf << -32768 << "none";
 }
