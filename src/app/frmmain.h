@@ -230,7 +230,8 @@ private:
 
     Services m_services;
     bool m_quitting = false;
-    bool m_loaded = false; // Form_Load has ended
+    bool m_loaded = false;         // Form_Load has ended
+    bool m_panelSavedOpen = false; // as read once at start-up, for the window's size and then the panel
     frmView *m_viewer = nullptr;
     frmQSsoftware *m_catalogue = nullptr;
 

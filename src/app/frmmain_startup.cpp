@@ -114,7 +114,7 @@ void frmMain::Form_Load()
 
     RestoreParams();
     LoadColor(0);
-    if (savedContrastPanelOpen())
+    if (m_panelSavedOpen)
         setContrastPanelOpen(true);
     SetMainCaption();
     ShowCopyControls();
@@ -130,7 +130,8 @@ void frmMain::showEmpty()
 {
     SpecifySoftware::SetProgramIdentity();
     SetMainCaption();
-    setWindowSizeFor(savedContrastPanelOpen());
+    m_panelSavedOpen = savedContrastPanelOpen();
+    setWindowSizeFor(m_panelSavedOpen);
     centreOnScreen();
     show();
 }
