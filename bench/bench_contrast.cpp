@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Contrast figures: the panel's update, the threshold lines and the nearest passing colour.
 #include "benchsupport.h"
-#include "contrast/contrastpanel.h"
 #include "contrast/nearest.h"
 #include "contrast/thresholdoverlay.h"
+#include "contrastpanel/contrastpanel.h"
 
 #include <QImage>
 

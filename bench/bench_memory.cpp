@@ -2,7 +2,7 @@
 // Peak memory just after start-up: the program's main window against a minimal program showing Qt's colour
 // dialog. Each is measured in a fresh process of this same executable.
 #include "app/frmmain.h"
-#include "app/services.h"
+#include "platform/services.h"
 
 #include <QApplication>
 #include <QColorDialog>

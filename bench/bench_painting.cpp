@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Painting and picking in the main window, against the cost of filling the same pictures.
 #include "app/frmmain.h"
-#include "app/services.h"
 #include "benchsupport.h"
+#include "platform/services.h"
 
 #include <QImage>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Start-up of the main window, from construction until shown and painted, against Qt's own colour dialog.
 #include "app/frmmain.h"
-#include "app/services.h"
 #include "benchsupport.h"
+#include "platform/services.h"
 
 #include <QColorDialog>
 

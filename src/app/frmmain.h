@@ -1,37 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/colorhistory.h"
-#include "app/services.h"
 #include "color/colorparams.h"
+#include "model/colorpair.h"
+#include "platform/services.h"
+#include "settings/storedvalues.h"
 
-#include <QKeySequence>
-#include <QRgb>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CaptionLabel;
 class PictureBox;
 class LineTextBox;
-class ContrastPanel;
-class OverlayLayer;
-class QAction;
 class QComboBox;
-class QMenu;
 class QFrame;
 class QPushButton;
 class QRadioButton;
 class frmView;
-namespace platform {
-class ScreenPicker;
-}
 class frmQSsoftware;
 
 // The main window: both colours, the plane and swatches that edit them, their readouts, copying and saving.
-// Its code is split by concern over the frmmain_*.cpp files.
+// Its code is split by concern over the frmmain_*.cpp files. Every colour it stores is published to its
+// pair model; a change made there by anything else comes back through ColorParams and LoadColor. The
+// features beyond the form hang on that model and are made and wired in frmmain_features.cpp.
 class frmMain : public QWidget
 {
     Q_OBJECT
@@ -40,8 +36,8 @@ public:
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Starts the window as the program starts: restores the saved colours and loads the background. The
-    // constructor has shown the window already; its first paint comes after this.
+    // Starts the window as the program starts: restores the saved colours, loads the background and shows
+    // the window.
     void Form_Load();
 
     // Both colours as last stored: what Copy and Save take.
@@ -50,14 +46,14 @@ public:
     int editedColor() const;
     // Saves the colours as Quit does, when the program is ended from outside (frmmain_session.cpp).
     void saveOnSessionEnd();
+    // The pair the window publishes to and follows.
+    ColorPair &colorPair() { return m_pair; }
 
 protected:
     // The painting benchmarks time the painting routines one by one.
     friend struct FrmMainBenchAccess;
 
     void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Start-up and quitting (frmmain_startup.cpp).
@@ -67,9 +63,6 @@ private:
     void ShowCopyControls();
     void cmdQuit_Click();
     void centreOnScreen();
-    // Shows the window before its controls are made; then shows the controls made inside it.
-    void showEmpty();
-    void showControls();
 
     // The editing state and the background/foreground switch (frmmain_state.cpp).
     void StoreColor(int which);
@@ -82,6 +75,10 @@ private:
     void showEditedColorCaptions(int which);
     // 0 red, 1 green, 2 blue, from the base-channel options.
     int baseChannel() const;
+    // The pair as the window holds it: ColorParams and the colour being edited.
+    PairState formState() const;
+    // Shows a change of the pair made elsewhere, as Restore shows a restored colour.
+    void pairChanged(ColorPair::Changes what);
 
     // Plane and swatches (frmmain_plane.cpp).
     void DrawColorPlane(qint16 base, qint16 x1, qint16 y1, qint16 x2, qint16 y2);
@@ -93,6 +90,9 @@ private:
     static qint32 MarkerColor(const PictureBox &picture, float x, float y);
     void RepickColor();
     void picGraphic_MouseUp(int button, Qt::KeyboardModifiers shift, float x, float y);
+    // While the left button is held on the plane, the colour a release there would pick is the pair's
+    // preview.
+    void picGraphic_MouseMove(Qt::MouseButtons buttons, float x, float y);
     // Arrow keys on the plane pick the neighbouring point (16 points with Shift).
     void picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift);
     void picSmall_Click(int index);
@@ -130,8 +130,6 @@ private:
     void cmdRestore_Click();
     // Saves, and tells the user when the save failed.
     void saveAndReport();
-    // Whether the contrast panel was open when the colours were last saved.
-    bool savedContrastPanelOpen() const;
 
     // Web links (frmmain_links.cpp).
     void lblCopyright_Click();
@@ -145,47 +143,13 @@ private:
     // Sets the catalogue's colours and shows it modally; returns when the user has closed it.
     void showCatalogueModal();
 
-    // The context menu and its shortcuts (frmmain_menu.cpp).
-    void createMenu();
-    QAction *addMenuAction(const QString &text, const QList<QKeySequence> &keys);
-
-    // Contrast panel, threshold lines, nearest passing colour (frmmain_contrast.cpp).
-    ContrastPanel *contrastPanel();
-    void setContrastPanelOpen(bool open);
-    void setWindowSizeFor(bool contrastPanelOpen);
-    void setThresholdsShown(bool shown);
-    // Brings the panel and the threshold lines up to date after a change of either colour.
-    void coloursChanged();
-    void moveToNearestPassing(double threshold);
-    void copyContrast();
-    QRgb rowColour(int which) const;
-
-    // Whole colours: paste, screen pick, swap, undo and redo (frmmain_wholecolor.cpp).
-    void pasteColor();
-    void pickFromScreen();
-    void previewScreenColour(QRgb colour);
-    void takeScreenColour(QRgb colour);
-    void screenPickFailed(const QString &reason);
-    void swapColors();
-    void undoColors();
-    void redoColors();
-    // Makes colour the colour being edited, as a pick would: the base channel stays.
-    void setEditedColor(QRgb colour);
-    ColorSnapshot snapshot() const;
-    void restoreSnapshot(const ColorSnapshot &state);
-
-    // One user change for undo: made at the start of a handler, it records the change when the handler
-    // ends; handlers nested inside it record nothing of their own.
-    struct UndoStep
+    // The features beyond the form, made and wired in one place (frmmain_features.cpp).
+    struct Features;
+    struct FeaturesDeleter
     {
-        explicit UndoStep(frmMain &w);
-        ~UndoStep();
-        UndoStep(const UndoStep &) = delete;
-        UndoStep &operator=(const UndoStep &) = delete;
-        frmMain &window;
-        ColorSnapshot before;
-        bool outermost;
+        void operator()(Features *features) const;
     };
+    void createFeatures();
 
     // Both colours: [which][item], which 0 background / 1 foreground, item 0 base channel, 1-3 red, green,
     // blue.
@@ -196,28 +160,13 @@ private:
     std::array<float, 4> MarkerRect{}; // left, top, right, bottom
     // Set while a routine paints everything itself, so that a base option it selects does not paint first.
     bool m_loadingColor = false;
+    // Set while the left button is held on the plane.
+    bool m_dragging = false;
 
-    ColorHistory m_history;
-    int m_changeDepth = 0;
-    std::unique_ptr<platform::ScreenPicker> m_ownPicker;
-    bool m_pickerConnected = false;
-    ContrastPanel *m_contrast = nullptr;
-    QMenu *m_menu = nullptr;
-    QAction *actContrastPanel = nullptr;
-    QAction *actThresholds = nullptr;
-    bool m_thresholdsShown = false;
-    // The 16 swatches' threshold lines, then the plane's; made when first shown.
-    std::array<OverlayLayer *, 17> m_overlays{};
-    // What the threshold lines were last drawn for.
-    struct OverlayKey
-    {
-        int channel = -1;
-        int base = 0;
-        QRgb other = 0;
-        bool drawn = false;
-        friend bool operator==(const OverlayKey &, const OverlayKey &) = default;
-    };
-    OverlayKey m_overlayKey;
+    ColorPair m_pair;
+    // Values the features save beside Params, asked for at each save.
+    std::vector<std::function<storedvalues::Value()>> m_savedBeside;
+    std::unique_ptr<Features, FeaturesDeleter> m_features;
 
     // Selects an option without running its handler.
     void selectWithoutHandler(QRadioButton *option);
@@ -230,8 +179,7 @@ private:
 
     Services m_services;
     bool m_quitting = false;
-    bool m_loaded = false;         // Form_Load has ended
-    bool m_panelSavedOpen = false; // as read once at start-up, for the window's size and then the panel
+    bool m_loaded = false; // Form_Load has ended
     frmView *m_viewer = nullptr;
     frmQSsoftware *m_catalogue = nullptr;
 

@@ -265,6 +265,9 @@ void frmMain::connectHandlers()
                                                           : 4,
                                    m, float(p.x()), float(p.y()));
             });
+    connect(picGraphic, &PictureBox::mouseMove, this, [this](Qt::MouseButtons buttons, QPointF p) {
+        picGraphic_MouseMove(buttons, float(p.x()), float(p.y()));
+    });
     connect(picGraphic, &PictureBox::arrowKey, this, &frmMain::picGraphic_ArrowKey);
     for (int i = 0; i < 16; ++i)
         connect(picSmall[i], &PictureBox::clicked, this, [this, i] { picSmall_Click(i); });

@@ -2,7 +2,7 @@
 // The colour plane, the base-level swatches, picking and the base-channel options.
 #include "app/frmmain.h"
 
-#include "app/planeaxes.h"
+#include "color/planeaxes.h"
 
 #include "color/colors.h"
 #include "color/numbers.h"
@@ -134,14 +134,30 @@ void frmMain::RepickColor()
 
 void frmMain::picGraphic_MouseUp(int button, Qt::KeyboardModifiers, float x, float y)
 {
-    const UndoStep change(*this);
-    if (button == 1)
+    const ColorPair::Step change(m_pair);
+    if (button == 1) {
+        m_dragging = false;
+        m_pair.setPreview(std::nullopt);
         PickColor(x, y);
+    }
+}
+
+void frmMain::picGraphic_MouseMove(Qt::MouseButtons buttons, float x, float y)
+{
+    if (!buttons.testFlag(Qt::LeftButton))
+        return;
+    m_dragging = true;
+    // The point PickColor would take, on the plane as painted, without the marker.
+    const int px = int(std::floor(std::clamp(x, 0.0f, 255.0f)));
+    const int py = int(std::floor(std::clamp(y, 0.0f, 255.0f)));
+    const int channel = baseChannel();
+    const qint16 base = numbers::roundToInt16(numbers::numericValue(decimalLabels()[channel]->caption()));
+    m_pair.setPreview(planeColor(channel, base, px, py));
 }
 
 void frmMain::picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift)
 {
-    const UndoStep change(*this);
+    const ColorPair::Step change(m_pair);
     const int step = shift.testFlag(Qt::ShiftModifier) ? 16 : 1;
     const float x = MarkerDrawn ? MarkerRect[0] + MarkerHalfSize : 0;
     const float y = MarkerDrawn ? MarkerRect[1] + MarkerHalfSize : 0;
@@ -150,7 +166,7 @@ void frmMain::picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift)
 
 void frmMain::picSmall_Click(int index)
 {
-    const UndoStep change(*this);
+    const ColorPair::Step change(m_pair);
     const int level = 16 * index + 8;
     const QString s = textforms::plainDecimal(level);
     txbBaseColor[0]->setText(s);
@@ -179,7 +195,7 @@ void frmMain::optBlue_Click()
 
 void frmMain::optChannel_Click(int channel)
 {
-    const UndoStep change(*this);
+    const ColorPair::Step change(m_pair);
     if (blnSwitchingColor || m_loadingColor || !channelOptions()[channel]->isChecked())
         return;
     DrawSwatches();

@@ -3,19 +3,13 @@
 #include "app/frmmain.h"
 
 #include "platform/messageboxes.h"
-#include "platform/registry.h"
 #include "settings/paramstext.h"
-#include "settings/registry3.h"
+#include "settings/storedvalues.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace {
-
-const std::string kParamsKey = "Software\\Quenby Systems\\TVK";
-const std::string kParamsName = "Params";
-// Whether the contrast panel is open, "1" or "0"; kept apart so that the Params text stays as it was.
-const std::string kContrastPanelName = "ContrastPanel";
 
 // The store takes and gives texts in the system's 8-bit code page: UTF-8 on Linux, the ANSI code page
 // on Windows.
@@ -34,25 +28,12 @@ QString fromSystemCodePage(const std::string &text)
 std::string frmMain::SaveParams()
 {
     StoreColor(editedColor());
-    if (!m_services.registry)
-        return "1009 No place to save the colors.";
-    const std::string status =
-        Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey, kParamsName,
-                                  toSystemCodePage(paramstext::build(ColorParams)));
-    if (!status.starts_with('0'))
-        return status;
-    return Registry3::RegWriteString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey,
-                                     kContrastPanelName, actContrastPanel->isChecked() ? "1" : "0");
-}
-
-bool frmMain::savedContrastPanelOpen() const
-{
-    std::string stored;
-    return m_services.registry &&
-           Registry3::RegReadString(*m_services.registry, platform::kHkeyCurrentUser, kParamsKey,
-                                    kContrastPanelName, stored)
-               .starts_with('0') &&
-           stored == "1";
+    // What the features keep beside Params is written in the same save; Params itself stays as it was.
+    std::vector<storedvalues::Value> values{
+        {storedvalues::kParams, toSystemCodePage(paramstext::build(ColorParams))}};
+    for (const auto &value : m_savedBeside)
+        values.push_back(value());
+    return storedvalues::write(m_services.registry, values);
 }
 
 void frmMain::saveAndReport()
@@ -67,12 +48,8 @@ void frmMain::saveAndReport()
 
 void frmMain::RestoreParams()
 {
-    std::string stored;
-    const std::string status =
-        m_services.registry ? Registry3::RegReadString(*m_services.registry, platform::kHkeyCurrentUser,
-                                                       kParamsKey, kParamsName, stored)
-                            : std::string();
-    ColorParams = paramstext::read(status.starts_with('0') ? fromSystemCodePage(stored) : QString());
+    const std::optional<std::string> stored = storedvalues::read(m_services.registry, storedvalues::kParams);
+    ColorParams = paramstext::read(stored ? fromSystemCodePage(*stored) : QString());
 }
 
 void frmMain::cmdSave_Click()
@@ -82,7 +59,7 @@ void frmMain::cmdSave_Click()
 
 void frmMain::cmdRestore_Click()
 {
-    const UndoStep change(*this);
+    const ColorPair::Step change(m_pair);
     RestoreParams();
     LoadColor(editedColor());
 }

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Start-up, the background/foreground switch, moving a colour between the editing state and the window,
-// quitting.
+// Start-up and quitting.
 #include "app/frmmain.h"
 
-#include "app/planeaxes.h"
 #include "app/programicon.h"
 #include "app/programidentity.h"
 #include "color/colors.h"
-#include "color/numbers.h"
 #include "platform/appexit.h"
-#include "platform/screenpicker.h"
 #include "widgets/captionlabel.h"
 #include "widgets/fonts.h"
 #include "widgets/linetextbox.h"
@@ -26,6 +22,7 @@
 namespace {
 
 constexpr qint32 kWindowColour = 12632256; // RGB(192, 192, 192)
+constexpr QSize kDesignedSize(619, 547);
 
 void setBackground(QWidget *control, qint32 colour)
 {
@@ -72,15 +69,12 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(programIcon());
     setBackground(this, kWindowColour);
-    showEmpty();
+    setFixedSize(kDesignedSize);
     createControls();
     setUpKeyboardAndNames();
     connectHandlers();
-    createMenu();
-    showControls();
+    createFeatures();
 }
-
-frmMain::~frmMain() = default;
 
 void frmMain::Form_Load()
 {
@@ -112,37 +106,20 @@ void frmMain::Form_Load()
     cboWhatToCopy->hide();
     cboWhatToCopy->move(cmdCopy->x() + 172, cmdCopy->y());
 
-    RestoreParams();
-    LoadColor(0);
-    if (m_panelSavedOpen)
-        setContrastPanelOpen(true);
+    {
+        // Start-up's own changes are not a step anyone can undo.
+        const ColorPair::Step loading(m_pair, ColorPair::Step::Undo::NotRecorded);
+        RestoreParams();
+        LoadColor(0);
+    }
+    centreOnScreen();
+    show();
     SetMainCaption();
     ShowCopyControls();
     // Centred under the combo box; the half pixel of the exact centre is rounded away.
     const double left = cboWhatToCopy->x() + (cboWhatToCopy->width() - cmdQSsoftware->width()) / 2.0;
     cmdQSsoftware->move(qRound(left), lblCopyright->y());
     m_loaded = true;
-}
-
-// The window appears as soon as it has its caption, size and place, as early as any window can: making the
-// controls, reading the system's fonts and painting the pictures all come before its first paint either way.
-void frmMain::showEmpty()
-{
-    SpecifySoftware::SetProgramIdentity();
-    SetMainCaption();
-    m_panelSavedOpen = savedContrastPanelOpen();
-    setWindowSizeFor(m_panelSavedOpen);
-    centreOnScreen();
-    show();
-}
-
-void frmMain::showControls()
-{
-    // Controls made inside a window that is already shown stay hidden until they are shown themselves.
-    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!control->isWindow() && !control->testAttribute(Qt::WA_WState_ExplicitShowHide))
-            control->show();
-    }
 }
 
 void frmMain::centreOnScreen()

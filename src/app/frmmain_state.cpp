@@ -3,8 +3,9 @@
 // switch between background and foreground.
 #include "app/frmmain.h"
 
-#include "app/planeaxes.h"
+#include "color/colors.h"
 #include "color/numbers.h"
+#include "color/planeaxes.h"
 #include "widgets/captionlabel.h"
 
 #include <QRadioButton>
@@ -40,7 +41,51 @@ void frmMain::StoreColor(int which)
     const auto labels = decimalLabels();
     for (int channel = 0; channel < 3; ++channel)
         row[channel + 1] = numbers::roundToInt16(numbers::numericValue(labels[channel]->caption()));
-    coloursChanged();
+    m_pair.setState(formState());
+}
+
+PairState frmMain::formState() const
+{
+    PairState state;
+    for (int which = 0; which < 2; ++which) {
+        const ColorRow &row = ColorParams[which];
+        // Any base channel other than red and green loads as blue.
+        const int base = row[0] == 0 ? 0 : row[0] == 1 ? 1 : 2;
+        state.colors[which] = {Colors::toQRgb(Colors::RGB(row[1], row[2], row[3])), base};
+    }
+    state.edited = editedColor();
+    return state;
+}
+
+void frmMain::pairChanged(ColorPair::Changes what)
+{
+    // The screen pick's preview is shown in the sample; the plane's own preview is for the other views.
+    if (what.testFlag(ColorPair::Preview) && !m_dragging) {
+        if (const std::optional<QRgb> preview = m_pair.preview()) {
+            ColorParamsArray shown = ColorParams;
+            ColorRow &row = shown[editedColor()];
+            row[1] = qint16(qRed(*preview));
+            row[2] = qint16(qGreen(*preview));
+            row[3] = qint16(qBlue(*preview));
+            drawSampleOf(shown);
+        } else {
+            DrawSample();
+        }
+    }
+    // What the window published itself comes back equal; anything else was changed elsewhere.
+    const PairState &state = m_pair.state();
+    if (state == formState())
+        return;
+    for (int which = 0; which < 2; ++which) {
+        const PairColor &c = state.colors[which];
+        ColorParams[which] = {qint16(c.baseChannel), qint16(qRed(c.rgb)), qint16(qGreen(c.rgb)),
+                              qint16(qBlue(c.rgb))};
+    }
+    if (state.edited != editedColor()) {
+        selectWithoutHandler(state.edited == 0 ? optBackground : optForeground);
+        showEditedColorCaptions(state.edited);
+    }
+    LoadColor(state.edited);
 }
 
 void frmMain::LoadColor(int which)
@@ -73,7 +118,7 @@ void frmMain::optForeground_Click()
 
 void frmMain::switchEditedColor(int which)
 {
-    const UndoStep change(*this);
+    const ColorPair::Step change(m_pair);
     blnSwitchingColor = true;
     StoreColor(1 - which);
     LoadColor(which);

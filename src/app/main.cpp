@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/commandline.h"
 #include "app/frmmain.h"
-#include "app/services.h"
 #include "buildversion.h"
 #include "platform/appexit.h"
+#include "platform/services.h"
 #include "platform/termination.h"
 #include "widgets/enterpressesbuttons.h"
 

@@ -16,6 +16,15 @@ namespace {
 
 constexpr quint32 kLargestPacked = 0xFFFFFF;
 
+struct Rgb
+{
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
+    QRgb toQRgb() const { return qRgb(red, green, blue); }
+};
+
 // Only ASCII letters are folded: a full Unicode fold would turn the Kelvin sign into "k" and let
 // look-alike letters spell a colour name.
 QString asciiLower(QStringView text)
@@ -400,16 +409,16 @@ ParsedColors parseColorText(QStringView text)
     if (lower.startsWith(kHeadings[0]) || lower.startsWith(kHeadings[1])) {
         if (const std::optional<std::array<Rgb, 2>> both = parseReport(lower)) {
             result.count = 2;
-            result.colors = *both;
+            result.colors = {(*both)[0].toQRgb(), (*both)[1].toQRgb()};
         }
     } else if (const std::optional<Rgb> one = parseSingle(lower)) {
         result.count = 1;
-        result.colors[0] = *one;
+        result.colors[0] = one->toQRgb();
     }
     return result;
 }
 
-std::optional<Rgb> parseOneColor(QStringView text)
+std::optional<QRgb> parseOneColor(QStringView text)
 {
     const ParsedColors parsed = parseColorText(text);
     return parsed.count == 1 ? std::optional(parsed.colors[0]) : std::nullopt;

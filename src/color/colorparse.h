@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRgb>
 #include <QStringView>
 
 #include <array>
@@ -9,20 +10,12 @@
 // Reading colours that the user pastes or types: the program's own copy texts and the usual web forms.
 namespace colorparse {
 
-struct Rgb
-{
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
-};
-
-// What a text names: nothing (count 0), one colour (count 1, in colors[0]), or the two colours of the
-// program's full report (count 2: background in colors[0], foreground in colors[1]).
+// What a text names, as opaque colours: nothing (count 0), one colour (count 1, in colors[0]), or the two
+// colours of the program's full report (count 2: background in colors[0], foreground in colors[1]).
 struct ParsedColors
 {
     int count = 0;
-    std::array<Rgb, 2> colors{};
+    std::array<QRgb, 2> colors{};
 };
 
 // Reads a text, ignoring blanks around it and case. One colour: "#RGB", "#RRGGBB", "0xRRGGBB", the
@@ -34,6 +27,6 @@ struct ParsedColors
 ParsedColors parseColorText(QStringView text);
 
 // The one colour a text names; nothing for a full report or a rejected text.
-std::optional<Rgb> parseOneColor(QStringView text);
+std::optional<QRgb> parseOneColor(QStringView text);
 
 } // namespace colorparse

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "contrast/thresholdoverlay.h"
 
-#include "app/planeaxes.h"
+#include "color/planeaxes.h"
 #include "contrast/channeltables.h"
 #include "contrast/contrast.h"
 

@@ -19,6 +19,12 @@ void trimControlCharacters(std::string &text)
 std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
                            const std::string &strName, const std::string &strValue)
 {
+    return RegWriteStrings(registry, rootKey, strKey, {{strName, strValue}});
+}
+
+std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                            const std::vector<std::pair<std::string, std::string>> &values)
+{
     platform::RegKey key = 0;
     std::uint32_t disposition = 0;
     std::int32_t result = registry.createKey(rootKey, strKey, &key, &disposition);
@@ -32,9 +38,13 @@ std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, 
             status = "0 Key already exists.";
         else
             status = "0 Key anomaly.";
-        std::string data = strValue;
-        data.push_back('\0');
-        result = registry.setStringValue(key, strName, data);
+        for (const auto &[name, value] : values) {
+            std::string data = value;
+            data.push_back('\0');
+            result = registry.setStringValue(key, name, data);
+            if (result != platform::kErrorSuccess)
+                break;
+        }
         registry.closeKey(key);
         // A value that was not written must not be reported as a success.
         if (result != platform::kErrorSuccess)

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace platform {
 class Registry;
@@ -17,6 +19,11 @@ namespace Registry3 {
 // Creates or opens strKey below rootKey and writes strValue as the string value strName.
 std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
                            const std::string &strName, const std::string &strValue);
+
+// Writes several string values of strKey below rootKey in one save, in the order given; the status is that
+// of RegWriteString, for the first value that could not be written.
+std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                            const std::vector<std::pair<std::string, std::string>> &values);
 
 // Reads the string value strName of strKey below rootKey into strValue, without its trailing
 // control characters; strValue keeps what it held when nothing was read.

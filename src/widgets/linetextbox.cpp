@@ -29,8 +29,44 @@ void LineTextBox::pasteWithinLimit(QClipboard::Mode mode)
         insert(pasted.left(room));
 }
 
+bool LineTextBox::isTextKey(const QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll) ||
+        event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut))
+        return true;
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return true;
+    switch (event->key()) {
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_Shift:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool LineTextBox::event(QEvent *event)
+{
+    // Left unaccepted, the window's shortcut for the key runs instead of the box's own binding.
+    if (event->type() == QEvent::ShortcutOverride && !isTextKey(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QLineEdit::event(event);
+}
+
 void LineTextBox::keyPressEvent(QKeyEvent *event)
 {
+    if (!isTextKey(event)) {
+        event->ignore();
+        return;
+    }
     if (!event->isAutoRepeat())
         m_keysDown.insert(event->key());
     if (event->matches(QKeySequence::Paste)) {
@@ -79,6 +115,11 @@ void LineTextBox::mouseReleaseEvent(QMouseEvent *event)
 void LineTextBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
+    // Undoing the box's text could empty it; the window undoes colours instead.
+    for (const char *name : {"edit-undo", "edit-redo"}) {
+        if (QAction *action = menu->findChild<QAction *>(QLatin1String(name)))
+            menu->removeAction(action);
+    }
     if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
         disconnect(paste, &QAction::triggered, nullptr, nullptr);
         connect(paste, &QAction::triggered, this, [this] { pasteWithinLimit(); });

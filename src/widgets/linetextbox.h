@@ -6,7 +6,9 @@
 #include <QSet>
 
 // A single-line text box whose length limit holds for typing and pasting only: the program may put a
-// longer text in, and the user may shorten it, but never make it longer than the limit.
+// longer text in, and the user may shorten it, but never make it longer than the limit. Of the keys with
+// Ctrl, Alt or Meta it keeps only paste, select all, copy, cut and the moving and deleting keys; the others
+// reach the window's shortcuts, and its text is never undone.
 class LineTextBox : public QLineEdit
 {
     Q_OBJECT
@@ -23,6 +25,7 @@ signals:
     void keyUp(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -30,6 +33,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    static bool isTextKey(const QKeyEvent *event);
     // How many more characters the user may add in place of the selection.
     qsizetype room() const;
     void pasteWithinLimit(QClipboard::Mode mode = QClipboard::Clipboard);

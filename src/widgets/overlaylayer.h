@@ -16,6 +16,7 @@ public:
 
     // The lines to show, one image pixel per logical point of the picture; a null image shows nothing.
     void setImage(const QImage &image);
+    const QImage &image() const { return m_image; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

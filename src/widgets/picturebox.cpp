@@ -219,6 +219,12 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMove(event->buttons(), event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {

@@ -57,6 +57,8 @@ public:
 
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
+    // The pointer moved while a button is held.
+    void mouseMove(Qt::MouseButtons buttons, QPointF position);
     // A left click, or Enter or Space while the picture has the focus.
     void clicked();
     // An arrow key while the picture has the focus: one step left, right, up or down.
@@ -66,6 +68,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "app/frmmain.h"
-#include "app/services.h"
 #include "platform/appexit.h"
+#include "platform/services.h"
 #include "support/fakeregistry.h"
+#include "support/fakescreenpicker.h"
 #include "support/faketextfilereader.h"
 #include "support/recordingclipboard.h"
 #include "support/recordingmessageboxes.h"
@@ -37,6 +38,7 @@ public:
         s.shell = &shell;
         s.clipboard = &clipboard;
         s.files = &files;
+        s.screenPicker = &screenPicker;
         return s;
     }
 
@@ -95,5 +97,6 @@ public:
     RecordingShell shell;
     RecordingClipboard clipboard;
     FakeTextFileReader files;
+    FakeScreenPicker screenPicker;
     std::unique_ptr<frmMain> window;
 };

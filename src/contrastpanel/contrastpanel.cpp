@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "contrast/contrastpanel.h"
+#include "contrastpanel/contrastpanel.h"
 
 #include "contrast/contrast.h"
 #include "contrast/thresholdoverlay.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/services.h"
+#include "platform/services.h"
 
 #include "platform/appexit.h"
 #include "platform/clipboard.h"

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/colorpair.h"
+#include "platform/services.h"
+
+#include <QObject>
+#include <QSize>
+
+#include <string>
+
+class ContrastPanel;
+class QWidget;
+
+// The contrast panel below the main window: opening and closing it (the window grows by the panel and
+// shrinks back), keeping its figures in step with the pair and its preview, copying the figures, and
+// whether it was open when the colours were last saved.
+class ContrastPanelController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The value saved beside Params: "1" while the panel is open, "0" otherwise.
+    static inline const std::string kSavedName = "ContrastPanel";
+
+    // window is the main window at its designed size; the panel opens at once when it was saved open.
+    ContrastPanelController(ColorPair &pair, QWidget &window, QSize designedSize, const Services &services);
+
+    bool isOpen() const { return m_open; }
+    void setOpen(bool open);
+    // The figures on the clipboard, then "Copied" on the panel; a clipboard that refuses them is told.
+    void copyContrast();
+    // Ticks the panel's check box as the threshold lines are shown or hidden.
+    void setThresholdsShown(bool shown);
+    // The panel, made on first use.
+    ContrastPanel &panel();
+    std::string savedValue() const { return m_open ? "1" : "0"; }
+
+signals:
+    void openChanged(bool open);
+    // The panel's buttons and check box.
+    void nearestRequested(double threshold);
+    void thresholdsToggled(bool shown);
+
+private:
+    void update();
+
+    ColorPair &m_pair;
+    QWidget &m_window;
+    QSize m_designedSize;
+    Services m_services;
+    ContrastPanel *m_panel = nullptr;
+    bool m_open = false;
+    bool m_thresholdsShown = false;
+};

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "thresholds/thresholdlines.h"
+
+#include "contrast/thresholdoverlay.h"
+#include "widgets/overlaylayer.h"
+
+#include <QWidget>
+
+ThresholdLines::ThresholdLines(ColorPair &pair, const std::array<QWidget *, 16> &swatches, QWidget &plane)
+    : m_pair(pair), m_swatches(swatches), m_plane(plane)
+{
+    connect(&m_pair, &ColorPair::changed, this, &ThresholdLines::update);
+}
+
+void ThresholdLines::setShown(bool shown)
+{
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    if (shown && !m_overlays[0]) {
+        for (int i = 0; i < 16; ++i)
+            m_overlays[i] = new OverlayLayer(m_swatches[i]);
+        m_overlays[16] = new OverlayLayer(&m_plane);
+    }
+    for (OverlayLayer *overlay : m_overlays) {
+        if (overlay)
+            overlay->setVisible(shown);
+    }
+    m_drawnFor = {};
+    update();
+    emit shownChanged(shown);
+}
+
+void ThresholdLines::update()
+{
+    if (!m_shown)
+        return;
+    const int channel = m_pair.baseChannel(m_pair.edited());
+    const QRgb edited = m_pair.editedColor();
+    const int base = channel == 0 ? qRed(edited) : channel == 1 ? qGreen(edited) : qBlue(edited);
+    const Key key{channel, base, m_pair.otherColor()};
+    if (key == m_drawnFor)
+        return;
+    m_drawnFor = key;
+    // The edited colour's plane and swatches against the colour it must be read with.
+    for (int i = 0; i < 16; ++i)
+        m_overlays[i]->setImage(contrast::swatchOverlay(channel, i, key.other));
+    m_overlays[16]->setImage(contrast::planeOverlay(channel, base, key.other));
+}

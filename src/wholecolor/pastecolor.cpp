@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "wholecolor/pastecolor.h"
+
+#include "color/colorparse.h"
+#include "platform/clipboard.h"
+#include "platform/messageboxes.h"
+
+PasteColor::PasteColor(ColorPair &pair, const Services &services, QWidget &window)
+    : m_pair(pair), m_services(services), m_window(window)
+{
+}
+
+void PasteColor::paste()
+{
+    const auto fail = [this](const QString &text) {
+        m_services.messages->show(&m_window, text, QStringLiteral("Paste color"),
+                                  platform::MessageIcon::Exclamation);
+    };
+    const std::optional<QString> text = m_services.clipboard->readText();
+    if (!text || text->isEmpty()) {
+        fail(QStringLiteral("The clipboard holds no text."));
+        return;
+    }
+    const colorparse::ParsedColors parsed = colorparse::parseColorText(*text);
+    if (parsed.count == 0) {
+        fail(QStringLiteral("Not a color: ") + text->left(40));
+        return;
+    }
+    if (parsed.count == 2) {
+        PairState state = m_pair.state();
+        state.colors[0].rgb = parsed.colors[0];
+        state.colors[1].rgb = parsed.colors[1];
+        m_pair.setState(state);
+        return;
+    }
+    m_pair.setEditedColor(parsed.colors[0]);
+}

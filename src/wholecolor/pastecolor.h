@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/colorpair.h"
+#include "platform/services.h"
+
+class QWidget;
+
+// Paste: the colour the clipboard's text names becomes the colour being edited (its base channel stays);
+// the program's own report of both colours sets both. Anything else is told in a box titled
+// "Paste color".
+class PasteColor
+{
+public:
+    PasteColor(ColorPair &pair, const Services &services, QWidget &window);
+
+    void paste();
+
+private:
+    ColorPair &m_pair;
+    Services m_services;
+    QWidget &m_window;
+};

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "support/recordingclipboard.h"
+#include "support/recordingmessageboxes.h"
+#include "wholecolor/paircommands.h"
+#include "wholecolor/pastecolor.h"
+
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+// The program's defaults: background #4080C0 on the green base, foreground #E0E0E0 on the blue base.
+PairState defaults(int edited = 0)
+{
+    return {{{{qRgb(64, 128, 192), 1}, {qRgb(224, 224, 224), 2}}}, edited};
+}
+
+QString hex(QRgb c)
+{
+    return QStringLiteral("#%1").arg(c & 0xFFFFFFu, 6, 16, QChar(u'0')).toUpper();
+}
+
+} // namespace
+
+class tst_WholeColor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        pair = std::make_unique<ColorPair>();
+        pair->setState(defaults());
+        pair->clearHistory();
+        messages.messages.clear();
+        clipboard = RecordingClipboard();
+    }
+
+    void paste_data();
+    void paste();
+    void swapKeepsEachBaseChannelAndIsOneStep();
+    void nearestPassing_data();
+    void nearestPassing();
+
+private:
+    Services services()
+    {
+        Services s;
+        s.messages = &messages;
+        s.clipboard = &clipboard;
+        return s;
+    }
+
+    QWidget window;
+    RecordingMessageBoxes messages;
+    RecordingClipboard clipboard;
+    std::unique_ptr<ColorPair> pair;
+};
+
+void tst_WholeColor::paste_data()
+{
+    QTest::addColumn<int>("edited");
+    QTest::addColumn<QString>("clipboard"); // null: no text
+    QTest::addColumn<QString>("pair");      // background and foreground after the paste
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("one colour sets the edited one") << 1 << "&HC08040"
+                                                    << "#4080C0 #4080C0"
+                                                    << "";
+    QTest::newRow("the report sets both")
+        << 0
+        << "Background color:\r\n#010203 (hexadecimal for HTML)\r\nForeground color:\r\n"
+           "#040506 (hexadecimal for HTML)\r\n"
+        << "#010203 #040506"
+        << "";
+    QTest::newRow("not a colour, cut at 40 characters")
+        << 0 << "#12345 and then some more text beyond forty characters"
+        << "#4080C0 #E0E0E0"
+        << "Not a color: #12345 and then some more text beyond fo";
+    QTest::newRow("empty") << 0 << ""
+                           << "#4080C0 #E0E0E0"
+                           << "The clipboard holds no text.";
+    QTest::newRow("no text") << 0 << QString() << "#4080C0 #E0E0E0"
+                             << "The clipboard holds no text.";
+}
+
+void tst_WholeColor::paste()
+{
+    QFETCH(int, edited);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, pair);
+    QFETCH(QString, message);
+
+    this->pair->setState(defaults(edited));
+    this->clipboard.text = clipboard;
+    this->clipboard.holdsText = !clipboard.isNull();
+    PasteColor(*this->pair, services(), window).paste();
+    QCOMPARE(hex(this->pair->background()) + u' ' + hex(this->pair->foreground()), pair);
+    // Base channels and the edited colour stay.
+    QCOMPARE(this->pair->baseChannel(0), 1);
+    QCOMPARE(this->pair->edited(), edited);
+    QCOMPARE(messages.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(messages.messages[0].text, message);
+        QCOMPARE(messages.messages[0].title, QStringLiteral("Paste color"));
+    }
+}
+
+void tst_WholeColor::swapKeepsEachBaseChannelAndIsOneStep()
+{
+    PairCommands commands(*pair, services(), window);
+    commands.swap();
+    QCOMPARE(pair->state(), (PairState{{{{qRgb(224, 224, 224), 2}, {qRgb(64, 128, 192), 1}}}, 0}));
+    commands.undo();
+    QCOMPARE(pair->state(), defaults());
+    commands.redo();
+    QCOMPARE(pair->background(), qRgb(224, 224, 224));
+}
+
+void tst_WholeColor::nearestPassing_data()
+{
+    QTest::addColumn<QRgb>("other");
+    QTest::addColumn<double>("threshold");
+    QTest::addColumn<QString>("edited"); // empty: no colour reaches it, and a box says so
+
+    // The defaults already have 3.13:1; nothing moves.
+    QTest::newRow("already passes") << qRgb(224, 224, 224) << 3.0 << "#4080C0";
+    QTest::newRow("moves to the nearest with 4.5:1") << qRgb(224, 224, 224) << 4.5 << "#3464A8";
+    QTest::newRow("nothing reaches 7:1 against mid grey") << qRgb(119, 119, 119) << 7.0 << "";
+}
+
+void tst_WholeColor::nearestPassing()
+{
+    QFETCH(QRgb, other);
+    QFETCH(double, threshold);
+    QFETCH(QString, edited);
+
+    pair->setColor(1, other);
+    PairCommands(*pair, services(), window).moveToNearestPassing(threshold);
+    QCOMPARE(hex(pair->background()), edited.isEmpty() ? QStringLiteral("#4080C0") : edited);
+    QCOMPARE(messages.messages.size(), edited.isEmpty() ? 1 : 0);
+    if (edited.isEmpty()) {
+        QCOMPARE(messages.messages[0].text, QStringLiteral("No color reaches 7:1 against this color."));
+        QCOMPARE(messages.messages[0].title, QStringLiteral("Contrast"));
+        QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Information);
+    }
+}
+
+QTEST_MAIN(tst_WholeColor)
+#include "tst_wholecolor.moc"
