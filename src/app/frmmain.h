@@ -170,12 +170,19 @@ private:
 
     // Selects an option without running its handler.
     void selectWithoutHandler(QRadioButton *option);
-    void createControls();        // frmmain_layout.cpp
-    void connectHandlers();       // frmmain_layout.cpp
-    void setUpKeyboardAndNames(); // frmmain_layout.cpp
-    std::array<CaptionLabel *, 3> decimalLabels() const;
-    std::array<CaptionLabel *, 3> hexLabels() const;
-    std::array<QRadioButton *, 3> channelOptions() const;
+    // Gives a control the background colour, unless it shows it already.
+    static void setBackground(QWidget *control, qint32 colour);
+    // Each group of options is one stop for Tab, at its selected option.
+    static void tabStopFollows(QRadioButton *option, bool selected);
+    void createControls();        // frmmain_controls.cpp
+    void setUpKeyboardAndNames(); // frmmain_controls.cpp
+    void connectHandlers();       // frmmain_create.cpp
+    std::array<CaptionLabel *, 3> decimalLabels() const
+    {
+        return {lblRedDecimal, lblGreenDecimal, lblBlueDecimal};
+    }
+    std::array<CaptionLabel *, 3> hexLabels() const { return {lblRedHex, lblGreenHex, lblBlueHex}; }
+    std::array<QRadioButton *, 3> channelOptions() const { return {optRed, optGreen, optBlue}; }
 
     Services m_services;
     bool m_quitting = false;

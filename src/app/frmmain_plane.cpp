@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The colour plane, the base-level swatches, picking and the base-channel options.
+// The colour plane, the base-level swatches and picking.
 #include "app/frmmain.h"
 
 #include "color/planeaxes.h"
@@ -176,34 +176,4 @@ void frmMain::picSmall_Click(int index)
     DrawColorPlane(qint16(level), 0, 0, 255, 255);
     RepickColor();
     DrawSample();
-}
-
-void frmMain::optRed_Click()
-{
-    optChannel_Click(0);
-}
-
-void frmMain::optGreen_Click()
-{
-    optChannel_Click(1);
-}
-
-void frmMain::optBlue_Click()
-{
-    optChannel_Click(2);
-}
-
-void frmMain::optChannel_Click(int channel)
-{
-    const ColorPair::Step change(m_pair);
-    if (blnSwitchingColor || m_loadingColor || !channelOptions()[channel]->isChecked())
-        return;
-    DrawSwatches();
-    const auto labels = decimalLabels();
-    DrawColorPlane(numbers::roundToInt16(numbers::numericValue(labels[channel]->caption())), 0, 0, 255, 255);
-    const double x = numbers::numericValue(labels[kPlaneAxes[channel][0]]->caption());
-    const double y = numbers::numericValue(labels[kPlaneAxes[channel][1]]->caption());
-    PickColor(float(x), float(y));
-    // The boxes showed the old base channel's value; an apply would otherwise set this channel to it.
-    showBaseValue();
 }

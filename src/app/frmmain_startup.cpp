@@ -21,23 +21,6 @@
 
 namespace {
 
-constexpr qint32 kWindowColour = 12632256; // RGB(192, 192, 192)
-constexpr QSize kDesignedSize(619, 547);
-
-void setBackground(QWidget *control, qint32 colour)
-{
-    const QColor background(Colors::toQRgb(colour));
-    QPalette palette = control->palette();
-    // Controls designed on the window's colour already show it; setting it again would only cost time.
-    if (control->autoFillBackground() && palette.color(QPalette::Window) == background &&
-        palette.color(control->backgroundRole()) == background)
-        return;
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(control->backgroundRole(), background);
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
-}
-
 enum class ControlKind { Frame, CommandButton, Label, OptionButton, ComboBox, LineTextBox, Other };
 
 // What kind of control of the window a widget is; the inner parts of Qt's widgets are none.
@@ -59,22 +42,6 @@ ControlKind kindOf(const QWidget *w)
 }
 
 } // namespace
-
-frmMain::frmMain(const Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_services(services)
-{
-    installFontSubstitutes();
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowIcon(programIcon());
-    setBackground(this, kWindowColour);
-    setFixedSize(kDesignedSize);
-    createControls();
-    setUpKeyboardAndNames();
-    connectHandlers();
-    createFeatures();
-}
 
 void frmMain::Form_Load()
 {

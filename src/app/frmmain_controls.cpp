@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The controls of the main window with their places, captions and fonts, and the wiring of their handlers.
+// The controls of the main window with their places, captions and fonts, their reading order and names.
 #include "app/frmmain.h"
 
 #include "color/colors.h"
@@ -21,12 +21,8 @@
 
 namespace {
 
-// Each group of options is one stop for Tab, at its selected option.
-void tabStopFollows(QRadioButton *option, bool selected)
-{
-    option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
+constexpr qint32 kWindowColour = 12632256; // RGB(192, 192, 192)
+constexpr QSize kDesignedSize(619, 547);
 using design::kLinkPointSize;
 constexpr double kDesignPointSize = design::kPointSize;
 constexpr qint32 kLinkColour = 12582912; // RGB(0, 0, 192)
@@ -104,8 +100,24 @@ void makeLink(CaptionLabel *l)
 
 } // namespace
 
+void frmMain::setBackground(QWidget *control, qint32 colour)
+{
+    const QColor background(Colors::toQRgb(colour));
+    QPalette palette = control->palette();
+    // Controls designed on the window's colour already show it; setting it again would only cost time.
+    if (control->autoFillBackground() && palette.color(QPalette::Window) == background &&
+        palette.color(control->backgroundRole()) == background)
+        return;
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(control->backgroundRole(), background);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
 void frmMain::createControls()
 {
+    setBackground(this, kWindowColour);
+    setFixedSize(kDesignedSize);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     // Made before any control, so that the controls inherit the designed font.
     setPointSize(this, kDesignPointSize);
@@ -229,81 +241,4 @@ void frmMain::setUpKeyboardAndNames()
     lblColorValueHexVB->setAccessibleName(QStringLiteral("Color value for Visual Basic"));
     lblCopyright->setAccessibleName(QStringLiteral("Home page"));
     lblOnlineUserManual->setAccessibleName(QStringLiteral("Online user manual"));
-}
-
-void frmMain::selectWithoutHandler(QRadioButton *option)
-{
-    const QSignalBlocker blocker(option);
-    option->setChecked(true);
-    tabStopFollows(option, true);
-}
-
-void frmMain::connectHandlers()
-{
-    connect(optBackground, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optBackground_Click();
-    });
-    connect(optForeground, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optForeground_Click();
-    });
-    const std::array<void (frmMain::*)(), 3> channelHandlers{&frmMain::optRed_Click, &frmMain::optGreen_Click,
-                                                             &frmMain::optBlue_Click};
-    for (int channel = 0; channel < 3; ++channel) {
-        connect(channelOptions()[channel], &QRadioButton::toggled, this,
-                [this, channelHandlers, channel](bool on) {
-                    if (on)
-                        (this->*channelHandlers[channel])();
-                });
-    }
-
-    connect(picGraphic, &PictureBox::mouseUp, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF p) {
-                picGraphic_MouseUp(b == Qt::LeftButton    ? 1
-                                   : b == Qt::RightButton ? 2
-                                                          : 4,
-                                   m, float(p.x()), float(p.y()));
-            });
-    connect(picGraphic, &PictureBox::mouseMove, this, [this](Qt::MouseButtons buttons, QPointF p) {
-        picGraphic_MouseMove(buttons, float(p.x()), float(p.y()));
-    });
-    connect(picGraphic, &PictureBox::arrowKey, this, &frmMain::picGraphic_ArrowKey);
-    for (int i = 0; i < 16; ++i)
-        connect(picSmall[i], &PictureBox::clicked, this, [this, i] { picSmall_Click(i); });
-    for (int i = 0; i < 2; ++i)
-        connect(txbBaseColor[i], &LineTextBox::keyUp, this, [this, i](int key) {
-            txbBaseColor_KeyUp(i, key == Qt::Key_Return || key == Qt::Key_Enter ? 13 : key);
-        });
-    // Each group of options is one stop for Tab, at its selected option; arrow keys move within the group.
-    for (QRadioButton *option : {optBackground, optForeground, optRed, optGreen, optBlue}) {
-        option->setFocusPolicy(Qt::ClickFocus);
-        connect(option, &QRadioButton::toggled, option, [option](bool on) { tabStopFollows(option, on); });
-    }
-
-    connect(cmdApply, &QPushButton::clicked, this, &frmMain::cmdApply_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
-    connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
-    connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
-    connect(cboWhatToCopy, &QComboBox::currentIndexChanged, this, &frmMain::cboWhatToCopy_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
-    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
-    connect(cmdQSsoftware, &QPushButton::clicked, this, &frmMain::cmdQSsoftware_Click);
-    connect(lblCopyright, &CaptionLabel::clicked, this, &frmMain::lblCopyright_Click);
-    connect(lblOnlineUserManual, &CaptionLabel::clicked, this, &frmMain::lblOnlineUserManual_Click);
-}
-
-std::array<CaptionLabel *, 3> frmMain::decimalLabels() const
-{
-    return {lblRedDecimal, lblGreenDecimal, lblBlueDecimal};
-}
-
-std::array<CaptionLabel *, 3> frmMain::hexLabels() const
-{
-    return {lblRedHex, lblGreenHex, lblBlueHex};
-}
-
-std::array<QRadioButton *, 3> frmMain::channelOptions() const
-{
-    return {optRed, optGreen, optBlue};
 }
