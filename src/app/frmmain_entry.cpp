@@ -29,9 +29,13 @@ void frmMain::txbBaseColor_KeyUp(int index, int keyCode)
     }
     const baseentry::Mirror mirror = index == 1 ? baseentry::fromHex(txbBaseColor[1]->text())
                                                 : baseentry::fromDecimal(txbBaseColor[0]->text());
-    setTextKeepingCaret(txbBaseColor[index], mirror.own);
-    if (index == 1)
-        txbBaseColor[1]->setCursorPosition(int(mirror.own.size()));
+    // Only a text that trimming or upper-casing changed is written back, with the caret at its end; a key
+    // that changed nothing (Shift+Home, Ctrl+A) keeps its selection.
+    LineTextBox *own = txbBaseColor[index];
+    if (own->text() != mirror.own) {
+        own->setText(mirror.own);
+        own->setCursorPosition(int(mirror.own.size()));
+    }
     txbBaseColor[1 - index]->setText(mirror.other);
 }
 

@@ -64,6 +64,8 @@ private slots:
     void swapAndUndo();
     void shortcutsWorkWhereverTheFocusIs_data();
     void shortcutsWorkWhereverTheFocusIs();
+    void keyboardSelectionSurvivesTheKeyRelease_data();
+    void keyboardSelectionSurvivesTheKeyRelease();
     void markerShowsOnThePoint_data();
     void markerShowsOnThePoint();
 
@@ -553,6 +555,37 @@ void tst_MainWindow::shortcutsWorkWhereverTheFocusIs()
     } else {
         QCOMPARE(f->window->height(), 547 + 156);
     }
+}
+
+void tst_MainWindow::keyboardSelectionSurvivesTheKeyRelease_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QKeyCombination>("select");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("boxes");
+
+    QTest::newRow("Ctrl+A in the hexadecimal box")
+        << 1 << (Qt::CTRL | Qt::Key_A) << "40" << QStringList{"64", "40"};
+    QTest::newRow("Shift+Home in the hexadecimal box")
+        << 1 << (Qt::SHIFT | Qt::Key_Home) << "c" << QStringList{"12", "C"};
+    QTest::newRow("Ctrl+A in the decimal box") << 0 << (Qt::CTRL | Qt::Key_A) << "7" << QStringList{"7", "7"};
+}
+
+// The typed text replaces the selection, and Enter applies what the boxes show.
+void tst_MainWindow::keyboardSelectionSurvivesTheKeyRelease()
+{
+    QFETCH(int, index);
+    QFETCH(QKeyCombination, select);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, boxes);
+
+    QTest::mouseClick(box(index), Qt::LeftButton);
+    keys(Qt::Key_End);
+    keys(select);
+    QTest::keyClicks(box(index), typed);
+    QCOMPARE(this->boxes(), boxes);
+    QTest::keyClick(box(index), Qt::Key_Return);
+    QCOMPARE(f->channels()[1], boxes[0]);
 }
 
 void tst_MainWindow::markerShowsOnThePoint_data()
