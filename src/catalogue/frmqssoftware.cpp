@@ -153,6 +153,10 @@ void frmQSsoftware::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_form)
         Form_Load();
+    // Enter, the natural key to dismiss the window after Quit, closes it rather than opening a page; and the
+    // focus is drawn from the start, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    cmdClose->setFocus();
 }
 
 void frmQSsoftware::Form_Load()

@@ -3,6 +3,7 @@
 #include "catalogue/softwarelist.h"
 #include "web/homepage.h"
 #include "widgets/captionlabel.h"
+#include "widgets/enterpressesbuttons.h"
 
 #include "support/recordingmessageboxes.h"
 #include "support/recordingshell.h"
@@ -83,12 +84,16 @@ class tst_FrmQSsoftware : public QObject
     Q_OBJECT
 
 private slots:
+    // As in the program, where Enter presses the focused button.
+    void initTestCase() { EnterPressesButtons::install(*qApp); }
     void loading();
     void scrolling_data();
     void scrolling();
     void clickOpensPage_data();
     void clickOpensPage();
     void closeKeepsStateTitleBarUnloads();
+    void opensWithTheFocusShownOnClose_data();
+    void opensWithTheFocusShownOnClose();
 };
 
 void tst_FrmQSsoftware::loading()
@@ -246,6 +251,43 @@ void tst_FrmQSsoftware::closeKeepsStateTitleBarUnloads()
     QCOMPARE(c.title(0)->caption(), QStringLiteral("Address Book"));
     QCOMPARE(textColour(c.title(1)), kTitleColour);
     QCOMPARE(c.window->findChildren<QScrollBar *>().size(), 1);
+}
+
+void tst_FrmQSsoftware::opensWithTheFocusShownOnClose_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("Enter closes") << QList<int>{Qt::Key_Return} << true << 0;
+    QTest::newRow("Escape closes") << QList<int>{Qt::Key_Escape} << true << 0;
+    QTest::newRow("Tab, then Enter opens the first title")
+        << QList<int>{Qt::Key_Tab, Qt::Key_Return} << false << 1;
+}
+
+void tst_FrmQSsoftware::opensWithTheFocusShownOnClose()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(bool, closed);
+    QFETCH(int, pages);
+    Catalogue c;
+    QVERIFY(c.show());
+    c.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(c.window));
+    auto *close = c.find<QPushButton>(QStringLiteral("cmdClose"));
+    QCOMPARE(QApplication::focusWidget(), close);
+    // The focus frame shows on the button before any key was pressed, and on a title reached with Tab.
+    const QImage focused = close->grab().toImage();
+    c.title(0)->setFocus(Qt::TabFocusReason);
+    const QImage titleFocused = c.title(0)->grab().toImage();
+    QVERIFY(close->grab().toImage() != focused);
+    close->setFocus(Qt::OtherFocusReason);
+    QVERIFY(c.title(0)->grab().toImage() != titleFocused);
+
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(!c.window->isVisible(), closed);
+    QCOMPARE(c.shell.urls.size(), pages);
 }
 
 QTEST_MAIN(tst_FrmQSsoftware)
