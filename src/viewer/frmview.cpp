@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
 
 #include <algorithm>
@@ -63,6 +64,8 @@ frmView::frmView(platform::TextFileReader &files, platform::MessageBoxes &messag
     cmdClose->setGeometry(px(kCloseLeft), px(kCloseTop), px(kCloseWidth), px(kCloseHeight));
 
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &frmView::cmdClose_Click);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmView::applicationStateChanged);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &frmView::focusWindowChanged);
 }
@@ -126,6 +129,13 @@ void frmView::resizeEvent(QResizeEvent *event)
 
 void frmView::Form_Activate()
 {
+    platform::TextFileContents contents = m_files.readStart(strFilename, viewertext::kCutLength);
+    // A text the box already shows stays as it is, with the reader's place and selection in it; a changed
+    // file is shown afresh from its start.
+    if (m_fileDisplayed && contents.isRead() && !contents.isEmpty() &&
+        viewertext::fitToTextBox(contents.text) == txbText1->text())
+        return;
+
     cmdClose->setText(QStringLiteral("Close"));
     m_fileDisplayed = false;
     txbText1->setText(QString());
@@ -134,7 +144,6 @@ void frmView::Form_Activate()
     txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Form_Resize();
 
-    platform::TextFileContents contents = m_files.readStart(strFilename, viewertext::kCutLength);
     if (contents.isEmpty()) {
         failLoading(QStringLiteral("File is empty!"), QStringLiteral("Error"));
         return;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The secondary windows under a real window manager: where the catalogue and the viewer land beside the
-# main window's outer frame, scrolling the catalogue with keys and the wheel, and the viewer keeping its
-# text when the user comes back to it from another application.
+# main window's outer frame, scrolling the catalogue with keys and the wheel, the viewer keeping its text and
+# the reader's place when the user comes back to it, and Enter closing the catalogue after Quit.
 # Usage: e2e_windows.sh <program>
 set -euo pipefail
 
@@ -115,8 +115,23 @@ for _ in {1..5}; do
     sleep 0.1
 done
 
+# From the main window too the viewer comes back as it was left: it reads its file again, finds the text
+# unchanged and keeps the reader's place and selection.
 activate "$main"
 activate "$viewer"
-wait_for 50 not_selected || fail "the viewer did not read its file again when the user came back from the main window"
+for _ in {1..5}; do
+    selected || fail "the viewer lost its selection when the user came back from the main window"
+    sleep 0.1
+done
+key Escape
+wait_for 50 no_window '^Help for TVK$' || fail "Escape did not close the viewer"
+
+# Quit shows the catalogue with the focus on Close: Enter closes it and ends the program.
+activate "$main"
+click_in "$main" 566 484 # Quit
+wait_for 100 find_window '^Quenby Systems Software$' || fail "Quit showed no catalogue"
+activate "$(find_window '^Quenby Systems Software$')"
+key Return
+wait_for 100 sh -c "! kill -0 $app_pid" || fail "Enter in the catalogue after Quit did not end the program"
 
 echo "PASS"

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +64,7 @@ private slots:
     void failures_data();
     void failures();
     void hugeFileIsReadOnlyAsFarAsShown();
+    void returningKeepsThePlaceUnlessTheFileChanged();
     void resizeLayout_data();
     void resizeLayout();
     void placement_data();
@@ -165,6 +167,45 @@ void tst_FrmView::hugeFileIsReadOnlyAsFarAsShown()
     QCOMPARE(textBox(viewer)->text(), kHead + digits(65306) + kTail);
     QCOMPARE(textBox(viewer)->textCursor().position(), 0);
     QVERIFY(textBox(viewer)->isReadOnly());
+}
+
+// Coming back from the main window reads the file again; an unchanged text keeps where the reader was and
+// what they selected, a changed one is shown from its start. Escape closes the viewer like Close.
+void tst_FrmView::returningKeepsThePlaceUnlessTheFileChanged()
+{
+    const QString lines = QStringLiteral("line\r\n").repeated(300);
+    Viewer v(lines);
+    v.window.resize(347, 400);
+    v.window.show();
+    QTRY_VERIFY(v.window.blnFileDisplayed());
+    MultiLineTextBox *box = textBox(v.window);
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(1200);
+    cursor.setPosition(1210, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    box->ensureCursorVisible();
+    const int scrolled = box->verticalScrollBar()->value();
+    const QString selected = box->textCursor().selectedText();
+    QVERIFY(scrolled > 0 && selected.size() == 10);
+    const auto comeBack = [&] {
+        QEvent away(QEvent::WindowDeactivate), back(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&v.window, &away);
+        QCoreApplication::sendEvent(&v.window, &back);
+    };
+
+    comeBack();
+    QCOMPARE(v.files.readPaths.size(), 2);
+    QCOMPARE(box->verticalScrollBar()->value(), scrolled);
+    QCOMPARE(box->textCursor().selectedText(), selected);
+
+    v.files.setText(kPath, QStringLiteral("changed\r\n") + lines);
+    comeBack();
+    QCOMPARE(box->text(), QStringLiteral("changed\r\n") + lines);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+    QVERIFY(!box->textCursor().hasSelection());
+
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!v.window.isVisible());
 }
 
 void tst_FrmView::resizeLayout_data()
