@@ -3,10 +3,14 @@
 
 #include "contrast/contrast.h"
 #include "contrastpanel/contrastpanel.h"
+#include "contrastpanel/panelplacement.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
 #include "settings/storedvalues.h"
 
+#include <QAction>
+#include <QEvent>
+#include <QScreen>
 #include <QWidget>
 
 ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &window, QSize designedSize,
@@ -14,6 +18,7 @@ ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &windo
     : m_pair(pair), m_window(window), m_designedSize(designedSize), m_services(services)
 {
     connect(&m_pair, &ColorPair::changed, this, &ContrastPanelController::update);
+    m_window.installEventFilter(this);
     if (storedvalues::read(m_services.registry, kSavedName) == "1")
         setOpen(true);
 }
@@ -30,6 +35,7 @@ ContrastPanel &ContrastPanelController::panel()
         connect(m_panel, &ContrastPanel::thresholdsToggled, this,
                 &ContrastPanelController::thresholdsToggled);
         connect(m_panel, &ContrastPanel::copyRequested, this, &ContrastPanelController::copyContrast);
+        m_panel->installEventFilter(this);
     }
     return *m_panel;
 }
@@ -39,12 +45,75 @@ void ContrastPanelController::setOpen(bool open)
     if (open == m_open)
         return;
     m_open = open;
-    // The window grows downward by the panel; nothing above it moves.
-    m_window.setFixedSize(m_designedSize.width(),
-                          m_designedSize.height() + (open ? ContrastPanel::kHeight : 0));
-    panel().setVisible(open);
+    if (open) {
+        place();
+    } else {
+        panel().hide();
+        if (!m_separate)
+            m_window.setFixedSize(m_designedSize);
+    }
     update();
     emit openChanged(open);
+}
+
+void ContrastPanelController::place()
+{
+    ContrastPanel &shown = panel();
+    const QRect frame = m_window.frameGeometry();
+    const QRect inner = m_window.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QScreen *screen = m_window.screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), frame.size() * 4);
+    const PanelPlacement placement =
+        placeContrastPanel(frame, margins, available, m_designedSize, shown.size());
+    setSeparate(placement.separate);
+    if (placement.separate) {
+        shown.move(placement.panelFrame.topLeft());
+    } else {
+        // The window grows downward by the panel; it moves only as far as the screen needs.
+        m_window.setFixedSize(m_designedSize.width(), m_designedSize.height() + ContrastPanel::kHeight);
+        if (m_window.isVisible() && placement.windowFrame != frame.topLeft())
+            m_window.move(placement.windowFrame);
+    }
+    // A window of its own waits for the main window to be shown.
+    shown.setVisible(!placement.separate || m_window.isVisible());
+}
+
+void ContrastPanelController::setSeparate(bool separate)
+{
+    if (separate == m_separate)
+        return;
+    m_separate = separate;
+    ContrastPanel &shown = panel();
+    if (separate) {
+        shown.setParent(&m_window,
+                        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        shown.setWindowTitle(QStringLiteral("Contrast panel"));
+        // The window's shortcuts work in the panel's own window too.
+        shown.addActions(m_window.actions());
+    } else {
+        shown.setParent(&m_window);
+        shown.move(0, m_designedSize.height());
+        for (QAction *action : m_window.actions())
+            shown.removeAction(action);
+    }
+}
+
+bool ContrastPanelController::eventFilter(QObject *watched, QEvent *event)
+{
+    // A panel of its own goes and comes with the main window, and its close box closes it.
+    if (m_separate && m_open) {
+        if (watched == &m_window && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+            if (event->type() == QEvent::Show)
+                place();
+            else
+                m_panel->hide();
+        } else if (watched == m_panel && event->type() == QEvent::Close) {
+            setOpen(false);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ContrastPanelController::setThresholdsShown(bool shown)

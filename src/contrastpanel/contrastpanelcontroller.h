@@ -13,8 +13,9 @@ class ContrastPanel;
 class QWidget;
 
 // The contrast panel below the main window: opening and closing it (the window grows by the panel and
-// shrinks back), keeping its figures in step with the pair and its preview, copying the figures, and
-// whether it was open when the colours were last saved.
+// shrinks back, staying inside the screen; on a screen too small for that the panel is a window of its
+// own), keeping its figures in step with the pair and its preview, copying the figures, and whether it was
+// open when the colours were last saved.
 class ContrastPanelController : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     // The panel, made on first use.
     ContrastPanel &panel();
     std::string savedValue() const { return m_open ? "1" : "0"; }
+    // Whether the open panel is a window of its own.
+    bool isSeparate() const { return m_separate; }
 
 signals:
     void openChanged(bool open);
@@ -42,8 +45,14 @@ signals:
     void nearestRequested(double threshold);
     void thresholdsToggled(bool shown);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void update();
+    // Puts the panel below the window or in a window of its own, as the screen allows.
+    void place();
+    void setSeparate(bool separate);
 
     ColorPair &m_pair;
     QWidget &m_window;
@@ -52,4 +61,5 @@ private:
     ContrastPanel *m_panel = nullptr;
     bool m_open = false;
     bool m_thresholdsShown = false;
+    bool m_separate = false;
 };

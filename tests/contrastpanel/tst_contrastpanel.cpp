@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "contrastpanel/contrastpanel.h"
 #include "contrastpanel/contrastpanelcontroller.h"
+#include "contrastpanel/panelplacement.h"
 #include "support/fakeregistry.h"
 #include "support/recordingclipboard.h"
 #include "support/recordingmessageboxes.h"
@@ -25,6 +26,9 @@ private slots:
     void panelShowsFiguresAndSignalsClicks();
     void opensBelowTheWindowAndIsRemembered_data();
     void opensBelowTheWindowAndIsRemembered();
+    void placement_data();
+    void placement();
+    void panelOfItsOwnOnASmallScreen();
     void figuresFollowThePairAndItsPreview();
     void copiesTheFigures();
 
@@ -121,6 +125,73 @@ void tst_ContrastPanel::opensBelowTheWindowAndIsRemembered()
     QCOMPARE(controller.panel().geometry(), QRect(0, 547, 619, 156));
     QCOMPARE(controller.savedValue(), open ? "0" : "1");
     QCOMPARE(told.size(), 1);
+}
+
+void tst_ContrastPanel::placement_data()
+{
+    QTest::addColumn<QRect>("frame");     // the main window's outer rectangle before the panel opens
+    QTest::addColumn<QRect>("available"); // the screen's available area
+    QTest::addColumn<QString>("placed");  // "window at x,y" or "panel at x,y wxh"
+
+    // Frames 4 pixels wide with a title bar of 24: the grown window is 627 x 731 outside.
+    const QRect centred1366(369, 96, 627, 575);
+    QTest::newRow("room below: nothing moves")
+        << QRect(369, 10, 627, 575) << QRect(0, 0, 1366, 768) << "window at 369,10";
+    QTest::newRow("1366 x 768: up by the overflow")
+        << centred1366 << QRect(0, 0, 1366, 768) << "window at 369,37";
+    QTest::newRow("a panel along the top of the screen")
+        << centred1366 << QRect(0, 30, 1366, 738) << "window at 369,37";
+    QTest::newRow("just fits") << QRect(0, 100, 627, 575) << QRect(0, 0, 800, 731) << "window at 0,0";
+    QTest::newRow("off the left edge too")
+        << QRect(-50, 500, 627, 575) << QRect(0, 0, 1280, 800) << "window at 0,69";
+    QTest::newRow("800 x 600: a window of its own at the bottom")
+        << QRect(86, 12, 627, 575) << QRect(0, 0, 800, 600) << "panel at 86,416 627x184";
+    QTest::newRow("one pixel short: a window of its own")
+        << QRect(0, 0, 627, 575) << QRect(0, 0, 1000, 730) << "panel at 0,546 627x184";
+}
+
+void tst_ContrastPanel::placement()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, available);
+    QFETCH(QString, placed);
+    const PanelPlacement p =
+        placeContrastPanel(frame, QMargins(4, 24, 4, 4), available, QSize(619, 547), QSize(619, 156));
+    const QString got = p.separate
+                            ? QStringLiteral("panel at %1,%2 %3x%4")
+                                  .arg(p.panelFrame.x())
+                                  .arg(p.panelFrame.y())
+                                  .arg(p.panelFrame.width())
+                                  .arg(p.panelFrame.height())
+                            : QStringLiteral("window at %1,%2").arg(p.windowFrame.x()).arg(p.windowFrame.y());
+    QCOMPARE(got, placed);
+}
+
+// A window taller than the screen keeps its size; the panel is a window of its own that comes and goes
+// with it and closes with its close box.
+void tst_ContrastPanel::panelOfItsOwnOnASmallScreen()
+{
+    ColorPair pair;
+    QWidget window;
+    const QSize tall(619, window.screen()->availableGeometry().height() - 100);
+    window.setFixedSize(tall);
+    ContrastPanelController controller(pair, window, tall, services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy told(&controller, &ContrastPanelController::openChanged);
+    controller.setOpen(true);
+    ContrastPanel &panel = controller.panel();
+    QVERIFY(controller.isSeparate() && panel.isWindow() && panel.isVisible());
+    QCOMPARE(panel.windowTitle(), QStringLiteral("Contrast panel"));
+    QCOMPARE(window.size(), tall);
+    QVERIFY(window.screen()->availableGeometry().contains(panel.frameGeometry()));
+    window.hide();
+    QVERIFY(!panel.isVisible());
+    window.show();
+    QVERIFY(panel.isVisible());
+    panel.close();
+    QVERIFY(!controller.isOpen());
+    QCOMPARE(told.size(), 2);
 }
 
 void tst_ContrastPanel::figuresFollowThePairAndItsPreview()

@@ -41,9 +41,11 @@ wait_for() {
     return 1
 }
 
-# Our own server on whichever display is free; it writes the number once it accepts clients.
+# Our own server on whichever display is free, of the size given as $1 (default 1024x768x24); it writes the
+# number once it accepts clients.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    rm -f "$work/display" # a server started before must not be taken for this one
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
     DISPLAY=":$(head -n1 "$work/display")"
@@ -66,9 +68,10 @@ start_program() {
     app_pid=$!
 }
 
-# Starts Xvfb, openbox and the program given as $1, and makes its main window, kept in $window, the active one.
+# Starts Xvfb (of the size given as $2, default 1024x768x24), openbox and the program given as $1, and makes
+# its main window, kept in $window, the active one.
 start_under_window_manager() {
-    start_xvfb
+    start_xvfb "${2:-}"
     start_openbox
     start_program "$1"
     wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The contrast panel on small screens under a real window manager: on 1366 x 768 the window grows by the
+# panel and moves up to stay on the screen; on 800 x 600 the panel is a window of its own. Either way its
+# lowest button works: Copy contrast puts the figures on the clipboard.
+# Usage: e2e_panel.sh <program>
+set -euo pipefail
+
+program=$1
+source "$(dirname "$0")/xvfb.sh"
+
+# The outer rectangle of a window, frame included: "left top width height".
+frame() {
+    local x y w h left right top bottom
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+on_screen() {
+    local left top width height
+    read -r left top width height < <(frame "$1")
+    ((left >= 0 && top >= 0 && left + width <= $2 && top + height <= $3))
+}
+copied_contrast() { [[ $(timeout 5 xclip -o -selection clipboard 2>/dev/null) == "Foreground #E0E0E0 on background #4080C0"* ]]; }
+
+stop_session() {
+    for pid in $app_pid $wm_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    app_pid= wm_pid= xvfb_pid=
+}
+
+# 1366 x 768: the grown window stays inside the screen, and the panel is part of it.
+start_under_window_manager "$program" 1366x768x24
+keys ctrl+k
+wait_for 50 sh -c "xwininfo -id $window | grep -q 'Height: 703'" || fail "Ctrl+K did not grow the window"
+wait_for 50 on_screen "$window" 1366 768 || fail "the grown window $(frame "$window") leaves the 1366 x 768 screen"
+click_at 504 $((547 + 138)) # Copy contrast, the panel's lowest row
+wait_for 50 copied_contrast || fail "Copy contrast on the grown window did not copy the figures"
+stop_session
+
+# 800 x 600: the window keeps its size and the panel opens in a window of its own, on the screen.
+start_under_window_manager "$program" 800x600x24
+# The first key may come before the program has taken the focus the window manager gave it.
+for _ in 1 2 3; do
+    keys ctrl+k
+    wait_for 30 find_window '^Contrast panel$' && break
+done
+find_window '^Contrast panel$' >/dev/null || fail "Ctrl+K showed no panel on 800 x 600"
+panel=$(find_window '^Contrast panel$')
+xwininfo -id "$window" | grep -q 'Height: 547' || fail "the main window grew on a screen too small for the panel"
+wait_for 50 on_screen "$panel" 800 600 || fail "the panel's window $(frame "$panel") leaves the 800 x 600 screen"
+timeout 10 xdotool mousemove --window "$panel" 504 138 click 1
+wait_for 50 copied_contrast || fail "Copy contrast in the panel's own window did not copy the figures"
+# The window's shortcuts work there too: Ctrl+K closes the panel.
+timeout 10 xdotool windowactivate --sync "$panel" key ctrl+k
+wait_for 50 no_window '^Contrast panel$' || fail "Ctrl+K in the panel's window did not close it"
+
+echo "PASS"
