@@ -57,6 +57,8 @@ private slots:
 
     void contextMenuListsTheActionsWithShortcuts();
     void contrastPanelGrowsTheWindowAndIsRemembered();
+    void dragPreviewIsWhatTheReleasePicks_data();
+    void dragPreviewIsWhatTheReleasePicks();
     void nearestPassingColour();
     void thresholdLinesLeaveThePlaneItsColours();
     void paste_data();
@@ -444,6 +446,28 @@ void tst_MainWindow::contrastPanelGrowsTheWindowAndIsRemembered()
     QCOMPARE(f->window->size(), QSize(619, 547 + 156));
     keys(Qt::CTRL | Qt::Key_K);
     QCOMPARE(f->window->size(), QSize(619, 547));
+}
+
+void tst_MainWindow::dragPreviewIsWhatTheReleasePicks_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("on the marker's outline") << QPoint(189, 64);
+    QTest::newRow("below the picture") << QPoint(100, 300);
+    QTest::newRow("left of the picture") << QPoint(-20, 50);
+    QTest::newRow("beyond the corner") << QPoint(400, -9);
+}
+
+// While the left button is held on the plane, the panel shows what a release at that moment would pick.
+void tst_MainWindow::dragPreviewIsWhatTheReleasePicks()
+{
+    QFETCH(QPoint, at);
+    keys(Qt::CTRL | Qt::Key_K);
+    QTest::mousePress(plane(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(plane(), at);
+    const QString previewed =
+        panelText(QStringLiteral("lblContrastRatio")) + panelText(QStringLiteral("lblApca"));
+    QTest::mouseRelease(plane(), Qt::LeftButton, {}, at);
+    QCOMPARE(panelText(QStringLiteral("lblContrastRatio")) + panelText(QStringLiteral("lblApca")), previewed);
 }
 
 void tst_MainWindow::nearestPassingColour()
