@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/overlaylayer.h"
 
+#include "widgets/picturebox.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -24,6 +26,13 @@ void OverlayLayer::paintEvent(QPaintEvent *)
     if (m_image.isNull())
         return;
     QPainter painter(this);
+    if (const auto *picture = qobject_cast<const PictureBox *>(parentWidget());
+        picture && !picture->printedArea().isEmpty()) {
+        QRegion free(rect());
+        for (const QRect &text : picture->printedArea())
+            free -= text.adjusted(-1, -1, 1, 1);
+        painter.setClipRegion(free);
+    }
     painter.drawImage(rect(), m_image);
 }
 

@@ -6,7 +6,8 @@
 
 // A transparent layer over a picture that shows lines which are not the picture's content: it covers its
 // parent, lets the mouse through, and never draws into the picture's own image, so picks still read the
-// picture's exact colours.
+// picture's exact colours. Over a PictureBox it leaves the printed text and a point around it free, so
+// captions stay legible.
 class OverlayLayer : public QWidget
 {
     Q_OBJECT

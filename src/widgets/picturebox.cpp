@@ -67,6 +67,7 @@ void PictureBox::setBackColor(qint32 colour)
     m_backColor = colour;
     syncImageSize();
     m_image.fill(Colors::toQRgb(colour));
+    m_printedArea = QRegion();
     m_currentX = 0;
     m_currentY = 0;
     update();
@@ -160,6 +161,8 @@ void PictureBox::print(const QString &text)
         const QPoint origin = at.toPoint() + printed.offset;
         const QRgb colour = Colors::toQRgb(m_foreColor);
         const QRect area = QRect(origin, printed.coverage.size()) & m_image.rect();
+        m_printedArea += QRect(QPoint(area.left() / m_scale, area.top() / m_scale),
+                               QPoint(area.right() / m_scale, area.bottom() / m_scale));
         for (int y = area.top(); y <= area.bottom(); ++y) {
             const auto *covered =
                 reinterpret_cast<const QRgb *>(printed.coverage.constScanLine(y - origin.y()));
@@ -178,7 +181,9 @@ void PictureBox::print(const QString &text)
         painter.setFont(crisp);
         painter.setPen(QColor(Colors::toQRgb(m_foreColor)));
         const QFontMetricsF metrics(font(), &m_image);
-        painter.drawText(QPointF(m_currentX, m_currentY + metrics.ascent()), text);
+        const QPointF baseline(m_currentX, m_currentY + metrics.ascent());
+        painter.drawText(baseline, text);
+        m_printedArea += metrics.boundingRect(text).translated(baseline).toAlignedRect();
     }
     m_currentX = 0;
     m_currentY += printed.height;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <algorithm>
@@ -54,6 +55,9 @@ public:
     const QImage &image() const;
     // Shows what was drawn.
     void refresh() { update(); }
+    // Where printed text shows now, in points: each print adds its text's area, painting over an area or
+    // clearing the picture takes it away. Lines laid over the picture leave these areas free.
+    const QRegion &printedArea() const { return m_printedArea; }
 
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
@@ -79,6 +83,7 @@ private:
     void repeatRow(int y, int left, int right);
 
     mutable QImage m_image;
+    QRegion m_printedArea;
     mutable int m_scale = 1;
     qint32 m_backColor;
     qint32 m_foreColor = 0;
@@ -97,6 +102,8 @@ void PictureBox::paintRows(int left, int top, int right, int bottom, FillRow fil
     bottom = std::min(bottom, height() - 1);
     if (left > right || top > bottom)
         return;
+    if (!m_printedArea.isEmpty())
+        m_printedArea -= QRect(QPoint(left, top), QPoint(right, bottom));
     if (m_scale == 1) {
         for (int y = top; y <= bottom; ++y)
             fillRow(y, reinterpret_cast<quint32 *>(m_image.scanLine(y)), left, right);

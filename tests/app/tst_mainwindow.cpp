@@ -523,6 +523,16 @@ void tst_MainWindow::paste()
 
 void tst_MainWindow::swapAndUndo()
 {
+    // The menu offers undo and redo only when there is a step to take.
+    const auto offered = [this] {
+        QString s;
+        for (const QAction *action : f->control<QMenu>(QStringLiteral("mnuContext"))->actions()) {
+            if (action->text() == u"Undo" || action->text() == u"Redo")
+                s += action->isEnabled() ? u'+' : u'-';
+        }
+        return s;
+    };
+    QCOMPARE(offered(), QStringLiteral("--"));
     const ColorParamsArray start = f->window->colorParams();
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_X);
     QCOMPARE(f->channels(), (QStringList{"224", "224", "224"}));
@@ -531,8 +541,10 @@ void tst_MainWindow::swapAndUndo()
     f->clickOption(QStringLiteral("optForeground"));
     QTest::mouseClick(f->control(QStringLiteral("picGraphic")), Qt::LeftButton, {}, QPoint(5, 6));
     const ColorParamsArray end = f->window->colorParams();
+    QCOMPARE(offered(), QStringLiteral("+-"));
     for (int i = 0; i < 4; ++i)
         keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(offered(), QStringLiteral("-+"));
     QCOMPARE(f->window->colorParams(), start);
     QCOMPARE(f->window->editedColor(), 0);
     QCOMPARE(f->channels(), kDefaultBackground);

@@ -4,6 +4,7 @@
 #include "widgets/captionlabel.h"
 #include "widgets/enterpressesbuttons.h"
 #include "widgets/linetextbox.h"
+#include "widgets/overlaylayer.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ private slots:
     void labelReportsAClickOnlyForALeftPressAndReleaseInside();
     void pictureReadsBackWhatWasDrawn();
     void printingMovesToTheNextLine();
+    void linesLeavePrintedTextFree();
     void focusFrameShowsOnAnyColour_data();
     void focusFrameShowsOnAnyColour();
     void typingLimitHoldsOnlyForTyping();
@@ -86,6 +88,40 @@ void tst_Widgets::pictureReadsBackWhatWasDrawn()
     QCOMPARE(picture.point(0, 3), 0xFF);
     QCOMPARE(picture.point(3, 3), 0xFF);
     QCOMPARE(picture.point(0, 0), 0x123456);
+}
+
+// Lines over a picture leave its printed text and one point around it free, and come back where the text
+// was painted over.
+void tst_Widgets::linesLeavePrintedTextFree()
+{
+    PictureBox picture;
+    picture.resize(65, 65);
+    picture.setBackColor(0xFFFFFF);
+    picture.setFont(QFont(QStringLiteral("Arial"), 8));
+    picture.setForeColor(0);
+    picture.setCurrentX(5);
+    picture.setCurrentY(20);
+    picture.print(QStringLiteral("red = 8"));
+    QImage lines(65, 65, QImage::Format_ARGB32_Premultiplied);
+    lines.fill(qRgb(255, 0, 0));
+    auto *overlay = new OverlayLayer(&picture);
+    overlay->setImage(lines);
+    const auto shown = [&] { return picture.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+
+    const QRect text = picture.printedArea().boundingRect();
+    QVERIFY(text.width() > 10 && text.left() >= 5 && text.top() >= 20);
+    const QImage withText = shown();
+    for (const QPoint &free :
+         {text.topLeft(), text.bottomRight(), text.center(), text.topLeft() - QPoint(1, 1)})
+        QVERIFY2(withText.pixel(free) != qRgb(255, 0, 0), qPrintable(QDebug::toString(free)));
+    for (const QPoint &covered : {QPoint(0, 0), text.topLeft() - QPoint(2, 2), QPoint(64, 64)})
+        QCOMPARE(withText.pixel(covered), qRgb(255, 0, 0));
+
+    picture.paintRows(0, 0, 64, 64, [](int, quint32 *row, int from, int to) {
+        std::fill(row + from, row + to + 1, 0xFF0000FFu);
+    });
+    QVERIFY(picture.printedArea().isEmpty());
+    QCOMPARE(shown().pixel(text.center()), qRgb(255, 0, 0));
 }
 
 void tst_Widgets::printingMovesToTheNextLine()
