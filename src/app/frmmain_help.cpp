@@ -4,6 +4,7 @@
 
 #include "viewer/frmview.h"
 #include "viewer/viewerplacement.h"
+#include "widgets/picturebox.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -13,7 +14,11 @@ void frmMain::cmdHelp_Click()
     if (!m_viewer)
         m_viewer = new frmView(*m_services.files, *m_services.messages, this);
 
-    placeViewerBeside(*this, *m_viewer, screen()->availableGeometry());
+    // On a screen too narrow for both windows the viewer hides as little of the pictures as it can.
+    QList<QRectF> pictures{picGraphic->geometry(), picSample->geometry()};
+    for (const PictureBox *swatch : picSmall)
+        pictures << swatch->geometry();
+    placeViewerBeside(*this, *m_viewer, screen()->availableGeometry(), pictures);
     m_viewer->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/tvk_help.txt");
     m_viewer->setWindowTitle(QStringLiteral("Help for TVK"));
     m_viewer->setWindowIcon(windowIcon());

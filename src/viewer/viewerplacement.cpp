@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "viewer/viewerplacement.h"
 
+#include "platform/nativewindow.h"
+
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -11,16 +13,28 @@ namespace {
 
 const QString kCorrectionName = QStringLiteral("frameCorrection");
 
-QMargins marginsOf(const QWidget &window)
+QMarginsF marginsOf(const QWidget &window)
 {
-    return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    if (const std::optional<QMarginsF> exact = platform::exactFrameMargins(window))
+        return *exact;
+    return window.windowHandle() ? QMarginsF(window.windowHandle()->frameMargins()) : QMarginsF();
 }
 
-QRect insideOf(const QWidget &window, const QRect &frame, const QMargins &margins)
+QRectF frameOf(const QWidget &window)
 {
-    if (frame.size().isEmpty())
-        return QRect(frame.topLeft() + QPoint(margins.left(), margins.top()), window.size());
-    return frame.marginsRemoved(margins);
+    if (const std::optional<QRectF> inside = platform::exactGeometry(window))
+        return inside->marginsAdded(marginsOf(window));
+    return QRectF(window.frameGeometry());
+}
+
+// The inside of a window in whole logical pixels, the nearest to the exact one.
+QRect insideOf(const QWidget &window, const QRectF &frame, const QMarginsF &margins)
+{
+    const QRectF inside =
+        frame.size().isEmpty()
+            ? QRectF(frame.topLeft() + QPointF(margins.left(), margins.top()), window.size())
+            : frame.marginsRemoved(margins);
+    return QRect(qRound(inside.x()), qRound(inside.y()), qRound(inside.width()), qRound(inside.height()));
 }
 
 // Waits for the window's first exposure after placing, when the window manager has framed it, and then
@@ -29,7 +43,7 @@ QRect insideOf(const QWidget &window, const QRect &frame, const QMargins &margin
 class FrameCorrection : public QObject
 {
 public:
-    FrameCorrection(QWidget &window, const QRect &frame) : QObject(&window), m_window(window), m_frame(frame)
+    FrameCorrection(QWidget &window, const QRectF &frame) : QObject(&window), m_window(window), m_frame(frame)
     {
         setObjectName(kCorrectionName);
         window.windowHandle()->installEventFilter(this);
@@ -39,7 +53,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && m_window.windowHandle()->isExposed()) {
-            const QMargins margins = marginsOf(m_window);
+            const QMarginsF margins = marginsOf(m_window);
             if (!margins.isNull()) {
                 const QRect inside = insideOf(m_window, m_frame, margins);
                 if (inside != m_window.geometry())
@@ -53,43 +67,76 @@ protected:
 
 private:
     QWidget &m_window;
-    QRect m_frame;
+    QRectF m_frame;
 };
 
 } // namespace
 
-ViewerPlacement placeBeside(const QRect &mainFrame, const QRect &screenArea)
+ViewerPlacement placeBeside(const QRectF &mainFrame, const QRectF &screenArea, qreal minimumWidth,
+                            const QList<QRectF> &pictures)
 {
-    const int right = screenArea.x() + screenArea.width();
-    int mainLeft = mainFrame.left();
-    if (mainLeft + mainFrame.width() + kViewerWidth >= right)
+    const qreal right = screenArea.x() + screenArea.width();
+    qreal mainLeft = mainFrame.left();
+    if (mainLeft + mainFrame.width() + kViewerWidth > right)
         mainLeft = std::max(screenArea.left(), right - kViewerWidth - mainFrame.width());
-    const int viewerLeft =
-        std::max(screenArea.left(), std::min(mainLeft + mainFrame.width(), right - kViewerWidth));
-    return {mainLeft, QRect(viewerLeft, mainFrame.top(), kViewerWidth, mainFrame.height())};
+    const qreal beside = mainLeft + mainFrame.width();
+    const auto at = [&](qreal left, qreal width) {
+        return ViewerPlacement{mainLeft, QRectF(left, mainFrame.top(), width, mainFrame.height())};
+    };
+    if (beside + kViewerWidth <= right)
+        return at(beside, kViewerWidth);
+    if (right - beside >= minimumWidth)
+        return at(beside, right - beside);
+    // Too narrow for both: the place that hides the least of the main window's pictures, each whole pixel
+    // from the area's right edge leftwards.
+    const auto hidden = [&](qreal left) {
+        const QRectF viewer(left, mainFrame.top(), kViewerWidth, mainFrame.height());
+        qreal area = 0;
+        for (const QRectF &picture : pictures) {
+            const QRectF covered = viewer & picture.translated(mainLeft, mainFrame.top());
+            area += covered.width() * covered.height();
+        }
+        return area;
+    };
+    qreal best = right - kViewerWidth;
+    qreal leastHidden = hidden(best);
+    for (qreal left = best - 1; left >= screenArea.left(); --left) {
+        if (const qreal h = hidden(left); h < leastHidden) {
+            leastHidden = h;
+            best = left;
+        }
+    }
+    return at(best, kViewerWidth);
 }
 
-void placeViewerBeside(QWidget &mainWindow, QWidget &viewer, const QRect &screenArea)
+void placeViewerBeside(QWidget &mainWindow, QWidget &viewer, const QRect &screenArea,
+                       const QList<QRectF> &pictures)
 {
     if (viewer.isMinimized())
         viewer.setWindowState(viewer.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     if (viewer.isMaximized())
         return;
 
-    const QRect mainFrame = mainWindow.frameGeometry();
-    const ViewerPlacement place = placeBeside(mainFrame, screenArea);
+    const QRectF mainFrame = frameOf(mainWindow);
+    const QMarginsF mainMargins = marginsOf(mainWindow);
+    const QMarginsF margins = viewer.isVisible() ? marginsOf(viewer) : mainMargins;
+    QList<QRectF> inFrame;
+    for (const QRectF &picture : pictures)
+        inFrame << picture.translated(mainMargins.left(), mainMargins.top());
+    const ViewerPlacement place =
+        placeBeside(mainFrame, screenArea, viewer.minimumWidth() + margins.left() + margins.right(), inFrame);
     if (place.mainLeft != mainFrame.left())
-        mainWindow.move(place.mainLeft, mainFrame.top());
+        mainWindow.move(qRound(place.mainLeft), mainWindow.frameGeometry().top());
     placeFrame(viewer, place.viewer, mainWindow);
 }
 
-void placeFrame(QWidget &window, const QRect &frame, const QWidget &model)
+void placeFrame(QWidget &window, const QRectF &frame, const QWidget &model)
 {
     // Qt's move() takes the outer corner only once the frame is known; the inside is always certain.
     window.winId();
     delete window.findChild<QObject *>(kCorrectionName, Qt::FindDirectChildrenOnly);
     const bool onScreen = window.isVisible() && window.windowHandle()->isExposed();
-    const QMargins own = marginsOf(window);
+    const QMarginsF own = marginsOf(window);
     window.setGeometry(insideOf(window, frame, own.isNull() ? marginsOf(model) : own));
     if (!onScreen)
         new FrameCorrection(window, frame);

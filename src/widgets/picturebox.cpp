@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/picturebox.h"
 
+#include "platform/nativepointer.h"
+
 #include "color/colors.h"
 
 #include <QHash>
@@ -14,6 +16,7 @@
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent), m_backColor(Colors::fromQRgb(palette().color(QPalette::Base).rgb()))
 {
+    platform::recordNativePointerEvents();
     m_foreColor = Colors::fromQRgb(palette().color(QPalette::Text).rgb());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -208,26 +211,103 @@ void PictureBox::paintEvent(QPaintEvent *event)
     }
 }
 
-void PictureBox::mousePressEvent(QMouseEvent *event)
+QPointF PictureBox::exactPosition(const QMouseEvent *event) const
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    QWidget::mousePressEvent(event);
+    if (const std::optional<QPointF> inWindow = platform::exactWindowPosition(*event, *window()))
+        return *inWindow - QPointF(mapTo(window(), QPoint(0, 0)));
+    return event->position();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+bool PictureBox::containsExactly(QPointF position) const
 {
-    const bool click =
-        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    return position.x() >= 0 && position.y() >= 0 && position.x() < width() && position.y() < height();
+}
+
+bool PictureBox::press(const QMouseEvent *event, QPointF at)
+{
+    if (!containsExactly(at))
+        return false;
+    m_pressInside = true;
+    m_pressed = event->button() == Qt::LeftButton;
+    return true;
+}
+
+void PictureBox::release(const QMouseEvent *event, QPointF at)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && containsExactly(at);
     m_pressed = false;
-    emit mouseUp(event->button(), event->modifiers(), event->position());
+    if (!event->buttons())
+        m_pressInside = m_fromWindow = false;
+    emit mouseUp(event->button(), event->modifiers(), at);
     if (click)
         emit clicked();
 }
 
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    // A press that Qt rounded onto the picture from outside is not the picture's, as it would not be at a
+    // scale of 1.
+    if (!press(event, exactPosition(event))) {
+        event->ignore();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_pressInside) {
+        event->ignore();
+        return;
+    }
+    release(event, exactPosition(event));
+}
+
 void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
-    emit mouseMove(event->buttons(), event->position());
+    if (m_pressInside)
+        emit mouseMove(event->buttons(), exactPosition(event));
     QWidget::mouseMoveEvent(event);
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Presses that Qt rounded off the picture's last row or column reach the window instead.
+    if (!m_watchingWindow && window() != this) {
+        window()->installEventFilter(this);
+        m_watchingWindow = true;
+    }
+}
+
+bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched != window() || !isVisible() ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+         type != QEvent::MouseButtonRelease && type != QEvent::MouseMove))
+        return QWidget::eventFilter(watched, event);
+    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    const std::optional<QPointF> inWindow = platform::exactWindowPosition(*mouse, *window());
+    if (!inWindow)
+        return false;
+    const QPointF at = *inWindow - QPointF(mapTo(window(), QPoint(0, 0)));
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        if (m_pressInside || !press(mouse, at))
+            return false;
+        m_fromWindow = true;
+        if (focusPolicy() & Qt::ClickFocus)
+            setFocus(Qt::MouseFocusReason);
+        return true;
+    }
+    if (!m_fromWindow)
+        return false;
+    if (type == QEvent::MouseMove)
+        emit mouseMove(mouse->buttons(), at);
+    else
+        release(mouse, at);
+    return true;
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)

@@ -73,9 +73,19 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Where a mouse event happened, in points, as exactly as the window system tells it: Qt rounds it to
+    // a whole point, which at a scale factor above 1 is the neighbouring point for some device pixels.
+    QPointF exactPosition(const QMouseEvent *event) const;
+    bool containsExactly(QPointF position) const;
+    // The three steps of a mouse click, given where they happened.
+    bool press(const QMouseEvent *event, QPointF at);
+    void release(const QMouseEvent *event, QPointF at);
+
     // The image follows the widget's size and the screen's density, also while the widget is hidden and gets
     // no resize events.
     void syncImageSize() const;
@@ -89,7 +99,10 @@ private:
     qint32 m_foreColor = 0;
     double m_currentX = 0;
     double m_currentY = 0;
-    bool m_pressed = false;
+    bool m_pressed = false;     // the left button went down on the picture
+    bool m_pressInside = false; // some button went down on the picture and is not up yet
+    bool m_fromWindow = false;  // ... and the window received that press, rounded off the picture
+    bool m_watchingWindow = false;
 };
 
 template <typename FillRow>

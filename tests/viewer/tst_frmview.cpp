@@ -69,6 +69,8 @@ private slots:
     void resizeLayout();
     void placement_data();
     void placement();
+    void tooNarrowForBoth_data();
+    void tooNarrowForBoth();
 };
 
 void tst_FrmView::fitToTextBox_data()
@@ -287,6 +289,31 @@ void tst_FrmView::placement()
     QCOMPARE(mainWindow.frameGeometry().topLeft(), QPoint(mainLeft, main.top()));
     // A maximised window keeps the size it will return to.
     QCOMPARE(state == Qt::WindowMaximized ? v.window.geometry() : v.window.frameGeometry(), viewer);
+}
+
+void tst_FrmView::tooNarrowForBoth_data()
+{
+    QTest::addColumn<QRectF>("area");
+    QTest::addColumn<QRectF>("viewer");
+
+    // The main window's pictures, relative to its outer corner: the plane, the sample and 16 swatches.
+    // Beside a main window of 623 at 0 there are 277 pixels of 900 left, enough for the narrowest viewer.
+    QTest::newRow("narrowed to the room beside") << QRectF(0, 0, 900, 600) << QRectF(623, 20, 277, 551);
+    // 177 pixels are not: the viewer keeps its width where it hides the least, worked out by hand to be the
+    // left edge (42158 pixels of pictures hidden, against 57668 at the right edge).
+    QTest::newRow("over the main window's left part") << QRectF(0, 0, 800, 600) << QRectF(0, 20, 347, 551);
+}
+
+void tst_FrmView::tooNarrowForBoth()
+{
+    QFETCH(QRectF, area);
+    QFETCH(QRectF, viewer);
+    QList<QRectF> pictures{QRectF(336, 128, 256, 256), QRectF(316, 88, 299, 32)};
+    for (int i = 0; i < 16; ++i)
+        pictures << QRectF(24 + 72 * (i % 8), i < 8 ? 8 : 392, 65, 65);
+    const ViewerPlacement place = placeBeside(QRectF(100, 20, 623, 551), area, 267, pictures);
+    QCOMPARE(place.mainLeft, 0.0);
+    QCOMPARE(place.viewer, viewer);
 }
 
 QTEST_MAIN(tst_FrmView)

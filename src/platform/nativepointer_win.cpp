@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// Windows reports mouse positions in whole device pixels and Qt maps them to logical ones itself; nothing
+// more exact is kept here.
+#include "platform/nativepointer.h"
+
+namespace platform {
+
+void recordNativePointerEvents() {}
+
+std::optional<QPointF> exactWindowPosition(const QMouseEvent &, const QWidget &)
+{
+    return std::nullopt;
+}
+
+} // namespace platform
