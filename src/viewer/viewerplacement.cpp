@@ -87,26 +87,32 @@ ViewerPlacement placeBeside(const QRectF &mainFrame, const QRectF &screenArea, q
         return at(beside, kViewerWidth);
     if (right - beside >= minimumWidth)
         return at(beside, right - beside);
-    // Too narrow for both: the place that hides the least of the main window's pictures, each whole pixel
-    // from the area's right edge leftwards.
-    const auto hidden = [&](qreal left) {
-        const QRectF viewer(left, mainFrame.top(), kViewerWidth, mainFrame.height());
+    // Too narrow for both: at its own width or its narrowest, the place that hides the least of the first
+    // picture, then of the others; of equally good places the widest and then the rightmost.
+    const auto hidden = [&](const QRectF &viewer, qsizetype from, qsizetype to) {
         qreal area = 0;
-        for (const QRectF &picture : pictures) {
-            const QRectF covered = viewer & picture.translated(mainLeft, mainFrame.top());
+        for (qsizetype i = from; i < to; ++i) {
+            const QRectF covered = viewer & pictures[i].translated(mainLeft, mainFrame.top());
             area += covered.width() * covered.height();
         }
         return area;
     };
-    qreal best = right - kViewerWidth;
-    qreal leastHidden = hidden(best);
-    for (qreal left = best - 1; left >= screenArea.left(); --left) {
-        if (const qreal h = hidden(left); h < leastHidden) {
-            leastHidden = h;
-            best = left;
+    const qsizetype first = std::min<qsizetype>(1, pictures.size());
+    ViewerPlacement best = at(right - kViewerWidth, kViewerWidth);
+    std::pair<qreal, qreal> leastHidden{hidden(best.viewer, 0, first),
+                                        hidden(best.viewer, first, pictures.size())};
+    for (const qreal width : {qreal(kViewerWidth), std::min(minimumWidth, qreal(kViewerWidth))}) {
+        for (qreal left = right - width; left >= screenArea.left(); --left) {
+            const ViewerPlacement place = at(left, width);
+            const std::pair<qreal, qreal> h{hidden(place.viewer, 0, first),
+                                            hidden(place.viewer, first, pictures.size())};
+            if (h < leastHidden) {
+                leastHidden = h;
+                best = place;
+            }
         }
     }
-    return at(best, kViewerWidth);
+    return best;
 }
 
 void placeViewerBeside(QWidget &mainWindow, QWidget &viewer, const QRect &screenArea,

@@ -20,8 +20,8 @@ inline constexpr int kViewerWidth = 347;
 // Places a viewer of kViewerWidth beside mainFrame within screenArea (the screen less its panels). When
 // the pair does not fit, the main window moves left, but never past the area's left edge. On an area too
 // narrow for both, the viewer is narrowed to the room left beside the main window when that room is at
-// least minimumWidth; else it keeps its width and goes where it covers the least of pictures (rectangles
-// relative to the main window's outer top left), the rightmost of equally good places.
+// least minimumWidth; else it goes, at its own width or at minimumWidth, where it hides the least of the
+// first of pictures (rectangles relative to the main window's outer top left), then of the others.
 ViewerPlacement placeBeside(const QRectF &mainFrame, const QRectF &screenArea,
                             qreal minimumWidth = kViewerWidth, const QList<QRectF> &pictures = {});
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The contrast panel on small screens under a real window manager: on 1366 x 768 the window grows by the
-# panel and moves up to stay on the screen; on 800 x 600 the panel is a window of its own. Either way its
-# lowest button works: Copy contrast puts the figures on the clipboard.
+# Small screens under a real window manager. The contrast panel: on 1366 x 768 the window grows by the panel
+# and moves up to stay on the screen; on 800 x 600 the panel is a window of its own. Either way its lowest
+# button works: Copy contrast puts the figures on the clipboard. Help on 800 x 600: the viewer, which cannot
+# fit beside the main window, leaves the large picture free.
 # Usage: e2e_panel.sh <program>
 set -euo pipefail
 
@@ -57,5 +58,17 @@ wait_for 50 copied_contrast || fail "Copy contrast in the panel's own window did
 # The window's shortcuts work there too: Ctrl+K closes the panel.
 timeout 10 xdotool windowactivate --sync "$panel" key ctrl+k
 wait_for 50 no_window '^Contrast panel$' || fail "Ctrl+K in the panel's window did not close it"
+
+# Help: the viewer goes where it hides the least of the pictures, which leaves the large picture whole.
+click_at 490 484
+wait_for 100 find_window '^Help for TVK$' || fail "Help showed no viewer on 800 x 600"
+viewer=$(find_window '^Help for TVK$')
+sleep 1
+read -r main_left _ _ _ < <(frame "$window")
+read -r viewer_left _ viewer_width _ < <(frame "$viewer")
+plane_left=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4 + 336}')
+((viewer_left + viewer_width <= plane_left || viewer_left >= plane_left + 256)) ||
+    fail "the viewer ($viewer_left, $viewer_width wide) covers the large picture at $plane_left on 800 x 600"
+on_screen "$viewer" 800 600 || fail "the viewer $(frame "$viewer") leaves the 800 x 600 screen"
 
 echo "PASS"
