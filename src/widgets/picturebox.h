@@ -54,6 +54,8 @@ public:
     const QImage &image() const;
     // Shows what was drawn.
     void refresh() { update(); }
+    // Reports a click, as a left click does.
+    void click() { emit clicked(); }
 
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
