@@ -2,6 +2,7 @@
 #include "contrastpanel/contrastpanel.h"
 
 #include "accessibility/accessibility.h"
+#include "accessibility/picktexts.h"
 #include "contrast/contrast.h"
 #include "contrast/thresholdoverlay.h"
 #include "widgets/design.h"
@@ -209,5 +210,12 @@ void ContrastPanel::display(QRgb background, QRgb foreground)
                                       contrast::hexText(seenForeground), contrast::hexText(seenBackground));
         if (picVision[i]->accessibleName() != name)
             picVision[i]->setAccessibleName(name);
+    }
+    // A nearest colour chosen from the keyboard is told through the button that keeps the focus.
+    const QString now = QStringLiteral("; now ") + accessibility::contrastText(background, foreground);
+    for (QPushButton *nearest : cmdNearest) {
+        if (const QString description = nearest->toolTip() + now;
+            nearest->accessibleDescription() != description)
+            nearest->setAccessibleDescription(description);
     }
 }
