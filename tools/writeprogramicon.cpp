@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Writes the program's icon into a hicolor icon tree at build time, so the installed icon is the same
-// artwork the window shows.
+// artwork the window shows: a PNG for each size and the scalable SVG.
 // Usage: writeprogramicon <hicolor folder> <name> <size>...
 #include "app/programicon.h"
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 
 #include <cstdio>
@@ -34,6 +35,13 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(file));
             return 1;
         }
+    }
+    const QString folder = QStringLiteral("%1/scalable/apps").arg(root);
+    QFile svg(QStringLiteral("%1/%2.svg").arg(folder, name));
+    if (!QDir().mkpath(folder) || !svg.open(QIODevice::WriteOnly) || svg.write(programIconSvg()) < 0 ||
+        !svg.flush()) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(svg.fileName()));
+        return 1;
     }
     return 0;
 }

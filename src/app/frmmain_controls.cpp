@@ -2,6 +2,7 @@
 // The controls of the main window with their places, captions and fonts, their reading order and names.
 #include "app/frmmain.h"
 
+#include "accessibility/accessibility.h"
 #include "color/colors.h"
 #include "widgets/captionlabel.h"
 #include "widgets/linetextbox.h"
@@ -226,19 +227,24 @@ void frmMain::setUpKeyboardAndNames()
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    picGraphic->setAccessibleName(QStringLiteral("Colour plane"));
+    accessibility::setWindow(*this);
     picSample->setAccessibleName(QStringLiteral("Sample of foreground on background"));
     txbBaseColor[0]->setAccessibleName(QStringLiteral("Base color decimal"));
     txbBaseColor[1]->setAccessibleName(QStringLiteral("Base color hexadecimal"));
-    const std::array<QString, 3> channels{QStringLiteral("Red"), QStringLiteral("Green"),
-                                          QStringLiteral("Blue")};
+    // Readouts read as their row's caption, value and unit, and the colour values after their captions.
+    const std::array<CaptionLabel *, 3> rowCaptions{lblRed, Label7, Label5};
     for (int c = 0; c < 3; ++c) {
-        decimalLabels()[c]->setAccessibleName(channels[c] + QStringLiteral(" decimal"));
-        hexLabels()[c]->setAccessibleName(channels[c] + QStringLiteral(" hexadecimal"));
+        accessibility::setReadout(*decimalLabels()[c], *rowCaptions[c], QStringLiteral("decimal"));
+        accessibility::setReadout(*hexLabels()[c], *rowCaptions[c], QStringLiteral("hexadecimal"));
     }
-    lblColorValueDecimal->setAccessibleName(QStringLiteral("Color value decimal"));
-    lblColorValueHex->setAccessibleName(QStringLiteral("Color value for HTML"));
-    lblColorValueHexVB->setAccessibleName(QStringLiteral("Color value for Visual Basic"));
-    lblCopyright->setAccessibleName(QStringLiteral("Home page"));
-    lblOnlineUserManual->setAccessibleName(QStringLiteral("Online user manual"));
+    accessibility::setReadout(*lblColorValueDecimal, *lblDecimal);
+    accessibility::setReadout(*lblColorValueHex, *lblHexadecimal);
+    accessibility::setReadout(*lblColorValueHexVB, *lblVisualBasic);
+    accessibility::setLink(*lblCopyright);
+    accessibility::setLink(*lblOnlineUserManual);
+    accessibility::setGrouping(*Frame2, QStringLiteral("Color being edited"));
+    accessibility::setGrouping(*Frame1, QStringLiteral("Base color"));
+    accessibility::setGrouping(*Frame3, QStringLiteral("Base value"));
+    accessibility::setUnseenLabel(*cboWhatToCopy, QStringLiteral("What to copy"));
+    accessibility::nameListWhenRead(*cboWhatToCopy);
 }

@@ -3,6 +3,7 @@
 // pair model and the services, and on the window only as the place where it shows itself.
 #include "app/frmmain.h"
 
+#include "accessibility/pickdescriptions.h"
 #include "contrastpanel/contrastpanelcontroller.h"
 #include "menu/contextmenu.h"
 #include "screenpick/screenpick.h"
@@ -18,7 +19,7 @@ struct frmMain::Features
     Features(frmMain &w, const std::array<QWidget *, 16> &swatches)
         : contrast(w.m_pair, w, w.size(), w.m_services), thresholds(w.m_pair, swatches, *w.picGraphic),
           paste(w.m_pair, w.m_services, w), commands(w.m_pair, w.m_services, w),
-          screenPick(w.m_pair, w.m_services, w), menu(w)
+          screenPick(w.m_pair, w.m_services, w), menu(w), descriptions(w.m_pair, *w.picGraphic, swatches)
     {
     }
 
@@ -28,6 +29,7 @@ struct frmMain::Features
     PairCommands commands;
     ScreenPick screenPick;
     ContextMenu menu;
+    PickDescriptions descriptions;
 };
 
 frmMain::~frmMain() = default;
@@ -56,6 +58,9 @@ void frmMain::createFeatures()
     m_savedBeside.push_back([&f] {
         return storedvalues::Value{ContrastPanelController::kSavedName, f.contrast.savedValue()};
     });
+    f.descriptions.setContrastShown(f.contrast.isOpen());
+    connect(&f.contrast, &ContrastPanelController::openChanged, &f.descriptions,
+            &PickDescriptions::setContrastShown);
 
     QAction *thresholds = menu.add(QStringLiteral("Show thresholds"), {ctrl(Qt::Key_L)});
     thresholds->setCheckable(true);

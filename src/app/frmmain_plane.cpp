@@ -109,8 +109,6 @@ void frmMain::PickColor(float x, float y)
     picGraphic->refresh();
     MarkerDrawn = true;
     MarkerRect = {x - h, y - h, x + h, y + h};
-    picGraphic->setAccessibleDescription(
-        QStringLiteral("Picked red %1, green %2, blue %3").arg(red).arg(green).arg(blue));
     RefreshSample();
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessibility/accessibility.h"
 #include "app/commandline.h"
 #include "app/frmmain.h"
 #include "buildversion.h"
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(buildversion::desktopId));
     QApplication app(argc, argv);
     EnterPressesButtons::install(app);
+    accessibility::install();
     frmMain window(systemServices());
     window.Form_Load();
     // Ending the program from outside saves the colours, as Quit does.

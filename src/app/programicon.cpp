@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/programicon.h"
 
+#include <QColor>
 #include <QPixmap>
 
 QImage programIconImage()
@@ -29,4 +30,31 @@ QImage programIconImage()
 QIcon programIcon()
 {
     return QIcon(QPixmap::fromImage(programIconImage()));
+}
+
+QByteArray programIconSvg()
+{
+    const QImage image = programIconImage();
+    QByteArray svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                                    "viewBox=\"0 0 %1 %2\" shape-rendering=\"crispEdges\">\n")
+                         .arg(image.width())
+                         .arg(image.height())
+                         .toUtf8();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width();) {
+            const QRgb colour = image.pixel(x, y);
+            int run = 1;
+            while (x + run < image.width() && image.pixel(x + run, y) == colour)
+                ++run;
+            svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"1\" fill=\"%4\"/>\n")
+                       .arg(x)
+                       .arg(y)
+                       .arg(run)
+                       .arg(QColor(colour).name())
+                       .toUtf8();
+            x += run;
+        }
+    }
+    return svg + "</svg>\n";
 }

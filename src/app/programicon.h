@@ -10,3 +10,7 @@ QImage programIconImage();
 
 // The same artwork as the window icon.
 QIcon programIcon();
+
+// The same artwork as a scalable (SVG) image: one square a pixel, runs of a colour in a row joined, edges
+// kept sharp at every size.
+QByteArray programIconSvg();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/frmqssoftware.h"
 
+#include "accessibility/accessibility.h"
+
 #include "color/colors.h"
 
 #include "viewer/viewerplacement.h"
@@ -126,6 +128,9 @@ void frmQSsoftware::buildControls()
 
     PicBox = new QWidget(m_form);
     PicBox->setObjectName(QStringLiteral("PicBox"));
+    // The box clips all rows but three; those it hides are not read either, so each program is read once.
+    accessibility::setGrouping(*PicBox, QStringLiteral("Programs"));
+    accessibility::setShownChildrenOnly(*PicBox);
     placeTwips(PicBox, kPicBox.left, kPicBox.top, kPicBox.width, kPicBox.height);
 
     lblTitle = {newLabel(PicBox, QStringLiteral("lblTitle(0)"), fontOf(QStringLiteral("Lucida Sans"), true))};
@@ -137,6 +142,7 @@ void frmQSsoftware::buildControls()
 
     VScroll = new QScrollBar(Qt::Vertical, PicBox);
     VScroll->setObjectName(QStringLiteral("VScroll"));
+    VScroll->setAccessibleName(QStringLiteral("Scroll programs"));
     placeTwips(VScroll, kScroll.left, kScroll.top, kScroll.width, kScroll.height);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), m_form);
@@ -209,6 +215,7 @@ void frmQSsoftware::Form_Load()
         const double top = i * (kTitle.height + kDescription.height + kRowGap);
         placeTwips(lblTitle[i], kTitle.left, top, rowWidth, kTitle.height);
         lblTitle[i]->setCaption(SoftwareItems[i].Title);
+        accessibility::setLink(*lblTitle[i]);
         lblTitle[i]->show();
         placeTwips(lblDescription[i], kDescription.left, top + kTitle.height, rowWidth, kDescription.height);
         lblDescription[i]->setCaption(descriptionCaption(SoftwareItems[i]));

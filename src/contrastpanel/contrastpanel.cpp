@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "contrastpanel/contrastpanel.h"
 
+#include "accessibility/accessibility.h"
+#include "accessibility/picktexts.h"
 #include "contrast/contrast.h"
 #include "contrast/thresholdoverlay.h"
 #include "widgets/design.h"
@@ -99,6 +101,7 @@ private:
 
 ContrastPanel::ContrastPanel(QWidget *parent) : QWidget(parent)
 {
+    accessibility::setGrouping(*this, QStringLiteral("Contrast"));
     setFixedSize(kWidth, kHeight);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(design::kPointSize);
@@ -117,7 +120,6 @@ ContrastPanel::ContrastPanel(QWidget *parent) : QWidget(parent)
         lblVision[i] = label(this, QStringLiteral("lblVision(%1)").arg(i), {208, top, 104, 20},
                              contrast::visionName(contrast::kVisions[i]));
         picVision[i] = make<VisionStrip>(this, QStringLiteral("picVision(%1)").arg(i), {312, top, 299, 20});
-        picVision[i]->setAccessibleName(contrast::visionName(contrast::kVisions[i]));
     }
     chkShowThresholds = make<QCheckBox>(this, QStringLiteral("chkShowThresholds"), {208, 96, 128, 24});
     chkShowThresholds->setText(QStringLiteral("Show thresholds"));
@@ -200,7 +202,20 @@ void ContrastPanel::display(QRgb background, QRgb foreground)
                                (pass ? QStringLiteral(": pass \u2713") : QStringLiteral(": fail \u2717")));
     }
     for (int i = 0; i < 4; ++i) {
-        picVision[i]->setColours(contrast::simulateVision(background, contrast::kVisions[i]),
-                                 contrast::simulateVision(foreground, contrast::kVisions[i]));
+        const QRgb seenBackground = contrast::simulateVision(background, contrast::kVisions[i]);
+        const QRgb seenForeground = contrast::simulateVision(foreground, contrast::kVisions[i]);
+        picVision[i]->setColours(seenBackground, seenForeground);
+        const QString name = QStringLiteral("%1: foreground %2 on background %3")
+                                 .arg(contrast::visionName(contrast::kVisions[i]),
+                                      contrast::hexText(seenForeground), contrast::hexText(seenBackground));
+        if (picVision[i]->accessibleName() != name)
+            picVision[i]->setAccessibleName(name);
+    }
+    // A nearest colour chosen from the keyboard is told through the button that keeps the focus.
+    const QString now = QStringLiteral("; now ") + accessibility::contrastText(background, foreground);
+    for (QPushButton *nearest : cmdNearest) {
+        if (const QString description = nearest->toolTip() + now;
+            nearest->accessibleDescription() != description)
+            nearest->setAccessibleDescription(description);
     }
 }

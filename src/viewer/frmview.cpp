@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "viewer/frmview.h"
 
+#include "accessibility/accessibility.h"
 #include "platform/messageboxes.h"
 #include "platform/textfilereader.h"
 #include "viewer/viewertext.h"
@@ -49,6 +50,7 @@ frmView::frmView(platform::TextFileReader &files, platform::MessageBoxes &messag
     : QWidget(parent, Qt::Window), m_files(files), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmView"));
+    accessibility::setWindow(*this);
     setWindowTitle(QStringLiteral("Viewing"));
     setFont(fontOf(QStringLiteral("Arial")));
     setMinimumSize(px(kMinWidth), px(kMinHeight));
@@ -56,6 +58,7 @@ frmView::frmView(platform::TextFileReader &files, platform::MessageBoxes &messag
 
     txbText1 = new MultiLineTextBox(this);
     txbText1->setObjectName(QStringLiteral("txbText1"));
+    txbText1->setAccessibleName(QStringLiteral("Contents"));
     txbText1->setGeometry(px(kTextLeft), px(kTextTop), px(kTextWidth), px(kTextHeight));
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);

@@ -15,7 +15,10 @@ CaptionLabel::CaptionLabel(QWidget *parent) : QLabel(parent)
 void CaptionLabel::setCaption(const QString &caption)
 {
     m_caption = caption;
+    const QString before = text();
     setText(shownText(caption));
+    if (text() != before)
+        emit shownTextChanged(before);
 }
 
 QString CaptionLabel::shownText(const QString &caption)

@@ -19,8 +19,13 @@ public:
     // The text a caption shows on screen.
     static QString shownText(const QString &caption);
 
+    // Reports a click, as a click of the mouse does.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
+    // The text on screen changed; before is what it showed until now.
+    void shownTextChanged(const QString &before);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -58,6 +58,8 @@ public:
     // Where printed text shows now, in points: each print adds its text's area, painting over an area or
     // clearing the picture takes it away. Lines laid over the picture leave these areas free.
     const QRegion &printedArea() const { return m_printedArea; }
+    // Reports a click, as a left click does.
+    void click() { emit clicked(); }
 
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);

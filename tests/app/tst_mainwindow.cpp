@@ -4,6 +4,7 @@
 #include "widgets/overlaylayer.h"
 #include "widgets/picturebox.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -351,13 +352,33 @@ void tst_MainWindow::tabFollowsTheReadingOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), "optBlue");
 }
 
-// The names and descriptions that follow the colours; the fixed names are constants of the code.
+// What a screen reader reads follows the colours: the plane's name and pick, the swatch of the base level,
+// the readouts. The fixed names are constants of the code.
 void tst_MainWindow::controlsHaveNames()
 {
-    QCOMPARE(f->control("picSmall(0)")->accessibleName(), "green = 8");
-    QCOMPARE(f->control("picSmall(8)")->accessibleName(), "green = 136");
-    QCOMPARE(f->control("picGraphic")->accessibleDescription(), "Picked red 64, green 128, blue 192");
-    QCOMPARE(f->control("picSample")->accessibleDescription(), "Foreground #E0E0E0 on background #4080C0");
+    const auto read = [this](const char *name) {
+        return QAccessible::queryAccessibleInterface(f->control(QString::fromLatin1(name)));
+    };
+    const auto readsChecked = [&](const char *name) { return read(name)->state().checked; };
+    QCOMPARE(read("picSmall(0)")->text(QAccessible::Name), "green = 8");
+    QCOMPARE(read("picSample")->text(QAccessible::Description), "Foreground #E0E0E0 on background #4080C0");
+    QCOMPARE(read("picGraphic")->text(QAccessible::Name), "Colour plane: green 128; blue across, red down");
+    QCOMPARE(read("picGraphic")->text(QAccessible::Description),
+             "Picked #4080C0: red 64, green 128, blue 192");
+    QVERIFY(readsChecked("picSmall(8)") && !readsChecked("picSmall(7)"));
+    QCOMPARE(read("lblColorValueHexVB")->text(QAccessible::Name), "Background color (Visual Basic) &HC08040");
+
+    plane()->setFocus();
+    keys(Qt::Key_Right);
+    QCOMPARE(read("picGraphic")->text(QAccessible::Description),
+             "Picked #4080C1: red 64, green 128, blue 193");
+    f->click(QStringLiteral("picSmall(0)"));
+    QCOMPARE(read("picGraphic")->text(QAccessible::Name), "Colour plane: green 8; blue across, red down");
+    QVERIFY(readsChecked("picSmall(0)") && !readsChecked("picSmall(8)"));
+    keys(Qt::CTRL | Qt::Key_K);
+    QCOMPARE(read("picGraphic")->text(QAccessible::Description),
+             "Picked #4008C1: red 64, green 8, blue 193; contrast ratio 7.86:1, AA normal text: pass");
+    QCOMPARE(read("lblRedDecimal")->text(QAccessible::Name), "Red 64 decimal");
 }
 
 void tst_MainWindow::keysChooseColours_data()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessibility/accessibility.h"
 #include "catalogue/frmqssoftware.h"
 #include "catalogue/softwarelist.h"
 #include "web/homepage.h"
@@ -8,6 +9,7 @@
 #include "support/recordingmessageboxes.h"
 #include "support/recordingshell.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
@@ -84,9 +86,14 @@ class tst_FrmQSsoftware : public QObject
     Q_OBJECT
 
 private slots:
-    // As in the program, where Enter presses the focused button.
-    void initTestCase() { EnterPressesButtons::install(*qApp); }
+    // As in the program, where Enter presses the focused button, and screen readers read our own widgets.
+    void initTestCase()
+    {
+        EnterPressesButtons::install(*qApp);
+        accessibility::install();
+    }
     void loading();
+    void readsEachShownProgramOnce();
     void scrolling_data();
     void scrolling();
     void clickOpensPage_data();
@@ -112,6 +119,27 @@ void tst_FrmQSsoftware::loading()
     // Rows 1550 twips apart; the PicBox shows the first three whole and nothing of the fourth.
     QCOMPARE(c.description(2)->geometry().bottom() + 1, picBox->height());
     QVERIFY(c.title(3)->y() >= picBox->height());
+}
+
+// The clipped rows are not read: a screen reader meets the programs that show, each once, their titles as
+// links, and after a scroll the programs that then show.
+void tst_FrmQSsoftware::readsEachShownProgramOnce()
+{
+    Catalogue c;
+    QVERIFY(c.show());
+    const auto links = [&] {
+        QStringList names;
+        QAccessibleInterface *programs =
+            QAccessible::queryAccessibleInterface(c.find(QStringLiteral("PicBox")));
+        for (int i = 0; i < programs->childCount(); ++i) {
+            if (programs->child(i)->role() == QAccessible::Link)
+                names << programs->child(i)->text(QAccessible::Name);
+        }
+        return names;
+    };
+    QCOMPARE(links(), (QStringList{"Address Book", "Batch Renamer", "Character Map Plus"}));
+    c.scrollBar()->setValue(3);
+    QCOMPARE(links(), (QStringList{"Clipboard Keeper", "Date Calculator", "Disk Space Viewer"}));
 }
 
 void tst_FrmQSsoftware::scrolling_data()

@@ -69,10 +69,19 @@ void tst_ContrastPanel::panelShowsFiguresAndSignalsClicks()
                                  "AA large text 3: pass \u2713", "AAA normal text 7: fail \u2717",
                                  "AAA large text 4.5: fail \u2717", "User interface 3: pass \u2713"}));
 
+    QVERIFY(panel.findChild<QWidget *>(QStringLiteral("cmdNearest(1)"))
+                ->accessibleDescription()
+                .endsWith(QStringLiteral("4.5:1; now contrast ratio 3.13:1, AA normal text: fail")));
+
     // The no-colour-vision strip paints the pair in greys.
     const QImage strip = panel.findChild<QWidget *>(QStringLiteral("picVision(3)"))->grab().toImage();
     const QRgb corner = strip.pixel(1, 1);
     QVERIFY(qRed(corner) == qGreen(corner) && qGreen(corner) == qBlue(corner));
+    // Its name tells the colours it paints.
+    const QString name = panel.findChild<QWidget *>(QStringLiteral("picVision(3)"))->accessibleName();
+    QVERIFY2(name.startsWith(QStringLiteral("No colour vision: foreground #")) &&
+                 name.endsWith(QStringLiteral(" on background ") + QColor(corner).name().toUpper()),
+             qPrintable(name));
 
     QSignalSpy nearest(&panel, &ContrastPanel::nearestRequested);
     QSignalSpy thresholds(&panel, &ContrastPanel::thresholdsToggled);

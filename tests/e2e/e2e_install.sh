@@ -37,6 +37,14 @@ for icon in "$icons"/*/apps/"$name".png; do
     [[ $(head -c8 "$icon" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || fail "$size icon is not a PNG"
     [[ $(png_size "$icon") == "$size" ]] || fail "the $size icon is $(png_size "$icon")"
 done
+# Drawn by the renderer desktops draw icons with, the scalable icon is the same artwork, pixel for pixel.
+svg="$icons/scalable/apps/$name.svg"
+[[ -f $svg ]] || fail "no scalable icon"
+for size in 32 256; do
+    rsvg-convert -w "$size" -h "$size" "$svg" -o "$work/svg$size.png" || fail "the scalable icon does not render"
+    differing=$(compare -metric AE "$work/svg$size.png" "$icons/${size}x${size}/apps/$name.png" null: 2>&1) || true
+    [[ $differing == 0 ]] || fail "the scalable icon at $size differs from the PNG in $differing pixels"
+done
 
 id=example.quenby_systems.colorpicker
 entry="$prefix/share/applications/$id.desktop"

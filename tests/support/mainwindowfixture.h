@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "accessibility/accessibility.h"
 #include "app/frmmain.h"
 #include "platform/appexit.h"
 #include "platform/services.h"
@@ -44,6 +45,7 @@ public:
 
     frmMain &start()
     {
+        accessibility::install();
         window = std::make_unique<frmMain>(services());
         window->Form_Load();
         return *window;
