@@ -33,7 +33,7 @@ constexpr qint64 kStoreLimit = 1 << 20;
 constexpr int kLockWaitMs = 2000;
 // A program that does not take the lock may write the store while a save is under way; the save is made
 // again on what it wrote, as often as this.
-constexpr int kSaveTries = 3;
+constexpr int kSaveTries = 5;
 
 // The file holds one section per key, named by the key's whole path; a key's values are the entries
 // "values\<name>". The entry "exists=true" is written for older readers, which need it to see a key.
