@@ -6,7 +6,7 @@
                      silent  never answers
                      stall   starts a chunked (INCR) transfer and never sends a chunk
                      vanish  starts a chunked transfer and ends itself
-                     text    sends BYTES bytes of "x", in chunks of 64 KiB when they are more
+                     text    sends BYTES bytes of "x" in chunks of 64 KiB
                      latin1  has the text only as STRING, in Latin-1: "\xe9t\xe9"
   ping WINDOW SECONDS  sends _NET_WM_PING to WINDOW every 20 ms for SECONDS and prints the longest time in
                      milliseconds that one waited for its answer (unanswered ones count until the end)
@@ -53,8 +53,6 @@ def own(mode, size):
             requestor.change_property(prop, Xatom.STRING, 8, "\xe9t\xe9".encode("latin-1"))
         elif mode == "latin1" or e.target != utf8:
             prop = X.NONE
-        elif mode == "text" and size <= CHUNK:
-            requestor.change_property(prop, utf8, 8, data)
         else:
             requestor.change_attributes(event_mask=X.PropertyChangeMask)
             requestor.change_property(prop, incr, 32, [size or CHUNK * 1000])

@@ -51,20 +51,20 @@ for mode in silent stall vanish text; do
     wait_for 50 no_window '^Paste color$' || fail "the paste box did not close"
 done
 
-own silent
-click_at 205 218 # the decimal base box
-answers_meanwhile "Ctrl+V in a base box" keys ctrl+v
-answers_meanwhile "a middle click in a base box" click_at 205 218 2
-answers_meanwhile "the menu of a base box" click_at 205 218 3
-keys Escape
-
 # Selecting in the box would make its text the selection, so the box is emptied before the owner starts.
-click_at 205 218
+click_at 205 218 # the decimal base box
 keys ctrl+a BackSpace
 own latin1
 click_at 205 218 2
 keys ctrl+a ctrl+c
 got=$(timeout 10 xclip -o -selection clipboard)
 [[ $got == "été" ]] || fail "a middle-button paste of a Latin-1 text gave $got"
+
+own silent
+answers_meanwhile "Ctrl+V in a base box" keys ctrl+v
+answers_meanwhile "a middle click in a base box" click_at 205 218 2
+answers_meanwhile "the menu of a base box" click_at 205 218 3
+keys Escape
+
 kill -0 "$app_pid" || fail "the program ended"
 echo "PASS"
