@@ -44,8 +44,9 @@ public:
     const ColorParamsArray &colorParams() const { return ColorParams; }
     // 0 while the background is edited, 1 while the foreground is.
     int editedColor() const;
-    // Saves the colours as Quit does, when the program is ended from outside (frmmain_session.cpp).
-    void saveOnSessionEnd();
+    // Saves the colours as Quit does, when the program is ended from outside (frmmain_session.cpp); returns
+    // whether the save succeeded.
+    bool saveOnSessionEnd();
     // The pair the window publishes to and follows.
     ColorPair &colorPair() { return m_pair; }
 

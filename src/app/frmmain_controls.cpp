@@ -155,6 +155,8 @@ void frmMain::createControls()
         txbBaseColor[i] =
             make<LineTextBox>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
         txbBaseColor[i]->setTypingLimit(3);
+        if (m_services.clipboard)
+            txbBaseColor[i]->setClipboard(m_services.clipboard);
         // The boxes keep the platform's dialog font rather than taking their frame's.
         txbBaseColor[i]->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
         txbBaseColor[i]->setText(QStringLiteral("255"));

@@ -34,10 +34,8 @@ int main(int argc, char *argv[])
     accessibility::install();
     frmMain window(systemServices());
     window.Form_Load();
-    // Ending the program from outside saves the colours, as Quit does.
+    // Ending the program from outside saves the colours, as Quit does; a failed save ends it with code 1.
     platform::QtAppExit appExit;
-    platform::Termination termination(appExit);
-    QObject::connect(&termination, &platform::Termination::saveRequested, &window,
-                     &frmMain::saveOnSessionEnd);
+    const platform::Termination termination(appExit, [&window] { return window.saveOnSessionEnd(); });
     return app.exec();
 }

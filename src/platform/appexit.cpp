@@ -5,9 +5,9 @@
 
 namespace platform {
 
-void QtAppExit::endProgram()
+void QtAppExit::endProgram(int exitCode)
 {
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(exitCode);
 }
 
 } // namespace platform

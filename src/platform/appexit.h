@@ -8,14 +8,14 @@ class AppExit
 {
 public:
     virtual ~AppExit() = default;
-    // Leaves every running event loop; the process then exits from main().
-    virtual void endProgram() = 0;
+    // Leaves every running event loop; the process then exits from main() with exitCode.
+    virtual void endProgram(int exitCode = 0) = 0;
 };
 
 class QtAppExit final : public AppExit
 {
 public:
-    void endProgram() override;
+    void endProgram(int exitCode = 0) override;
 };
 
 } // namespace platform

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/clipboard.h"
 
+#include "platform/foreignclipboard.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -34,7 +36,7 @@ bool QtClipboard::setText(const QString &text, QString &error)
     clipboard->setText(text, QClipboard::Clipboard);
     // QClipboard reports nothing when the desktop refuses us the clipboard (another client may
     // hold it); reading back what the session now offers is the only way to notice.
-    if (clipboard->text(QClipboard::Clipboard) != text) {
+    if (readText(QClipboard::Clipboard) != text) {
         error = QStringLiteral("Cannot write to the clipboard: another program may be using it.");
         return false;
     }
@@ -47,11 +49,19 @@ Clipboard &systemClipboard()
     return clipboard;
 }
 
-std::optional<QString> QtClipboard::readText() const
+std::optional<QString> QtClipboard::readText(QClipboard::Mode mode) const
 {
     QString error;
     const QClipboard *clipboard = sessionClipboard(error);
-    const QMimeData *data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+    if (!clipboard)
+        return std::nullopt;
+    // Qt would wait seconds for an owner that does not answer; our own text needs no waiting.
+    const bool ours = mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
+    if (!ours) {
+        if (ForeignText foreign = readForeignText(mode); foreign.handled)
+            return foreign.text;
+    }
+    const QMimeData *data = clipboard->mimeData(mode);
     if (!data || !data->hasText())
         return std::nullopt;
     return data->text();

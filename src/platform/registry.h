@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Free of Qt, so that the Windows layer and the string store build with nothing but the system's headers.
 namespace platform {
@@ -21,6 +23,18 @@ inline constexpr std::int32_t kErrorAccessDenied = 5;
 
 // An open key; 0 is no key.
 using RegKey = std::uintptr_t;
+
+// Names with their data, as setStringValue takes them.
+using StringValues = std::vector<std::pair<std::string, std::string>>;
+
+// What writing values under a key came to: the result of creating or opening the key and its disposition,
+// then, once it was open, the result of storing the values.
+struct WriteOutcome
+{
+    std::int32_t keyResult = 0;
+    std::uint32_t disposition = 0;
+    std::int32_t valueResult = 0;
+};
 
 // The per-user registry, reduced to the calls the string store makes. Names and data are 8-bit
 // texts in the system's code page; each call returns a Windows result code (0 for success).
@@ -44,6 +58,26 @@ public:
     virtual std::int32_t closeKey(RegKey key) = 0;
     // The system's text for a result code, as read into a buffer of 100 characters; empty if none.
     virtual std::string systemMessage(std::int32_t code) = 0;
+
+    // Creates or opens subKey as createKey does, stores the values in order as setStringValue does until
+    // one fails, and closes the key. A registry that can make it one change overrides this, so that all of
+    // it lands or none of it does.
+    virtual WriteOutcome writeStringValues(std::uint32_t root, const std::string &subKey,
+                                           const StringValues &values)
+    {
+        WriteOutcome outcome;
+        RegKey key = 0;
+        outcome.keyResult = createKey(root, subKey, &key, &outcome.disposition);
+        if (outcome.keyResult != kErrorSuccess)
+            return outcome;
+        for (const auto &[name, data] : values) {
+            outcome.valueResult = setStringValue(key, name, data);
+            if (outcome.valueResult != kErrorSuccess)
+                break;
+        }
+        closeKey(key);
+        return outcome;
+    }
 };
 
 // The registry of the current user on this system; lives as long as the program.

@@ -25,11 +25,15 @@ constexpr qint32 kErrorBadDb = 1009;
 constexpr qint32 kErrorCantRead = 1012;
 constexpr qint32 kErrorCantWrite = 1013;
 constexpr qint32 kErrorKeyDeleted = 1018;
+constexpr qint32 kErrorNotEnoughQuota = 1816;
 
 // A store beyond this size is not one this program wrote; it counts as damaged rather than being read.
 constexpr qint64 kStoreLimit = 1 << 20;
 // Another process holds the lock only while it saves; waiting longer would freeze the window.
 constexpr int kLockWaitMs = 2000;
+// A program that does not take the lock may write the store while a save is under way; the save is made
+// again on what it wrote, as often as this.
+constexpr int kSaveTries = 5;
 
 // The file holds one section per key, named by the key's whole path; a key's values are the entries
 // "values\<name>". The entry "exists=true" is written for older readers, which need it to see a key.
@@ -80,6 +84,46 @@ QByteArray bytes(const std::string &text)
     return QByteArray::fromStdString(text);
 }
 
+// Finds the section of subKey, making it and the missing ones above it when it does not exist; sets group
+// to it and created to whether it was made.
+std::int32_t openPath(IniDocument &document, const std::string &subKey, QString *group, bool *created)
+{
+    const ResolvedPath path = resolvePath(document, bytes(subKey));
+    *group = path.group;
+    const int section = document.section(path.group);
+    *created = section < 0 && path.group != kRootGroup;
+    if (section >= 0 && document.sectionDamaged(section))
+        return kErrorBadDb;
+    // An existing key is opened as it is: the keys above it exist with it, marked or not.
+    if (*created) {
+        for (const QString &missing : path.missing)
+            document.setText(document.addSection(missing), kExistsEntry, "true");
+    }
+    return kErrorSuccess;
+}
+
+// Sets the value name of the key whose section is group to data.
+std::int32_t storeValue(IniDocument &document, const QString &group, const std::string &name,
+                        const std::string &data)
+{
+    int section = document.section(group);
+    if (section < 0 && group == kRootGroup)
+        section = document.addSection(kRootGroup);
+    if (section < 0)
+        return kErrorKeyDeleted;
+    if (document.sectionDamaged(section))
+        return kErrorBadDb;
+    const QString entry = kValuesPrefix + escapeName(bytes(name));
+    // A value that cannot be read is someone's data, not something to overwrite.
+    if (const int line = document.entry(section, entry); line >= 0 && !document.value(line))
+        return kErrorBadDb;
+    // A key whose mark was lost is mended rather than refused.
+    if (document.entry(section, kExistsEntry) < 0)
+        document.setText(section, kExistsEntry, "true", true);
+    document.setValue(section, entry, bytes(data));
+    return kErrorSuccess;
+}
+
 QString absoluteVariable(const char *name)
 {
     const QString value = qEnvironmentVariable(name);
@@ -107,15 +151,13 @@ QString PortableRegistry::defaultFilePath()
     return home.isEmpty() ? QString() : home + QLatin1String("/.config") + file;
 }
 
-std::int32_t PortableRegistry::load(IniDocument *document) const
+std::int32_t PortableRegistry::load(IniDocument *document, regularfile::Snapshot *snapshot) const
 {
-    QByteArray content;
-    switch (regularfile::readWhole(m_filePath, kStoreLimit, &content)) {
+    regularfile::Snapshot read;
+    switch (regularfile::readSnapshot(m_filePath, kStoreLimit, &read)) {
     case regularfile::Failure::None:
-        break;
     case regularfile::Failure::Missing:
-        *document = IniDocument();
-        return kErrorSuccess;
+        break;
     case regularfile::Failure::Denied:
         return kErrorAccessDenied;
     case regularfile::Failure::TooLarge:
@@ -123,7 +165,9 @@ std::int32_t PortableRegistry::load(IniDocument *document) const
     default:
         return kErrorCantRead;
     }
-    *document = IniDocument(content);
+    *document = IniDocument(read.bytes);
+    if (snapshot)
+        *snapshot = read;
     return document->damaged() ? kErrorBadDb : kErrorSuccess;
 }
 
@@ -137,18 +181,36 @@ std::int32_t PortableRegistry::update(const std::function<std::int32_t(IniDocume
         return kErrorSharingViolation;
     if (lock.failure() != regularfile::Failure::None)
         return kErrorCantWrite;
-    IniDocument document;
-    // Here a store that cannot be read is a save that cannot be made; a damaged one is refused as such.
-    if (const std::int32_t code = load(&document))
-        return code == kErrorBadDb ? code : kErrorCantWrite;
-    const QByteArray before = document.bytes();
-    if (const std::int32_t code = change(document))
-        return code;
-    const QByteArray after = document.bytes();
-    if (after == before)
-        return kErrorSuccess;
-    return regularfile::replace(m_filePath, after) == regularfile::Failure::None ? kErrorSuccess
-                                                                                 : kErrorCantWrite;
+    // While the lock is held no save of ours is under way, so a copy of ours beside the store is a killed
+    // save's.
+    regularfile::removeStaleCopies(m_filePath);
+    for (int tries = 0; tries < kSaveTries; ++tries) {
+        IniDocument document;
+        regularfile::Snapshot read;
+        // Here a store that cannot be read is a save that cannot be made; a damaged one is refused as such.
+        if (const std::int32_t code = load(&document, &read))
+            return code == kErrorBadDb ? code : kErrorCantWrite;
+        const QByteArray before = document.bytes();
+        if (const std::int32_t code = change(document))
+            return code;
+        const QByteArray after = document.bytes();
+        if (after == before)
+            return kErrorSuccess;
+        // A larger store would not be read again: the save would lose everything in it.
+        if (after.size() > kStoreLimit)
+            return kErrorNotEnoughQuota;
+        if (m_beforeReplace)
+            m_beforeReplace();
+        switch (regularfile::replace(m_filePath, after, &read)) {
+        case regularfile::Failure::None:
+            return kErrorSuccess;
+        case regularfile::Failure::Changed:
+            continue;
+        default:
+            return kErrorCantWrite;
+        }
+    }
+    return kErrorSharingViolation;
 }
 
 RegKey PortableRegistry::addOpenKey(const QString &group, bool writable)
@@ -165,20 +227,10 @@ std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &
     *key = 0;
     if (root != kHkeyCurrentUser)
         return kErrorInvalidHandle;
-    ResolvedPath path;
+    QString group;
     bool created = false;
-    const auto open = [&path, &created, &subKey](IniDocument &document) {
-        path = resolvePath(document, bytes(subKey));
-        const int section = document.section(path.group);
-        created = section < 0 && path.group != kRootGroup;
-        if (section >= 0 && document.sectionDamaged(section))
-            return kErrorBadDb;
-        // An existing key is opened as it is: the keys above it exist with it, marked or not.
-        if (!created)
-            return kErrorSuccess;
-        for (const QString &group : path.missing)
-            document.setText(document.addSection(group), kExistsEntry, "true");
-        return kErrorSuccess;
+    const auto open = [&group, &created, &subKey](IniDocument &document) {
+        return openPath(document, subKey, &group, &created);
     };
     // A first try on the file as it is; only a change takes the lock and saves.
     IniDocument document;
@@ -191,7 +243,7 @@ std::int32_t PortableRegistry::createKey(std::uint32_t root, const std::string &
         if (const std::int32_t code = update(open))
             return code;
     }
-    *key = addOpenKey(path.group, true);
+    *key = addOpenKey(group, true);
     if (disposition)
         *disposition = created ? kRegCreatedNewKey : kRegOpenedExistingKey;
     return kErrorSuccess;
@@ -205,24 +257,40 @@ std::int32_t PortableRegistry::setStringValue(RegKey key, const std::string &nam
     if (!open->writable)
         return kErrorAccessDenied;
     const QString group = open->group;
-    return update([&group, &name, &data](IniDocument &document) {
-        int section = document.section(group);
-        if (section < 0 && group == kRootGroup)
-            section = document.addSection(kRootGroup);
-        if (section < 0)
-            return kErrorKeyDeleted;
-        if (document.sectionDamaged(section))
-            return kErrorBadDb;
-        const QString entry = kValuesPrefix + escapeName(bytes(name));
-        // A value that cannot be read is someone's data, not something to overwrite.
-        if (const int line = document.entry(section, entry); line >= 0 && !document.value(line))
-            return kErrorBadDb;
-        // A key whose mark was lost is mended rather than refused.
-        if (document.entry(section, kExistsEntry) < 0)
-            document.setText(section, kExistsEntry, "true", true);
-        document.setValue(section, entry, bytes(data));
+    return update(
+        [&group, &name, &data](IniDocument &document) { return storeValue(document, group, name, data); });
+}
+
+WriteOutcome PortableRegistry::writeStringValues(std::uint32_t root, const std::string &subKey,
+                                                 const StringValues &values)
+{
+    WriteOutcome outcome;
+    if (root != kHkeyCurrentUser) {
+        outcome.keyResult = kErrorInvalidHandle;
+        return outcome;
+    }
+    bool keyOpen = false;
+    bool created = false;
+    // The key is made, when it is missing, in the same save as its values.
+    const std::int32_t code = update([&](IniDocument &document) {
+        QString group;
+        keyOpen = false;
+        if (const std::int32_t code = openPath(document, subKey, &group, &created))
+            return code;
+        keyOpen = true;
+        for (const auto &[name, data] : values) {
+            if (const std::int32_t code = storeValue(document, group, name, data))
+                return code;
+        }
         return kErrorSuccess;
     });
+    if (!keyOpen) {
+        outcome.keyResult = code;
+        return outcome;
+    }
+    outcome.disposition = created ? kRegCreatedNewKey : kRegOpenedExistingKey;
+    outcome.valueResult = code;
+    return outcome;
 }
 
 std::int32_t PortableRegistry::openKey(std::uint32_t root, const std::string &subKey, RegKey *key)
@@ -305,6 +373,7 @@ std::string PortableRegistry::systemMessage(std::int32_t code)
         {kErrorCantWrite, "The configuration registry key could not be written.\r\n"},
         {kErrorKeyDeleted,
          "Illegal operation attempted on a registry key that has been marked for deletion.\r\n"},
+        {kErrorNotEnoughQuota, "Not enough quota is available to process this command.\r\n"},
     };
     return texts.value(code);
 }

@@ -11,6 +11,9 @@
 namespace platform {
 
 class IniDocument;
+namespace regularfile {
+struct Snapshot;
+}
 
 // HKEY_CURRENT_USER of one user, kept in one INI file in the layout QSettings reads. Every call reads
 // the file afresh; a change is made under a lock shared with other processes and saved whole to a new
@@ -30,6 +33,9 @@ public:
     std::int32_t queryValue(RegKey key, const std::string &name, char *data, std::uint32_t *size) override;
     std::int32_t closeKey(RegKey key) override;
     std::string systemMessage(std::int32_t code) override;
+    // Makes the key, when it is missing, and stores the values in one replace of the file.
+    WriteOutcome writeStringValues(std::uint32_t root, const std::string &subKey,
+                                   const StringValues &values) override;
 
     // The file this registry lives in.
     QString filePath() const { return m_filePath; }
@@ -38,6 +44,9 @@ public:
     // <configuration folder>/Quenby Systems/registry.ini, the folder being an absolute XDG_CONFIG_HOME,
     // else .config in an absolute HOME, else in the home the user database gives.
     static QString defaultFilePath();
+    // Runs in every save between reading the file and replacing it, where another program's change is what
+    // the save must not lose; for tests that act as that program.
+    void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
 
 private:
     struct OpenKey
@@ -46,14 +55,17 @@ private:
         bool writable = false;
     };
 
-    std::int32_t load(IniDocument *document) const;
+    // Reads the file into document and, when asked, what it was into snapshot.
+    std::int32_t load(IniDocument *document, regularfile::Snapshot *snapshot = nullptr) const;
     // Loads the file under the lock, lets change edit it and saves it when change succeeded and changed it.
+    // When another program changed the file meanwhile, change runs again on what that program wrote.
     std::int32_t update(const std::function<std::int32_t(IniDocument &)> &change);
     RegKey addOpenKey(const QString &group, bool writable);
 
     QString m_filePath;
     QHash<RegKey, OpenKey> m_openKeys;
     RegKey m_lastKey = 0;
+    std::function<void()> m_beforeReplace;
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -70,6 +71,27 @@ bool holdsExactly(int fd, const QByteArray &bytes)
     return got == bytes.size() && QByteArrayView(back).first(got) == bytes;
 }
 
+FileIdentity identityOf(const struct stat &info)
+{
+    return {quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+            qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+            qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};
+}
+
+// The copies replace writes are named after the file they replace, with this and a number in base 36.
+constexpr char kCopyInfix[] = ".tmp";
+
+// Whether the file at target is still what expected says it was: its bytes are compared as well as its
+// identity, since a rewrite of the same size may keep the times the clock's granularity gives.
+bool stillAsRead(const QByteArray &target, const Snapshot &expected)
+{
+    Snapshot now;
+    const Failure failure = readSnapshot(QFile::decodeName(target), expected.bytes.size(), &now);
+    if (!expected.exists)
+        return failure == Failure::Missing;
+    return failure == Failure::None && now.bytes == expected.bytes && now.identity == expected.identity;
+}
+
 // The file that a save at name replaces: name itself, or the target of the link there. Sets exists and
 // old to what is in that place now.
 Failure replacedFile(const QByteArray &name, QByteArray *target, bool *exists, struct stat *old)
@@ -117,6 +139,14 @@ Reader::Reader(const QString &path)
         m_failure = Failure::NotRegular;
 }
 
+FileIdentity Reader::identity() const
+{
+    struct stat info
+    {
+    };
+    return m_fd >= 0 && ::fstat(m_fd, &info) == 0 ? identityOf(info) : FileIdentity();
+}
+
 Reader::~Reader()
 {
     if (m_fd >= 0)
@@ -143,18 +173,22 @@ QByteArray Reader::read(qint64 max)
     return bytes;
 }
 
-Failure readWhole(const QString &path, qint64 limit, QByteArray *bytes)
+Failure readSnapshot(const QString &path, qint64 limit, Snapshot *snapshot)
 {
     Reader file(path);
-    *bytes = file.read(limit + 1);
+    *snapshot = Snapshot();
+    snapshot->bytes = file.read(limit + 1);
     if (file.failure() != Failure::None) {
-        bytes->clear();
+        snapshot->bytes.clear();
         return file.failure();
     }
-    return bytes->size() > limit ? Failure::TooLarge : Failure::None;
+    snapshot->exists = true;
+    // Taken after the read, so that a change made while reading shows in either the bytes or the identity.
+    snapshot->identity = file.identity();
+    return snapshot->bytes.size() > limit ? Failure::TooLarge : Failure::None;
 }
 
-Failure replace(const QString &path, const QByteArray &bytes)
+Failure replace(const QString &path, const QByteArray &bytes, const Snapshot *expected)
 {
     // A write past the file-size limit must fail and be reported, not end the program.
     static const bool sizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
@@ -172,7 +206,7 @@ Failure replace(const QString &path, const QByteArray &bytes)
         return Failure::IoError;
 
     const QByteArray temporary =
-        target + ".tmp" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        target + kCopyInfix + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
     const int fd = ::open(temporary.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                           exists ? (old.st_mode & 0777) : 0666);
     if (fd < 0)
@@ -187,15 +221,23 @@ Failure replace(const QString &path, const QByteArray &bytes)
     written = written && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0 &&
               holdsExactly(fd, bytes);
     written = ::close(fd) == 0 && written;
-    // The place must still hold a regular file, or nothing, right before it is replaced.
+    // The place must still hold a regular file, or nothing, right before it is replaced; when the caller
+    // knows what it read there, that same file. The last look is a stat alone, to keep the moment between
+    // it and the rename short.
+    const bool changed = written && expected && !stillAsRead(target, *expected);
     struct stat now
     {
     };
-    const bool placeSound =
-        ::lstat(target.constData(), &now) == 0 ? S_ISREG(now.st_mode) : errno == ENOENT && !exists;
-    if (!written || !placeSound || ::rename(temporary.constData(), target.constData()) != 0) {
+    const bool present = ::lstat(target.constData(), &now) == 0;
+    const bool placeSound = present ? S_ISREG(now.st_mode) : errno == ENOENT && !exists;
+    const bool moved =
+        expected && (present != expected->exists || (present && identityOf(now) != expected->identity));
+    if (!written || !placeSound || changed || moved ||
+        ::rename(temporary.constData(), target.constData()) != 0) {
         ::unlink(temporary.constData());
-        return placeSound ? Failure::IoError : Failure::NotRegular;
+        if (!placeSound)
+            return Failure::NotRegular;
+        return written && (changed || moved) ? Failure::Changed : Failure::IoError;
     }
     // Make the rename itself durable; a file system that cannot flush folders has nothing to lose here.
     const int folder =
@@ -206,6 +248,31 @@ Failure replace(const QString &path, const QByteArray &bytes)
         ::close(folder);
     }
     return Failure::None;
+}
+
+void removeStaleCopies(const QString &path)
+{
+    QByteArray target;
+    bool exists = false;
+    struct stat info
+    {
+    };
+    if (replacedFile(QFile::encodeName(path), &target, &exists, &info) != Failure::None)
+        return;
+    const QFileInfo file(QFile::decodeName(target));
+    const QString prefix = file.fileName() + QLatin1String(kCopyInfix);
+    const QDir folder = file.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QStringView number = QStringView(name).mid(prefix.size());
+        // 13 digits in base 36 hold any 64-bit number.
+        if (!name.startsWith(prefix) || number.isEmpty() || number.size() > 13 ||
+            !std::all_of(number.begin(), number.end(),
+                         [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z'); }))
+            continue;
+        const QByteArray copy = QFile::encodeName(folder.filePath(name));
+        if (::lstat(copy.constData(), &info) == 0 && S_ISREG(info.st_mode))
+            ::unlink(copy.constData());
+    }
 }
 
 Lock::Lock(const QString &path, int waitMs) : m_name(QFile::encodeName(path))

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace platform {
@@ -17,7 +18,10 @@ namespace {
 
 // A handler may do almost nothing safely; it only wakes the event loop through this pipe.
 int g_pipe[2] = {-1, -1};
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+// What each signal did before, given back when watching ends; a signal left ignored is not watched.
+struct sigaction g_previous[std::size(kSignals)];
+bool g_watched[std::size(kSignals)];
 
 void onSignal(int)
 {
@@ -29,7 +33,8 @@ void onSignal(int)
 
 } // namespace
 
-Termination::Termination(AppExit &exit, QObject *parent) : QObject(parent), m_exit(exit)
+Termination::Termination(AppExit &exit, std::function<bool()> save, QObject *parent)
+    : QObject(parent), m_exit(exit), m_save(std::move(save))
 {
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
@@ -40,12 +45,15 @@ Termination::Termination(AppExit &exit, QObject *parent) : QObject(parent), m_ex
         action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        for (const int signal : kSignals)
-            ::sigaction(signal, &action, nullptr);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+            g_watched[i] = ::sigaction(kSignals[i], nullptr, &g_previous[i]) == 0 &&
+                           g_previous[i].sa_handler != SIG_IGN &&
+                           ::sigaction(kSignals[i], &action, nullptr) == 0;
+        }
     }
 #ifndef QT_NO_SESSIONMANAGER
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, &Termination::saveRequested);
+        connect(app, &QGuiApplication::commitDataRequest, this, [this] { m_save(); });
 #endif
 }
 
@@ -53,8 +61,10 @@ Termination::~Termination()
 {
     if (!m_notifier)
         return;
-    for (const int signal : kSignals)
-        std::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        if (g_watched[i])
+            ::sigaction(kSignals[i], &g_previous[i], nullptr);
+    }
     delete m_notifier;
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
@@ -66,8 +76,7 @@ void Termination::signalArrived()
     char drained[16];
     while (::read(g_pipe[0], drained, sizeof drained) > 0) {
     }
-    emit saveRequested();
-    m_exit.endProgram();
+    m_exit.endProgram(m_save() ? 0 : 1);
 }
 
 } // namespace platform

@@ -3,32 +3,33 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QSocketNotifier;
 
 namespace platform {
 
 class AppExit;
 
-// Asks for the program's work to be saved when the program is told to end from outside: by SIGTERM or
-// SIGHUP, after which it ends the program, and by the end of the desktop session, after which the
-// session manager ends it.
+// Saves the program's work when the program is told to end from outside: by SIGTERM, SIGHUP, SIGINT or
+// SIGQUIT, after which it ends the program, with exit code 1 when the save failed; and by the end of the
+// desktop session, after which the session manager ends it. A signal that was ignored when the program
+// started (nohup, a background job of a script) stays ignored.
 class Termination : public QObject
 {
     Q_OBJECT
 
 public:
-    // Watches from now on until destroyed; one at a time.
-    explicit Termination(AppExit &exit, QObject *parent = nullptr);
+    // Watches from now on until destroyed; one at a time. save runs on this object's thread, never inside
+    // a signal handler, and returns whether it succeeded.
+    Termination(AppExit &exit, std::function<bool()> save, QObject *parent = nullptr);
     ~Termination() override;
-
-signals:
-    // Emitted on this object's thread, never inside a signal handler.
-    void saveRequested();
 
 private:
     void signalArrived();
 
     AppExit &m_exit;
+    std::function<bool()> m_save;
     QSocketNotifier *m_notifier = nullptr;
 };
 

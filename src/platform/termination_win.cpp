@@ -6,11 +6,12 @@
 namespace platform {
 
 // Windows ends a program at logoff through the session manager only.
-Termination::Termination(AppExit &exit, QObject *parent) : QObject(parent), m_exit(exit)
+Termination::Termination(AppExit &exit, std::function<bool()> save, QObject *parent)
+    : QObject(parent), m_exit(exit), m_save(std::move(save))
 {
 #ifndef QT_NO_SESSIONMANAGER
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, &Termination::saveRequested);
+        connect(app, &QGuiApplication::commitDataRequest, this, [this] { m_save(); });
 #endif
 }
 

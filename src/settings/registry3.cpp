@@ -25,32 +25,23 @@ std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, 
 std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
                             const std::vector<std::pair<std::string, std::string>> &values)
 {
-    platform::RegKey key = 0;
-    std::uint32_t disposition = 0;
-    std::int32_t result = registry.createKey(rootKey, strKey, &key, &disposition);
-    std::string status;
-    if (result != platform::kErrorSuccess) {
-        status = std::to_string(result) + " Unable to create (or find) key.";
-    } else {
-        if (disposition == platform::kRegCreatedNewKey)
-            status = "0 New key created.";
-        else if (disposition == platform::kRegOpenedExistingKey)
-            status = "0 Key already exists.";
-        else
-            status = "0 Key anomaly.";
-        for (const auto &[name, value] : values) {
-            std::string data = value;
-            data.push_back('\0');
-            result = registry.setStringValue(key, name, data);
-            if (result != platform::kErrorSuccess)
-                break;
-        }
-        registry.closeKey(key);
-        // A value that was not written must not be reported as a success.
-        if (result != platform::kErrorSuccess)
-            status = std::to_string(result) + " Unable to write value.";
-    }
-    return status + "  " + registry.systemMessage(result);
+    platform::StringValues data = values;
+    for (auto &value : data)
+        value.second.push_back('\0');
+    const platform::WriteOutcome outcome = registry.writeStringValues(rootKey, strKey, data);
+    if (outcome.keyResult != platform::kErrorSuccess)
+        return std::to_string(outcome.keyResult) + " Unable to create (or find) key.  " +
+               registry.systemMessage(outcome.keyResult);
+    // A value that was not written must not be reported as a success.
+    if (outcome.valueResult != platform::kErrorSuccess)
+        return std::to_string(outcome.valueResult) + " Unable to write value.  " +
+               registry.systemMessage(outcome.valueResult);
+    std::string status = "0 Key anomaly.";
+    if (outcome.disposition == platform::kRegCreatedNewKey)
+        status = "0 New key created.";
+    else if (outcome.disposition == platform::kRegOpenedExistingKey)
+        status = "0 Key already exists.";
+    return status + "  " + registry.systemMessage(platform::kErrorSuccess);
 }
 
 std::string RegReadString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,

@@ -20,8 +20,9 @@ namespace Registry3 {
 std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
                            const std::string &strName, const std::string &strValue);
 
-// Writes several string values of strKey below rootKey in one save, in the order given; the status is that
-// of RegWriteString, for the first value that could not be written.
+// Writes several string values of strKey below rootKey in one save, in the order given, all of them or (where
+// the registry can promise it) none; the status is that of RegWriteString, for the first value that could
+// not be written.
 std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
                             const std::vector<std::pair<std::string, std::string>> &values);
 

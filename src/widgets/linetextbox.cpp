@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/linetextbox.h"
 
+#include "platform/clipboard.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleHints>
 
-LineTextBox::LineTextBox(QWidget *parent) : QLineEdit(parent)
+#include <algorithm>
+
+LineTextBox::LineTextBox(QWidget *parent) : QLineEdit(parent), m_clipboard(&platform::systemClipboard())
 {
     // A drop would bypass the limit, and nothing here is meant to be dragged in.
     setAcceptDrops(false);
@@ -21,7 +26,7 @@ qsizetype LineTextBox::room() const
 
 void LineTextBox::pasteWithinLimit(QClipboard::Mode mode)
 {
-    QString pasted = QGuiApplication::clipboard()->text(mode);
+    QString pasted = m_clipboard->readText(mode).value_or(QString());
     pasted.remove(u'\r');
     pasted.remove(u'\n');
     const qsizetype room = this->room();
@@ -112,18 +117,47 @@ void LineTextBox::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
+QMenu *LineTextBox::editMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("qt_edit_menu"));
+    const QList<QAction *> windowActions = window()->actions();
+    const auto add = [this, menu, &windowActions](const char *text, QKeySequence::StandardKey key,
+                                                  const char *icon, bool enabled, const auto &slot) {
+        QString caption = QCoreApplication::translate("QLineEdit", text);
+        // As in Qt's menu, a key is shown unless the window takes it for an action of its own.
+        const QKeySequence keys(key);
+        const bool taken =
+            std::any_of(windowActions.begin(), windowActions.end(),
+                        [&keys](const QAction *action) { return action->shortcuts().contains(keys); });
+        if (!keys.isEmpty() && !taken && QGuiApplication::styleHints()->showShortcutsInContextMenus())
+            caption += u'\t' + keys.toString(QKeySequence::NativeText);
+        QAction *action = menu->addAction(QIcon::fromTheme(QLatin1String(icon)), caption);
+        action->setObjectName(QLatin1String(icon));
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    const bool editable = !isReadOnly();
+    const bool copyable = hasSelectedText() && echoMode() == QLineEdit::Normal;
+    if (editable)
+        add("Cu&t", QKeySequence::Cut, "edit-cut", copyable, &QLineEdit::cut);
+    add("&Copy", QKeySequence::Copy, "edit-copy", copyable, &QLineEdit::copy);
+    if (editable) {
+        add("&Paste", QKeySequence::Paste, "edit-paste",
+            !m_clipboard->readText().value_or(QString()).isEmpty(), [this] { pasteWithinLimit(); });
+        add("Delete", QKeySequence::UnknownKey, "edit-delete", hasSelectedText(), &QLineEdit::del);
+    }
+    menu->addSeparator();
+    add("Select All", QKeySequence::SelectAll, "edit-select-all",
+        !text().isEmpty() && selectedText() != text(), &QLineEdit::selectAll);
+    return menu;
+}
+
 void LineTextBox::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = createStandardContextMenu();
-    // Undoing the box's text could empty it; the window undoes colours instead.
-    for (const char *name : {"edit-undo", "edit-redo"}) {
-        if (QAction *action = menu->findChild<QAction *>(QLatin1String(name)))
-            menu->removeAction(action);
-    }
-    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { pasteWithinLimit(); });
-    }
+    // Qt's own menu would ask the clipboard's owner for its text without a time limit. Undo is left out:
+    // undoing the box's text could empty it, and the window undoes colours instead.
+    QMenu *menu = editMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/registry_portable.h"
+#include "settings/registry3.h"
 #include "settings/registry3cases.h"
 #include "support/asotheruser.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -129,6 +131,11 @@ private slots:
     void storePlace();
     void failedSaveKeepsPreviousValue_data();
     void failedSaveKeepsPreviousValue();
+    void sizeLimit_data();
+    void sizeLimit();
+    void staleCopiesRemoved();
+    void anotherWriterMeanwhile_data();
+    void anotherWriterMeanwhile();
     void sharedCases_data();
     void sharedCases();
 
@@ -425,7 +432,7 @@ void tst_RegistryPortable::fullDisk()
     const QByteArray disk = QFile::encodeName(m_dir->filePath("disk"));
     QVERIFY(QDir().mkpath(QString::fromLocal8Bit(disk)));
     if (::mount("tmpfs", disk, "tmpfs", 0, "size=64k") != 0)
-        QSKIP("mounting a 64 KiB tmpfs needs root and a system that allows mounts");
+        QSKIP("mounting a tmpfs needs root and a system that allows mounts");
     const auto unmount = qScopeGuard([&disk] { ::umount(disk); });
     const QString store = QString::fromLocal8Bit(disk) + "/Quenby Systems/registry.ini";
     PortableRegistry registry(store);
@@ -553,6 +560,121 @@ void tst_RegistryPortable::failedSaveKeepsPreviousValue()
     later.closeKey(key);
     QCOMPARE(write(later, subKey, "Params", large), 0);
     QCOMPARE(read(later, subKey, "Params").data, large);
+}
+
+// A store of exactly `size` bytes: a comment line fills it up to `tail`, which ends it.
+QByteArray storeOfSize(qsizetype size, const QByteArray &tail)
+{
+    return ';' + QByteArray(size - tail.size() - 2, 'x') + '\n' + tail;
+}
+
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+// The store is read up to 1 MiB, so a save never makes it larger; every value of a save lands in one
+// replace, so a refused save leaves the file byte for byte. Values are written with their terminator,
+// stored as the two characters "\0".
+void tst_RegistryPortable::sizeLimit_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<QByteArray>("status"); // how the status begins; anything but "0": the file stays
+
+    const qsizetype mib = 1 << 20;
+    QTest::newRow("growing to exactly 1 MiB")
+        << storeOfSize(mib - 1, tvk("old\\0")) << Values{{"Params", "newy"}} << QByteArray("0 ");
+    QTest::newRow("growing one byte past 1 MiB")
+        << storeOfSize(mib, tvk("old\\0")) << Values{{"Params", "newy"}} << QByteArray("1816 ");
+    // Params grows by 1 byte and fits alone; the line values\ContrastPanel=@ByteArray(1\0) is 37 bytes.
+    QTest::newRow("the second value past the limit")
+        << storeOfSize(mib - 37, tvk("old\\0")) << Values{{"Params", "newy"}, {"ContrastPanel", "1"}}
+        << QByteArray("1816 ");
+    // The key's section takes a blank line, its header and its mark (69 bytes) and fits alone; the value's
+    // line (30 bytes) does not.
+    QTest::newRow("a new key that fits, its value past the limit")
+        << storeOfSize(mib - 98, "[HKEY_CURRENT_USER%5CSoftware]\nexists=true\n\n"
+                                 "[HKEY_CURRENT_USER%5CSoftware%5CQuenby%20Systems]\nexists=true\n")
+        << Values{{"Params", "x"}} << QByteArray("1816 ");
+}
+
+void tst_RegistryPortable::sizeLimit()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(Values, values);
+    QFETCH(QByteArray, status);
+    const QByteArray disk = QFile::encodeName(m_dir->filePath("disk"));
+    QVERIFY(QDir().mkpath(QString::fromLocal8Bit(disk)));
+    if (::mount("tmpfs", disk, "tmpfs", 0, "size=3m") != 0)
+        QSKIP("mounting a tmpfs needs root and a system that allows mounts");
+    const auto unmount = qScopeGuard([&disk] { ::umount(disk); });
+    const QString store = QString::fromLocal8Bit(disk) + "/registry.ini";
+    QVERIFY(writeFile(store, before));
+
+    PortableRegistry registry(store);
+    const std::string got =
+        Registry3::RegWriteStrings(registry, kHkeyCurrentUser, kKey.toStdString(), values);
+    QVERIFY2(got.starts_with(status.toStdString()), got.c_str());
+    if (status != "0 ") {
+        QCOMPARE(fileBytes(store), before);
+        return;
+    }
+    QCOMPARE(QFileInfo(store).size(), 1 << 20);
+    PortableRegistry later(store);
+    QCOMPARE(read(later, kKey, "Params").data, QByteArray::fromStdString(values[0].second + '\0'));
+}
+
+// A copy that a killed save left beside the store goes at the next save; other files stay.
+void tst_RegistryPortable::staleCopiesRemoved()
+{
+    PortableRegistry registry(storePath());
+    QCOMPARE(write(registry, kKey, "Params", "old"), 0);
+    const QDir folder = QFileInfo(storePath()).dir();
+    const QStringList others{"registry.ini.tmp", "registry.ini.tmp-1", "registry.ini.tmpA1",
+                             "registry.ini.bak", "other.ini.tmp1a2b"};
+    for (const QString &name : others + QStringList{"registry.ini.tmp1a2b3c4d5e6f7"})
+        QVERIFY(writeFile(folder.filePath(name), "[HKEY_CURRENT_USER]\n"));
+    QCOMPARE(write(registry, kKey, "Params", "new"), 0);
+    QStringList left = others + QStringList{"registry.ini"};
+    left.sort();
+    QCOMPARE(folder.entryList(QDir::Files, QDir::Name), left);
+}
+
+// Another program, which takes no lock, writes the store while a save is between reading it and replacing
+// it: its change is kept, or the save fails and leaves the file as that program left it.
+void tst_RegistryPortable::anotherWriterMeanwhile_data()
+{
+    QTest::addColumn<QString>("command"); // a shell command that writes the file "$1"
+    QTest::addColumn<bool>("everyTime");  // whether it writes on each try of the save, or on the first only
+    QTest::addColumn<qint32>("code");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray other = "[Other]\nx=1\n";
+    QTest::newRow("a section appended")
+        << "printf '[Next]\\ny=2\\n' >>\"$1\"" << false << 0 << tvk("new") + other + "[Next]\ny=2\n";
+    QTest::newRow("rewritten in place at the same size")
+        << "sed 's/x=1/x=2/' \"$1\" >\"$1.new\" && cat \"$1.new\" >\"$1\"" << false << 0
+        << tvk("new") + "[Other]\nx=2\n";
+    QTest::newRow("written on every try")
+        << "printf ';\\n' >>\"$1\"" << true << 32 << tvk("old") + other + ";\n;\n;\n;\n;\n";
+}
+
+void tst_RegistryPortable::anotherWriterMeanwhile()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, everyTime);
+    QFETCH(qint32, code);
+    QFETCH(QByteArray, after);
+    QVERIFY(QDir().mkpath(QFileInfo(storePath()).path()) &&
+            writeFile(storePath(), tvk("old") + "[Other]\nx=1\n"));
+
+    PortableRegistry registry(storePath());
+    int writes = 0;
+    registry.setBeforeReplace([&] {
+        if (writes == 0 || everyTime)
+            writes += QProcess::execute("sh", {"-c", command, "sh", storePath()}) == 0 ? 1 : 100;
+    });
+    QCOMPARE(write(registry, kKey, "Params", "new"), code);
+    QCOMPARE(writes, everyTime ? 5 : 1);
+    QCOMPARE(fileBytes(storePath()), after);
 }
 
 // The string store's cases that hold over every registry, over this one in its own file; a key a case

@@ -22,7 +22,7 @@
 class RecordingAppExit final : public platform::AppExit
 {
 public:
-    void endProgram() override { ++calls; }
+    void endProgram(int) override { ++calls; }
     int calls = 0;
 };
 

@@ -31,7 +31,7 @@ public:
         return true;
     }
 
-    std::optional<QString> readText() const override
+    std::optional<QString> readText(QClipboard::Mode = QClipboard::Clipboard) const override
     {
         return holdsText ? std::optional<QString>(text) : std::nullopt;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "color/colors.h"
 #include "platform/messageboxes.h"
+#include "support/recordingclipboard.h"
 #include "widgets/captionlabel.h"
 #include "widgets/enterpressesbuttons.h"
 #include "widgets/linetextbox.h"
@@ -8,8 +9,10 @@
 #include "widgets/picturebox.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -29,6 +32,8 @@ private slots:
     void focusFrameShowsOnAnyColour_data();
     void focusFrameShowsOnAnyColour();
     void typingLimitHoldsOnlyForTyping();
+    void menuPastesWithinTheLimit_data();
+    void menuPastesWithinTheLimit();
     void keyUpFollowsOnlyAPressInTheBox_data();
     void keyUpFollowsOnlyAPressInTheBox();
     void enterPressesTheFocusedButton_data();
@@ -189,6 +194,46 @@ void tst_Widgets::typingLimitHoldsOnlyForTyping()
     box.selectAll();
     QTest::keyClick(&box, Qt::Key_9); // typing over a selection replaces it
     QCOMPARE(box.text(), "9");
+}
+
+// The box's own menu, which reads the clipboard through the box's clipboard: without undo, and with Paste
+// offered only when there is text, pasting no more than the limit allows.
+void tst_Widgets::menuPastesWithinTheLimit_data()
+{
+    QTest::addColumn<QString>("clipboard"); // null: no text
+    QTest::addColumn<QString>("after");     // the text after Paste, or null when Paste is not offered
+
+    QTest::newRow("text") << "98765"
+                          << "987";
+    QTest::newRow("empty") << "" << QString();
+    QTest::newRow("no text") << QString() << QString();
+}
+
+void tst_Widgets::menuPastesWithinTheLimit()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, after);
+    RecordingClipboard recording;
+    recording.text = clipboard;
+    recording.holdsText = !clipboard.isNull();
+    LineTextBox box;
+    box.setClipboard(&recording);
+    box.setTypingLimit(3);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(&box, &event);
+    auto *menu = box.findChild<QMenu *>(QStringLiteral("qt_edit_menu"));
+    QVERIFY(menu);
+    QStringList names;
+    for (const QAction *action : menu->actions())
+        names << action->objectName();
+    QCOMPARE(names,
+             (QStringList{"edit-cut", "edit-copy", "edit-paste", "edit-delete", "", "edit-select-all"}));
+    auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
+    QCOMPARE(paste->isEnabled(), !after.isNull());
+    if (!after.isNull()) {
+        paste->trigger();
+        QCOMPARE(box.text(), after);
+    }
 }
 
 void tst_Widgets::keyUpFollowsOnlyAPressInTheBox_data()
