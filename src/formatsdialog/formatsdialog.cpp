@@ -82,7 +82,8 @@ FormatsDialog::FormatsDialog(CopyAs &copyAs, ColorPair &pair, QWidget *parent)
     connect(&m_copyAs, &CopyAs::templatesChanged, this, &FormatsDialog::showTemplates);
     connect(&m_pair, &ColorPair::changed, this, &FormatsDialog::updatePreview);
     showTemplates();
-    updatePreview();
+    // The dialog is opened to type a format.
+    txbTemplate->setFocus();
 }
 
 void FormatsDialog::showTemplates()
