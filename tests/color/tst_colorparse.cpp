@@ -109,6 +109,10 @@ void tst_ColorParse::accepted_data()
     QTest::newRow("CSS oklab green") << "oklab(51.975% -0.1403 0.10768)" << 1 << 0x008000u << 0u;
     QTest::newRow("CSS oklch green") << "oklch(51.975% 0.17686 142.495)" << 1 << 0x008000u << 0u;
     QTest::newRow("CSS hwb green") << "hwb(120 0% 49.8039%)" << 1 << 0x008000u << 0u;
+    QTest::newRow("lch chroma in percent of 150")
+        << "lch(46.2775% 45.3261% 134.3912)" << 1 << 0x008000u << 0u;
+    QTest::newRow("oklab a and b in percent of 0.4")
+        << "oklab(51.975% -35.075% 26.92%)" << 1 << 0x008000u << 0u;
     QTest::newRow("lab pink, as browsers show it") << "lab(50% 50 0)" << 1 << 0xC14E79u << 0u;
     // By hand: OKLab lightness 0.5 with no chroma is linear 0.125, which sRGB encodes as 99.1.
     QTest::newRow("oklab grey by hand") << "oklab(0.5 0 0)" << 1 << 0x636363u << 0u;

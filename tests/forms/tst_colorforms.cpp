@@ -72,6 +72,9 @@ void tst_ColorForms::writes_data()
                               << "lch(50 0 0)";
     QTest::newRow("grey oklch") << grey << "oklch"
                                 << "oklch(0.57 0 0)";
+    // By hand: 5/255 is linear 0.0015176 (below the sRGB knee), whose cube root 0.1149 needs three places.
+    QTest::newRow("dark grey oklab") << qRgb(5, 5, 5) << "oklab"
+                                     << "oklab(0.115 0 0)";
     QTest::newRow("white lab") << qRgb(255, 255, 255) << "lab"
                                << "lab(100 0 0)";
     QTest::newRow("white oklch") << qRgb(255, 255, 255) << "oklch"
