@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 
 #include "app/programidentity.h"
+#include "forms/convertcommand.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -41,8 +42,16 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's name and version and exit."));
+    const QCommandLineOption convert(
+        QStringLiteral("convert"),
+        QStringLiteral(
+            "Print the color <text> (any text Paste color takes) in <form> and exit: a form's short "
+            "name, a template with placeholders such as {hex} or {bg.r}, or list for the names. A "
+            "template naming bg. or fg. takes <text> as the background and <text2> as the foreground."),
+        QStringLiteral("form"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(convert);
     for (const QtOption &qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -55,7 +64,7 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
+    else if (!parser.isSet(convert) && !parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     if (!error.isEmpty()) {
         outcome.finished = true;
@@ -68,6 +77,10 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
         QString text = parser.helpText();
         text.remove(0, text.indexOf(u'\n'));
         outcome.standardOutput = QStringLiteral("Usage: %1 [options]").arg(command) + text;
+    } else if (parser.isSet(convert)) {
+        const convertcommand::Outcome converted =
+            convertcommand::run(command, parser.value(convert), parser.positionalArguments());
+        outcome = {true, converted.exitCode, converted.standardOutput, converted.standardError};
     } else if (parser.isSet(version)) {
         outcome.finished = true;
         outcome.standardOutput =

@@ -5,6 +5,8 @@
 
 #include "accessibility/pickdescriptions.h"
 #include "contrastpanel/contrastpanelcontroller.h"
+#include "copyas/copyas.h"
+#include "formatsdialog/formatsdialog.h"
 #include "menu/contextmenu.h"
 #include "screenpick/screenpick.h"
 #include "thresholds/thresholdlines.h"
@@ -13,13 +15,15 @@
 #include "widgets/picturebox.h"
 
 #include <QAction>
+#include <QMenu>
 
 struct frmMain::Features
 {
     Features(frmMain &w, const std::array<QWidget *, 16> &swatches)
         : contrast(w.m_pair, w, w.size(), w.m_services), thresholds(w.m_pair, swatches, *w.picGraphic),
           paste(w.m_pair, w.m_services, w), commands(w.m_pair, w.m_services, w),
-          screenPick(w.m_pair, w.m_services, w), menu(w), descriptions(w.m_pair, *w.picGraphic, swatches)
+          screenPick(w.m_pair, w.m_services, w), copyAs(w.m_pair, w.m_services, w), menu(w),
+          descriptions(w.m_pair, *w.picGraphic, swatches)
     {
     }
 
@@ -28,8 +32,18 @@ struct frmMain::Features
     PasteColor paste;
     PairCommands commands;
     ScreenPick screenPick;
+    CopyAs copyAs;
+    FormatsDialog *formats = nullptr; // made on first use, a child of the window
     ContextMenu menu;
     PickDescriptions descriptions;
+
+    void showFormats(frmMain &w)
+    {
+        if (!formats)
+            formats = new FormatsDialog(copyAs, w.m_pair, &w);
+        formats->show();
+        formats->activateWindow();
+    }
 };
 
 frmMain::~frmMain() = default;
@@ -81,6 +95,10 @@ void frmMain::createFeatures()
             &f.contrast, &ContrastPanelController::copyContrast);
     menu.addSeparator();
 
+    menu.menu().addMenu(f.copyAs.menu());
+    connect(menu.add(QStringLiteral("Formats...")), &QAction::triggered, this,
+            [this, &f] { f.showFormats(*this); });
+    m_savedBeside.push_back([&f] { return storedvalues::Value{CopyAs::kSavedName, f.copyAs.savedValue()}; });
     connect(menu.add(QStringLiteral("Paste color"), {ctrl(Qt::Key_V)}), &QAction::triggered, this,
             [&f] { f.paste.paste(); });
     connect(menu.add(QStringLiteral("Pick from screen"), {ctrl(Qt::Key_E)}), &QAction::triggered,

@@ -12,18 +12,27 @@ namespace colorparse {
 
 // What a text names, as opaque colours: nothing (count 0), one colour (count 1, in colors[0]), or the two
 // colours of the program's full report (count 2: background in colors[0], foreground in colors[1]).
+// transparencyIgnored tells that the one colour was given with an alpha below 1, which is dropped.
 struct ParsedColors
 {
     int count = 0;
     std::array<QRgb, 2> colors{};
+    bool transparencyIgnored = false;
 };
 
-// Reads a text, ignoring blanks around it and case. One colour: "#RGB", "#RRGGBB", "0xRRGGBB", the
-// Visual Basic "&HBBGGRR" (one to six digits, optional trailing "&"), a decimal number 0..16777215
-// (red + 256 green + 65536 blue), "RGB(r,g,b)", CSS rgb()/rgba() with numbers 0..255 or percentages and
-// hsl()/hsla() in the comma or space forms (alpha checked, then ignored), and the CSS colour keywords.
-// Two colours: the full report of both colours as the copy command writes it. Anything else, or any
-// value out of range, is rejected.
+// Reads a text, ignoring blanks around it and ASCII case. One colour:
+// - "#rgb", "#rgba", "#rrggbb", "#rrggbbaa"; six bare hexadecimal digits ("336699") as "#336699";
+//   "0xRRGGBB" and Android's "0xAARRGGBB"; the Visual Basic "&HBBGGRR" (one to six digits, optional "&");
+// - a decimal number 0..16777215 (red + 256 green + 65536 blue) of other than six digits, or of any
+//   length followed by " (decimal)";
+// - CSS Color 4's rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(), oklab(), oklch() and
+//   color(srgb ...): blank separated with "none", percentages, angle units and "/ alpha", or the legacy
+//   comma form of rgb() (all numbers or all percentages) and hsl(); values out of range are clamped
+//   and the result clipped to sRGB, as a browser shows it; "RGB(r,g,b)" is the comma form;
+// - program literals: QColor(r, g, b), Color.FromArgb(r, g, b), new Color(r, g, b) and the tuple
+//   (r, g, b) with whole numbers 0..255, and Swift's Color(red: r, green: g, blue: b) with 0..1;
+// - the CSS colour keywords.
+// Two colours: the full report of both colours as the copy command writes it. Anything else is rejected.
 ParsedColors parseColorText(QStringView text);
 
 // The one colour a text names; nothing for a full report or a rejected text.

@@ -2,6 +2,7 @@
 #include "wholecolor/pastecolor.h"
 
 #include "color/colorparse.h"
+#include "color/visibletext.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
 
@@ -23,7 +24,7 @@ void PasteColor::paste()
     }
     const colorparse::ParsedColors parsed = colorparse::parseColorText(*text);
     if (parsed.count == 0) {
-        fail(QStringLiteral("Not a color: ") + text->left(40));
+        fail(QStringLiteral("Not a color: ") + visibleExcerpt(*text, 40));
         return;
     }
     if (parsed.count == 2) {
@@ -34,4 +35,9 @@ void PasteColor::paste()
         return;
     }
     m_pair.setEditedColor(parsed.colors[0]);
+    if (parsed.transparencyIgnored) {
+        m_services.messages->show(&m_window,
+                                  QStringLiteral("The color was pasted; its transparency was ignored."),
+                                  QStringLiteral("Paste color"), platform::MessageIcon::Information);
+    }
 }

@@ -8,7 +8,7 @@ class QWidget;
 
 // Paste: the colour the clipboard's text names becomes the colour being edited (its base channel stays);
 // the program's own report of both colours sets both. Anything else is told in a box titled
-// "Paste color".
+// "Paste color", and so is a colour whose transparency had to be dropped.
 class PasteColor
 {
 public:

@@ -28,6 +28,10 @@ void tst_CommandLine::outcome_data()
     QTest::newRow("help wins over version") << QStringList{"--version", "-h"} << true << 0;
     QTest::newRow("stray file name") << QStringList{"colours.txt"} << true << 2;
     QTest::newRow("unknown after a good one") << QStringList{"--version", "--bogus"} << true << 2;
+    QTest::newRow("convert") << QStringList{"--convert", "hex", "red"} << true << 0;
+    QTest::newRow("convert after a Qt option")
+        << QStringList{"-style", "fusion", "--convert", "rgb", "red"} << true << 0;
+    QTest::newRow("convert without its form") << QStringList{"--convert"} << true << 2;
 }
 
 void tst_CommandLine::outcome()

@@ -62,6 +62,7 @@ private slots:
     void dragPreviewIsWhatTheReleasePicks();
     void nearestPassingColour();
     void thresholdLinesLeaveThePlaneItsColours();
+    void copyAsAndFormatsSavedBesideParams();
     void paste_data();
     void paste();
     void swapAndUndo();
@@ -438,11 +439,11 @@ void tst_MainWindow::contextMenuListsTheActionsWithShortcuts()
         if (!action->isSeparator())
             entries << action->text() + u' ' + action->shortcut().toString();
     }
-    QCOMPARE(entries,
-             (QStringList{"Contrast panel Ctrl+K", "Show thresholds Ctrl+L", "Nearest color with 3:1 Ctrl+3",
-                          "Nearest color with 4.5:1 Ctrl+4", "Nearest color with 7:1 Ctrl+7",
-                          "Copy contrast Ctrl+Shift+C", "Paste color Ctrl+V", "Pick from screen Ctrl+E",
-                          "Swap colors Ctrl+Shift+X", "Undo Ctrl+Z", "Redo Ctrl+Shift+Z"}));
+    QCOMPARE(entries, (QStringList{"Contrast panel Ctrl+K", "Show thresholds Ctrl+L",
+                                   "Nearest color with 3:1 Ctrl+3", "Nearest color with 4.5:1 Ctrl+4",
+                                   "Nearest color with 7:1 Ctrl+7", "Copy contrast Ctrl+Shift+C", "Copy as ",
+                                   "Formats... ", "Paste color Ctrl+V", "Pick from screen Ctrl+E",
+                                   "Swap colors Ctrl+Shift+X", "Undo Ctrl+Z", "Redo Ctrl+Shift+Z"}));
 }
 
 void tst_MainWindow::contrastPanelGrowsTheWindowAndIsRemembered()
@@ -513,6 +514,38 @@ void tst_MainWindow::thresholdLinesLeaveThePlaneItsColours()
     QVERIFY(plane->grab().toImage() != shownBefore);
     QTest::mouseClick(plane, Qt::LeftButton, {}, QPoint(100, 100));
     QCOMPARE(f->channels(), (QStringList{"100", "128", "100"}));
+}
+
+// "Copy as" copies the edited colour at once; a format added in "Formats..." is listed after the forms and
+// saved with the colours.
+void tst_MainWindow::copyAsAndFormatsSavedBesideParams()
+{
+    const auto copyAsEntries = [this] {
+        auto *copyAs = f->control<QMenu>(QStringLiteral("mnuCopyAs"));
+        emit copyAs->aboutToShow();
+        return copyAs->actions();
+    };
+    copyAsEntries().at(1)->trigger();
+    QCOMPARE(f->clipboard.text, QStringLiteral("rgb(64 128 192)"));
+    QVERIFY(f->messages.messages.isEmpty());
+
+    for (QAction *action : f->control<QMenu>(QStringLiteral("mnuContext"))->actions()) {
+        if (action->text() == u"Formats...")
+            action->trigger();
+    }
+    auto *templateBox = f->control<QLineEdit>(QStringLiteral("txbTemplate"));
+    QTest::keyClicks(templateBox, QStringLiteral("{bg.hex}/{fg.hex}"));
+    QTest::keyClick(templateBox, Qt::Key_Return);
+    f->click(QStringLiteral("cmdSave"));
+    QCOMPARE(f->registry.keys.value("Software\\Quenby Systems\\TVK").value("Formats"),
+             QByteArray("{bg.hex}/{fg.hex}\n") + '\0');
+
+    const FakeRegistry saved = f->registry;
+    f = std::make_unique<MainWindowFixture>();
+    f->registry = saved;
+    f->startActive();
+    copyAsEntries().last()->trigger();
+    QCOMPARE(f->clipboard.text, QStringLiteral("#4080c0/#e0e0e0"));
 }
 
 // Ctrl+V with the focus on a picture pastes a colour; in a base box it pastes text, within the box's limit.

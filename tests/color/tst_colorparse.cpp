@@ -56,6 +56,8 @@ private slots:
     void accepted();
     void rejected_data();
     void rejected();
+    void transparencyIsTold_data();
+    void transparencyIsTold();
     void randomTextIsRejectedOrInRange();
 };
 
@@ -92,6 +94,58 @@ void tst_ColorParse::accepted_data()
     QTest::newRow("hsl hue beyond a turn") << "hsl(480, 100%, 50%)" << 1 << 0x00FF00u << 0u;
     QTest::newRow("hsl rounding") << "hsla(210, 50%, 50%, 1)" << 1 << 0x4080BFu << 0u;
     QTest::newRow("hsl grey") << "hsl(0 0% 50% / 0.2)" << 1 << 0x808080u << 0u;
+    QTest::newRow("HTML short with alpha") << "#48c8" << 1 << 0x4488CCu << 0u;
+    QTest::newRow("HTML with alpha") << "#4080C080" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("Android ARGB") << "0xFF4080C0" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("six bare digits are hexadecimal") << "336699" << 1 << 0x336699u << 0u;
+    QTest::newRow("six bare hex digits") << "4080c0" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("five digits are decimal") << "65280" << 1 << 0x00FF00u << 0u;
+    QTest::newRow("six digits with their word are decimal") << "360512 (Decimal)" << 1 << 0x408005u << 0u;
+    QTest::newRow("decimal with its word") << "12615744 (decimal)" << 1 << 0x4080C0u << 0u;
+
+    // CSS Color 4's own examples of green, rgb(0 128 0), in each of its spaces.
+    QTest::newRow("CSS lab green") << "lab(46.2775% -47.5621 48.5837)" << 1 << 0x008000u << 0u;
+    QTest::newRow("CSS lch green") << "lch(46.2775% 67.9892 134.3912)" << 1 << 0x008000u << 0u;
+    QTest::newRow("CSS oklab green") << "oklab(51.975% -0.1403 0.10768)" << 1 << 0x008000u << 0u;
+    QTest::newRow("CSS oklch green") << "oklch(51.975% 0.17686 142.495)" << 1 << 0x008000u << 0u;
+    QTest::newRow("CSS hwb green") << "hwb(120 0% 49.8039%)" << 1 << 0x008000u << 0u;
+    QTest::newRow("lch chroma in percent of 150")
+        << "lch(46.2775% 45.3261% 134.3912)" << 1 << 0x008000u << 0u;
+    QTest::newRow("oklab a and b in percent of 0.4")
+        << "oklab(51.975% -35.075% 26.92%)" << 1 << 0x008000u << 0u;
+    QTest::newRow("lab pink, as browsers show it") << "lab(50% 50 0)" << 1 << 0xC14E79u << 0u;
+    // By hand: OKLab lightness 0.5 with no chroma is linear 0.125, which sRGB encodes as 99.1.
+    QTest::newRow("oklab grey by hand") << "oklab(0.5 0 0)" << 1 << 0x636363u << 0u;
+    QTest::newRow("hwb by hand: (0 1 0) x 0.5 + 0.2") << "hwb(120 20% 30% / 0.25)" << 1 << 0x33B333u << 0u;
+    QTest::newRow("hwb over 100% is grey") << "hwb(0 60% 60%)" << 1 << 0x808080u << 0u;
+    QTest::newRow("srgb") << "color(srgb 0 0.6 0)" << 1 << 0x009900u << 0u;
+    QTest::newRow("srgb percentages") << "color(SRGB 25% 50% 100% / 1)" << 1 << 0x4080FFu << 0u;
+    QTest::newRow("none is zero") << "rgb(none 128 none)" << 1 << 0x008000u << 0u;
+    QTest::newRow("hue none") << "hsl(none 0% 50%)" << 1 << 0x808080u << 0u;
+    QTest::newRow("turn") << "hsl(0.5turn 100% 50%)" << 1 << 0x00FFFFu << 0u;
+    QTest::newRow("grad") << "hsl(200grad 100% 50%)" << 1 << 0x00FFFFu << 0u;
+    QTest::newRow("rad") << "hsl(3.14159265rad 100% 50%)" << 1 << 0x00FFFFu << 0u;
+    QTest::newRow("hsl numbers in the blank form") << "hsl(120deg 100 25)" << 1 << 0x008000u << 0u;
+    QTest::newRow("exponent") << "rgb(1e2 0 0)" << 1 << 0x640000u << 0u;
+    QTest::newRow("numbers and percentages mixed, blank form") << "rgb(255 50% 0)" << 1 << 0xFF8000u << 0u;
+    QTest::newRow("comma form all percentages, alpha percent")
+        << "rgba(0%, 50%, 100%, 50%)" << 1 << 0x0080FFu << 0u;
+
+    // Out of range, as a browser shows it: clamped, then clipped to sRGB.
+    QTest::newRow("rgb clamped") << "rgb(300 -20 128)" << 1 << 0xFF0080u << 0u;
+    QTest::newRow("rgb percent clamped") << "rgb(101%,0%,0%)" << 1 << 0xFF0000u << 0u;
+    QTest::newRow("saturation clamped") << "hsl(120, 101%, 50%)" << 1 << 0x00FF00u << 0u;
+    QTest::newRow("lightness clamped") << "hsl(120, 50%, -1%)" << 1 << 0x000000u << 0u;
+    QTest::newRow("lab lightness clamped") << "lab(150 0 0)" << 1 << 0xFFFFFFu << 0u;
+    QTest::newRow("negative chroma is none") << "oklch(0.5 -0.1 40)" << 1 << 0x636363u << 0u;
+    QTest::newRow("srgb clipped") << "color(srgb 1.5 -0.5 0.5)" << 1 << 0xFF0080u << 0u;
+
+    QTest::newRow("Qt") << "QColor(64, 128, 192)" << 1 << 0x4080C0u << 0u;
+    QTest::newRow(".NET") << "Color.FromArgb(64,128,192)" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("Java") << "new Color( 64, 128, 192 )" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("Python tuple") << "(64, 128, 192)" << 1 << 0x4080C0u << 0u;
+    QTest::newRow("Swift") << "Color(red: 0.251, green: 0.502, blue: 0.753)" << 1 << 0x4080C0u << 0u;
+
     QTest::newRow("name") << "RebeccaPurple" << 1 << 0x663399u << 0u;
     QTest::newRow("name grey") << "grey" << 1 << 0x808080u << 0u;
     QTest::newRow("name long") << "lightgoldenrodyellow" << 1 << 0xFAFAD2u << 0u;
@@ -137,17 +191,29 @@ void tst_ColorParse::rejected_data()
 
     // Each row's texts fail in the same part of the reader.
     addRejected("blank", {"", "   "});
-    addRejected("HTML", {"#", "#12345", "#1234", "#12345678", "#GG0000", "# 123456"});
-    addRejected("0x and Visual Basic", {"0x12345", "0x4080C0FF", "0x", "&H", "&HG", "&H1234567", "&H12&&"});
-    addRejected("decimal", {"16777216", "99999999999999999999", "-1", "+1", "1.5", "12 34"});
-    addRejected("rgb values",
-                {"rgb(256,0,0)", "rgb(-1,0,0)", "rgb(101%,0%,0%)", "rgb(1e2,0,0)", "rgb(1px,0,0)"});
-    addRejected("rgb counts", {"rgb(1,2)", "rgb(1,2,3,4,5)", "rgb(1,,3)", "rgb(1 2, 3)", "rgb()"});
-    addRejected("rgb alpha", {"rgb(1,2,3 / 0.5)", "rgb(1 2 3 / 2)", "rgb(1 2 3 / )", "rgb(1 2 3 / 1 1)"});
+    addRejected("HTML", {"#", "#12", "#12345", "#1234567", "#123456789", "#GG0000", "# 123456"});
+    addRejected("0x and Visual Basic", {"0x12345", "0x4080C0F", "0x", "&H", "&HG", "&H1234567", "&H12&&"});
+    addRejected("decimal", {"16777216", "99999999999999999999", "-1", "+1", "1.5", "12 34", "12345g"});
+    addRejected("decimal with its word",
+                {"(decimal)", "12 34 (decimal)", "16777216 (decimal)", "#4080C0 (decimal)"});
+    addRejected("comma form mixes numbers and percentages",
+                {"rgb(50,5%, 20%, 10%)", "rgb(50%, 5, 20)", "rgba(1, 2, 3%, 0.5)"});
+    addRejected("comma form takes no none", {"rgb(none, 0, 0)", "rgba(1, 2, 3, none)", "hsl(none, 0%, 0%)"});
+    addRejected("comma form only for rgb and hsl", {"hwb(120, 0%, 0%)", "lab(50, 0, 0)", "oklch(0.5, 0, 0)"});
+    addRejected("units",
+                {"rgb(1px,0,0)", "rgb(1deg 2 3)", "lab(50deg 0 0)", "hsl(50% 50% 50%)", "rgb(1e 2 3)"});
+    addRejected("rgb counts",
+                {"rgb(1,2)", "rgb(1,2,3,4,5)", "rgb(1,,3)", "rgb(1 2, 3)", "rgb()", "rgb(1 2 3 4)"});
+    addRejected("rgb alpha", {"rgb(1,2,3 / 0.5)", "rgb(1 2 3 / )", "rgb(1 2 3 / 1 1)", "rgb(1 2 3 / 1deg)"});
     addRejected("rgb brackets", {"rgb(1,2,3)x", "rgb((1),2,3)", "rgb(1,2,3", "rgb1,2,3)"});
-    addRejected("hsl", {"hsl(120, 50%)", "hsl(120, 50, 50)", "hsl(120%, 50%, 50%)", "hsl(120, 101%, 50%)",
-                        "hsl(120, 50%, -1%)"});
-    addRejected("other forms", {"cmyk(1,2,3)", "(1,2,3)", "transparent", "currentcolor"});
+    addRejected("hsl", {"hsl(120, 50%)", "hsl(120, 50, 50)", "hsl(120%, 50%, 50%)"});
+    addRejected("color()",
+                {"color(display-p3 1 0 0)", "color(srgb 1 0)", "color(srgb1 0 0 0)", "color(1 0 0)"});
+    addRejected("program literals",
+                {"QColor(256, 0, 0)", "QColor(1.5, 2, 3)", "QColor(1, 2, 3, 4)", "(1, 2)", "(1 2 3)",
+                 "Color.FromArgb(-1, 2, 3)", "Color(red: 0.1, blue: 0.2, green: 0.3)",
+                 "Color(red: 0.1, green: 0.2)", "Color(red: 1%, green: 0, blue: 0)"});
+    addRejected("other forms", {"cmyk(1,2,3)", "transparent", "currentcolor"});
     addRejected("names", {"notacolor", "red blue", "re d", "blac\u212A", "r\u00E9d"});
 
     addRejected("report contradicts itself",
@@ -173,6 +239,33 @@ void tst_ColorParse::rejected()
     const colorparse::ParsedColors parsed = colorparse::parseColorText(text);
     QCOMPARE(parsed.count, 0);
     QVERIFY(!colorparse::parseOneColor(text));
+}
+
+void tst_ColorParse::transparencyIsTold_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ignored");
+
+    QTest::newRow("#rgba below F") << "#48c8" << true;
+    QTest::newRow("#rgba opaque") << "#48cF" << false;
+    QTest::newRow("#rrggbbaa") << "#4080c0fe" << true;
+    QTest::newRow("ARGB") << "0x804080C0" << true;
+    QTest::newRow("comma alpha") << "rgba(1, 2, 3, 0.5)" << true;
+    QTest::newRow("slash alpha 100%") << "rgb(1 2 3 / 100%)" << false;
+    QTest::newRow("alpha above 1 is clamped to 1") << "rgb(1 2 3 / 2)" << false;
+    QTest::newRow("alpha below 0 is clamped to 0") << "lab(50 0 0 / -1)" << true;
+    QTest::newRow("alpha none") << "hsl(0 0% 0% / none)" << true;
+    QTest::newRow("almost opaque") << "oklch(0.5 0 0 / 0.999)" << true;
+    QTest::newRow("no alpha") << "#4080c0" << false;
+}
+
+void tst_ColorParse::transparencyIsTold()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ignored);
+    const colorparse::ParsedColors parsed = colorparse::parseColorText(text);
+    QCOMPARE(parsed.count, 1);
+    QCOMPARE(parsed.transparencyIgnored, ignored);
 }
 
 // Random bytes and damaged valid texts: every one is rejected or gives channels in range, and a single

@@ -73,10 +73,24 @@ void tst_WholeColor::paste_data()
            "#040506 (hexadecimal for HTML)\r\n"
         << "#010203 #040506"
         << "";
-    QTest::newRow("not a colour, cut at 40 characters")
+    QTest::newRow("not a colour, cut at 40 characters with an ellipsis")
         << 0 << "#12345 and then some more text beyond forty characters"
         << "#4080C0 #E0E0E0"
-        << "Not a color: #12345 and then some more text beyond fo";
+        << "Not a color: #12345 and then some more text beyond fo\u2026";
+    QTest::newRow("not a colour, 40 characters are not cut") << 0 << QString(40, u'x') << "#4080C0 #E0E0E0"
+                                                             << "Not a color: " + QString(40, u'x');
+    QTest::newRow("control characters and NUL shown")
+        << 0 << QChar(0) + QStringLiteral("#12\x01\t\r\n\x7f") << "#4080C0 #E0E0E0"
+        << QString::fromUtf8("Not a color: \u2400#12\u2401\u2409\u240D\u240A\u2421");
+    QTest::newRow("invisible and reordering characters named")
+        << 0 << QString::fromUtf8("\u202Eabc\u200B\u0085\U000E0041") << "#4080C0 #E0E0E0"
+        << "Not a color: <U+202E>abc<U+200B><U+0085><U+E0041>";
+    QTest::newRow("a character beyond the basic plane is not split")
+        << 0 << QString(39, u'x') + QString::fromUtf8("\U0001F600") << "#4080C0 #E0E0E0"
+        << "Not a color: " + QString(39, u'x') + QString::fromUtf8("\u2026");
+    QTest::newRow("transparency dropped and told") << 1 << "rgba(1, 2, 3, 0.5)"
+                                                   << "#4080C0 #010203"
+                                                   << "The color was pasted; its transparency was ignored.";
     QTest::newRow("empty") << 0 << ""
                            << "#4080C0 #E0E0E0"
                            << "The clipboard holds no text.";
@@ -103,6 +117,9 @@ void tst_WholeColor::paste()
     if (!message.isEmpty()) {
         QCOMPARE(messages.messages[0].text, message);
         QCOMPARE(messages.messages[0].title, QStringLiteral("Paste color"));
+        QCOMPARE(messages.messages[0].icon, message.startsWith(u"The color was pasted")
+                                                ? platform::MessageIcon::Information
+                                                : platform::MessageIcon::Exclamation);
     }
 }
 
