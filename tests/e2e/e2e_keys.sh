@@ -34,6 +34,19 @@ keys Right
 got=$(copy_entry Down Down)
 [[ $got == "#328065." ]] || fail "after a pick at (100, 50) and Right the background is ${got%.}, expected #328065"
 
+# Ctrl+Z with the focus in the base box undoes the colour, not the box's text, which never goes empty:
+# Enter after it applies the restored base value, with no error box.
+click_at 205 218
+keys ctrl+a 7 Return
+got=$(copy_entry Down Down)
+[[ $got == "#320765." ]] || fail "applying 7 gave the background ${got%.}, expected #320765"
+click_at 205 218
+keys ctrl+z Return
+sleep 0.5
+no_window '^Error$' || fail "Enter after Ctrl+Z in the base box showed an error box"
+got=$(copy_entry Down Down)
+[[ $got == "#328065." ]] || fail "Ctrl+Z in the base box left the background at ${got%.}, expected #328065"
+
 # A store that cannot be created (a file where its folder must be): Save says so in a real box, and the
 # file in the way stays as it was.
 rm -rf "$work/config/Quenby Systems"
