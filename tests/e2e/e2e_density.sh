@@ -9,14 +9,6 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb.sh"
 
-# The outer rectangle of a window, frame included, in device pixels: "left top width height".
-frame() {
-    local x y w h left right top bottom
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
-    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
-}
 background() { timeout 5 xclip -o -selection clipboard | head -n1 | sed 's/.* on background //; s/\r//'; }
 # The colour of a device pixel of the screenshot, "#RRGGBB".
 shown_at() { convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }

@@ -10,14 +10,6 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb.sh"
 
-# The outer rectangle of a window, frame included: "left top width height".
-frame() {
-    local x y w h left right top bottom
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
-    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
-}
 on_screen() {
     local left top width height
     read -r left top width height < <(frame "$1")

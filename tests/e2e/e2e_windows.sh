@@ -25,14 +25,6 @@ start_program "$program"
 wait_for 300 find_window '^Quenby Color Picker' || fail "the main window did not appear"
 main=$(find_window '^Quenby Color Picker')
 
-# The outer rectangle of a window, frame included: "left top width height".
-frame() {
-    local x y w h left right top bottom
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
-    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
-}
 frame_is() { [[ $(frame "$1") == "$2" ]]; }
 expect_frame() { wait_for 50 frame_is "$1" "$2" || fail "$3 has the frame $(frame "$1"), expected $2"; }
 is_active() { [[ $(xdotool getactivewindow) == "$1" ]]; }

@@ -79,6 +79,15 @@ start_under_window_manager() {
     timeout 10 xdotool windowactivate --sync "$window"
 }
 
+# The outer rectangle of a window, frame included: "left top width height".
+frame() {
+    local x y w h left right top bottom
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
 # Prints the id of the first visible window whose title matches, and fails when there is none.
 find_window() {
     local id
