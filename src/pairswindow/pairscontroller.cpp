@@ -49,7 +49,14 @@ PairsController::PairsController(ColorPair &pair, const Services &services, QWid
     m_mainWindow.installEventFilter(this);
 }
 
-PairsController::~PairsController() = default;
+PairsController::~PairsController()
+{
+    // The window's rows read the list kept here: it goes first, not later with the main window's children,
+    // and without a save of its place.
+    if (m_window)
+        m_window->removeEventFilter(this);
+    delete m_window;
+}
 
 const PairList &PairsController::list()
 {
