@@ -3,6 +3,8 @@
 
 #include "app/programidentity.h"
 #include "forms/convertcommand.h"
+#include "pairs/pairscommand.h"
+#include "platform/registry.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -49,9 +51,23 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
             "name, a template with placeholders such as {hex} or {bg.r}, or list for the names. A "
             "template naming bg. or fg. takes <text> as the background and <text2> as the foreground."),
         QStringLiteral("form"));
+    const QCommandLineOption exportPairs(
+        QStringLiteral("export-pairs"),
+        QStringLiteral(
+            "Write the list of color pairs in <format> (css, json or gpl) to [file], or to standard "
+            "output when it is left out, and exit."),
+        QStringLiteral("format"));
+    const QCommandLineOption importPairs(
+        QStringLiteral("import-pairs"),
+        QStringLiteral(
+            "Add the color pairs of <file> (css, json or gpl, told from the content) after those in "
+            "the list, and exit."),
+        QStringLiteral("file"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(convert);
+    parser.addOption(exportPairs);
+    parser.addOption(importPairs);
     for (const QtOption &qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -64,7 +80,8 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();
-    else if (!parser.isSet(convert) && !parser.positionalArguments().isEmpty())
+    else if (!parser.isSet(convert) && !parser.isSet(exportPairs) && !parser.isSet(importPairs) &&
+             !parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     if (!error.isEmpty()) {
         outcome.finished = true;
@@ -81,6 +98,15 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
         const convertcommand::Outcome converted =
             convertcommand::run(command, parser.value(convert), parser.positionalArguments());
         outcome = {true, converted.exitCode, converted.standardOutput, converted.standardError};
+    } else if (parser.isSet(exportPairs) || parser.isSet(importPairs)) {
+        // The store the program itself uses; no window system is needed to read or write it.
+        platform::Registry *store = &platform::systemRegistry();
+        const pairscommand::Outcome done =
+            parser.isSet(exportPairs) ? pairscommand::exportPairs(command, store, parser.value(exportPairs),
+                                                                  parser.positionalArguments())
+                                      : pairscommand::importPairs(command, store, parser.value(importPairs),
+                                                                  parser.positionalArguments());
+        outcome = {true, done.exitCode, done.standardOutput, done.standardError};
     } else if (parser.isSet(version)) {
         outcome.finished = true;
         outcome.standardOutput =

@@ -8,6 +8,7 @@
 #include "copyas/copyas.h"
 #include "formatsdialog/formatsdialog.h"
 #include "menu/contextmenu.h"
+#include "pairswindow/pairscontroller.h"
 #include "screenpick/screenpick.h"
 #include "thresholds/thresholdlines.h"
 #include "wholecolor/paircommands.h"
@@ -23,7 +24,7 @@ struct frmMain::Features
         : contrast(w.m_pair, w, w.size(), w.m_services), thresholds(w.m_pair, swatches, *w.picGraphic),
           paste(w.m_pair, w.m_services, w), commands(w.m_pair, w.m_services, w),
           screenPick(w.m_pair, w.m_services, w), copyAs(w.m_pair, w.m_services, w), menu(w),
-          descriptions(w.m_pair, *w.picGraphic, swatches)
+          descriptions(w.m_pair, *w.picGraphic, swatches), pairs(w.m_pair, w.m_services, w)
     {
     }
 
@@ -36,6 +37,7 @@ struct frmMain::Features
     FormatsDialog *formats = nullptr; // made on first use, a child of the window
     ContextMenu menu;
     PickDescriptions descriptions;
+    PairsController pairs;
 
     void showFormats(frmMain &w)
     {
@@ -117,4 +119,13 @@ void frmMain::createFeatures()
     };
     connect(&m_pair, &ColorPair::historyChanged, this, enableHistory);
     enableHistory();
+    menu.addSeparator();
+
+    QAction *pairs = menu.add(QStringLiteral("Color pairs"), {ctrlShift(Qt::Key_P)});
+    pairs->setCheckable(true);
+    connect(pairs, &QAction::triggered, &f.pairs, &PairsController::setWindowShown);
+    connect(&f.pairs, &PairsController::windowShownChanged, pairs, &QAction::setChecked);
+    connect(menu.add(QStringLiteral("Add to color pairs"), {ctrl(Qt::Key_D)}), &QAction::triggered, this,
+            [&f] { f.pairs.addCurrent(); });
+    m_savedBeside.push_back([&f] { return f.pairs.savedPlace(); });
 }

@@ -31,8 +31,11 @@ std::string frmMain::SaveParams()
     // What the features keep beside Params is written in the same save; Params itself stays as it was.
     std::vector<storedvalues::Value> values{
         {storedvalues::kParams, toSystemCodePage(paramstext::build(ColorParams))}};
-    for (const auto &value : m_savedBeside)
-        values.push_back(value());
+    for (const auto &value : m_savedBeside) {
+        // A feature with nothing to keep gives no name.
+        if (storedvalues::Value v = value(); !v.first.empty())
+            values.push_back(std::move(v));
+    }
     return storedvalues::write(m_services.registry, values);
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/appexit.h"
 #include "platform/clipboard.h"
+#include "platform/filedialogs.h"
 #include "platform/messageboxes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -19,5 +20,6 @@ Services systemServices()
     s.clipboard = &platform::systemClipboard();
     s.files = &platform::systemTextFileReader();
     s.registry = &platform::systemRegistry();
+    s.fileDialogs = &platform::systemFileDialogs();
     return s;
 }

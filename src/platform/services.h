@@ -9,6 +9,7 @@ class Clipboard;
 class TextFileReader;
 class AppExit;
 class ScreenPicker;
+class FileDialogs;
 } // namespace platform
 
 // The platform services a window uses; tests hand in doubles, the program the real ones.
@@ -22,6 +23,8 @@ struct Services
     platform::AppExit *appExit = nullptr;
     // Made by the window on first use when not given.
     platform::ScreenPicker *screenPicker = nullptr;
+    // Choosing files to export to and import from.
+    platform::FileDialogs *fileDialogs = nullptr;
 };
 
 // The real services of this desktop; each lives as long as the program.

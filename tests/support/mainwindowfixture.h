@@ -5,6 +5,7 @@
 #include "app/frmmain.h"
 #include "platform/appexit.h"
 #include "platform/services.h"
+#include "support/fakefiledialogs.h"
 #include "support/fakeregistry.h"
 #include "support/fakescreenpicker.h"
 #include "support/faketextfilereader.h"
@@ -40,6 +41,7 @@ public:
         s.clipboard = &clipboard;
         s.files = &files;
         s.screenPicker = &screenPicker;
+        s.fileDialogs = &fileDialogs;
         return s;
     }
 
@@ -100,5 +102,6 @@ public:
     RecordingClipboard clipboard;
     FakeTextFileReader files;
     FakeScreenPicker screenPicker;
+    FakeFileDialogs fileDialogs;
     std::unique_ptr<frmMain> window;
 };

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "pairs/pairscommand.h"
+
+#include "color/visibletext.h"
+#include "pairs/pairfiles.h"
+#include "pairs/pairformats.h"
+#include "pairs/pairimport.h"
+#include "pairs/pairlist.h"
+#include "pairs/pairstore.h"
+
+namespace pairscommand {
+
+namespace {
+
+constexpr qsizetype kQuoted = 40;
+
+Outcome failure(int code, const QString &program, const QString &message)
+{
+    return {code, QString(), program + QStringLiteral(": ") + message + u'\n'};
+}
+
+NamedPairs storedPairs(platform::Registry *registry)
+{
+    const std::optional<std::string> text = pairstore::stored(registry);
+    return text ? pairstore::read(*text) : NamedPairs();
+}
+
+} // namespace
+
+Outcome exportPairs(const QString &program, platform::Registry *registry, const QString &format,
+                    const QStringList &files)
+{
+    const std::optional<pairformats::Format> chosen = pairformats::formatNamed(format);
+    if (!chosen) {
+        return failure(
+            2, program,
+            QStringLiteral("unknown format '%1' (css, json or gpl)").arg(visibleExcerpt(format, kQuoted)));
+    }
+    if (files.size() > 1)
+        return failure(2, program,
+                       QStringLiteral("unexpected argument '%1'").arg(visibleExcerpt(files[1], kQuoted)));
+    const QString text = pairformats::write(*chosen, storedPairs(registry));
+    if (files.isEmpty())
+        return {0, text, {}};
+    QString error;
+    if (!pairfiles::write(files[0], text, &error))
+        return failure(1, program, error);
+    return {};
+}
+
+Outcome importPairs(const QString &program, platform::Registry *registry, const QString &file,
+                    const QStringList &more)
+{
+    if (!more.isEmpty())
+        return failure(2, program,
+                       QStringLiteral("unexpected argument '%1'").arg(visibleExcerpt(more[0], kQuoted)));
+    QString error;
+    const std::optional<QString> text = pairfiles::read(file, &error);
+    if (!text)
+        return failure(2, program, error);
+    const pairimport::Imported imported = pairimport::read(*text);
+    if (!imported.ok())
+        return failure(2, program, file + QStringLiteral(": ") + imported.error);
+    PairList list(storedPairs(registry));
+    list.append(imported.pairs);
+    const std::string status = pairstore::save(registry, list.pairs());
+    if (!status.starts_with('0'))
+        return failure(1, program,
+                       QStringLiteral("the pairs could not be saved: ") +
+                           QString::fromStdString(status).simplified());
+    return {0, pairimport::report(int(imported.pairs.size()), imported.unpaired) + u'\n', {}};
+}
+
+} // namespace pairscommand

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+class ColorPair;
+class LineTextBox;
+class PairTableModel;
+class PairsController;
+class QAction;
+class QLabel;
+class QTableView;
+
+// "Color pairs": the list of pairs, one a row with its name, a sample of the pair, the contrast ratio and
+// the marks for AA and AAA normal text, under the current pair and a filter. Every action has a key and a
+// button or menu entry: Ctrl+D adds the current pair, Enter or a double click loads a row, F2 renames,
+// Delete removes, Alt+Up and Alt+Down move, Ctrl+Z and Ctrl+Shift+Z undo and redo, typing filters by
+// name, Escape clears the filter and then closes the window, as Ctrl+Shift+P does.
+class PairsWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PairsWindow(PairsController &controller, ColorPair &pair, QWidget *parent);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QAction *makeAction(const QString &text, const QList<QKeySequence> &keys, void (PairsWindow::*handler)());
+    void showCurrentPair();
+    void showList();
+    void filterChanged();
+    void updateActions();
+    // The list row of the current row, or -1.
+    qsizetype currentListRow() const;
+    // Makes the row that shows the list's row current, or the nearest shown one.
+    void selectListRow(qsizetype row);
+
+    void addCurrent();
+    void loadCurrent();
+    void renameCurrent();
+    void removeCurrent();
+    void moveUp();
+    void moveDown();
+    void moveCurrent(int by);
+    void undo();
+    void redo();
+    void exportPairs();
+    void importPairs();
+    void closeWindow();
+
+    PairsController &m_controller;
+    ColorPair &m_pair;
+    PairTableModel *m_model;
+    QLabel *lblCurrent;
+    QWidget *picCurrent;
+    LineTextBox *txbFilter;
+    QTableView *lstPairs;
+    QAction *m_load = nullptr;
+    QAction *m_rename = nullptr;
+    QAction *m_remove = nullptr;
+    QAction *m_moveUp = nullptr;
+    QAction *m_moveDown = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+};

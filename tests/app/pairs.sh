@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The built program's --export-pairs and --import-pairs with no display at all, on a store of its own:
+# standard output byte for byte, one-line messages, exit codes, and a store that a refused import leaves
+# as it was.
+# Usage: pairs.sh <program>
+set -euo pipefail
+
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/home" "$work/config"
+store="$work/config/Quenby Systems/registry.ini"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# run <expected exit code> <expected standard output> <arguments...>
+run() {
+    local code=$1 expected=$2 status=0
+    shift 2
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
+        ASAN_OPTIONS=detect_leaks=0 timeout 20 "$program" "$@" >"$work/out" 2>"$work/err" || status=$?
+    [[ $status == "$code" ]] || fail "$* ended with $status, not $code; stderr: $(cat "$work/err")"
+    printf %s "$expected" >"$work/expected"
+    cmp -s "$work/out" "$work/expected" ||
+        fail "$* printed $(od -c "$work/out" | head -5), not $(od -c "$work/expected" | head -5)"
+}
+quiet() {
+    [[ ! -s $work/err ]] || fail "standard error held '$(cat "$work/err")'"
+}
+# A refusal says why in one line, prints nothing else and leaves the store byte for byte as it was.
+refused() {
+    local code=$1 message=$2
+    shift 2
+    cp "$store" "$work/before"
+    run "$code" "" "$@"
+    [[ $(wc -l <"$work/err") == 1 && $(cat "$work/err") == *"$message"* ]] ||
+        fail "$* said '$(cat "$work/err")', not one line with '$message'"
+    cmp -s "$store" "$work/before" || fail "$* changed the store"
+}
+
+# Nothing stored yet: every format writes an empty list.
+run 0 $':root {\n}\n' --export-pairs css
+quiet
+run 0 $'{}\n' --export-pairs json
+
+cat >"$work/site.gpl" <<'GPL'
+GIMP Palette
+Name: Site
+255 255 255	Body text background
+ 34  34  34	Body text foreground
+ 64 128 192	Links! background
+224 224 224	Links! foreground
+GPL
+run 0 $'Imported 2 pairs.\n' --import-pairs "$work/site.gpl"
+quiet
+grep -qF 'Pairs=@ByteArray(ffffff 1 222222 2 Body text\n4080c0 1 e0e0e0 2 Links!\n\0)' "$store" ||
+    fail "the store holds $(cat "$store")"
+
+css=$':root {\n  --body-text-background: #ffffff;\n  --body-text-foreground: #222222;\n'
+css+=$'  --links-background: #4080c0;\n  --links-foreground: #e0e0e0;\n}\n'
+run 0 "$css" --export-pairs css
+quiet
+gpl=$'GIMP Palette\nName: Quenby Color Picker pairs\nColumns: 2\n#\n'
+gpl+=$'255 255 255\tBody text background\n 34  34  34\tBody text foreground\n'
+gpl+=$' 64 128 192\tLinks! background\n224 224 224\tLinks! foreground\n'
+run 0 "$gpl" --export-pairs gpl
+run 0 "" --export-pairs json "$work/pairs.json"
+quiet
+grep -qF '"$description": "Links!",' "$work/pairs.json" || fail "the json export holds $(cat "$work/pairs.json")"
+
+# Its own export comes back whole, after what is there.
+run 0 $'Imported 2 pairs.\n' --import-pairs "$work/pairs.json"
+run 0 "$gpl${gpl#*#$'\n'}" --export-pairs gpl
+
+# Another program's single colours: those that pair by name are taken, the others counted.
+printf ':root { --hero-bg: #000; --accent: red; --hero-fg: #fff; --muted-bg: #eee; --x-fg: #111; }\n' >"$work/other.css"
+run 0 $'Imported 1 pair; 3 colors had no partner.\n' --import-pairs "$work/other.css"
+
+# Files that are not pairs, and arguments that are wrong, change nothing.
+printf '{\n  "a": {}\n  "b": {}\n}\n' >"$work/bad.json"
+refused 2 "bad.json: not valid JSON: expected ',' or '}' at line 3, column 3" --import-pairs "$work/bad.json"
+printf 'GIMP Palette\n1 2 300 x\n' >"$work/bad.gpl"
+refused 2 "not a valid GIMP palette: line 2 is not a color" --import-pairs "$work/bad.gpl"
+refused 2 "no such file" --import-pairs "$work/missing.css"
+mkfifo "$work/fifo"
+refused 2 "not a regular file" --import-pairs "$work/fifo"
+refused 2 "unknown format 'xml' (css, json or gpl)" --export-pairs xml
+refused 2 "unexpected argument 'more'" --export-pairs css "$work/out.css" more
+refused 2 "unexpected argument 'more'" --import-pairs "$work/site.gpl" more
+run 2 "" --import-pairs
+[[ $(cat "$work/err") == *"Missing value after '--import-pairs'"* ]] || fail "--import-pairs alone said $(cat "$work/err")"
+refused 1 "$work/nowhere/pairs.css" --export-pairs css "$work/nowhere/pairs.css"
+
+# A thousand pairs with the longest names in other scripts fit in the store; six hundred more would pass
+# its limit, and that import is refused before anything changes.
+long=$(printf 'é%.0s' {1..120})
+for ((i = 0; i < 1000; i++)); do printf '1 2 3\t%s background\n4 5 6\t%s foreground\n' "$long" "$long"; done |
+    sed '1i GIMP Palette' >"$work/thousand.gpl"
+head -n 1201 "$work/thousand.gpl" >"$work/six-hundred.gpl"
+run 0 $'Imported 1000 pairs.\n' --import-pairs "$work/thousand.gpl"
+(($(stat -c %s "$store") < 1048576)) || fail "the store grew to $(stat -c %s "$store") bytes"
+refused 1 "the pairs could not be saved: 1816 Unable to write value." --import-pairs "$work/six-hundred.gpl"
+run 0 "" --export-pairs gpl "$work/all.gpl"
+(($(grep -c 'é background$' "$work/all.gpl") == 1000)) || fail "the store lost pairs"
+
+env -u DISPLAY ASAN_OPTIONS=detect_leaks=0 timeout 20 "$program" --help >"$work/out"
+grep -q -- '--export-pairs <format>' "$work/out" && grep -q -- '--import-pairs <file>' "$work/out" ||
+    fail "--help does not name the pairs options"
+
+echo "PASS"
