@@ -1,81 +1,26 @@
 // SPDX-License-Identifier: MIT
-// The pickers that need nothing but Qt: the pointer grab and the one that cannot pick.
+// The pickers that need nothing but Qt and the native seams: the pointer grab and the one that cannot pick.
 #include "platform/screenpicker.h"
 
+#include "platform/devicepixels.h"
 #include "platform/screenpicker_native.h"
 
 #include <QCursor>
-#include <QGuiApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
-#include <QtMath>
 
-#include <algorithm>
 #include <optional>
 
 namespace platform {
 
 namespace {
 
-// The screen showing a device pixel; a screen's logical geometry keeps its device top-left corner and
-// divides its size by the scale factor.
-QScreen *screenOfDevicePixel(const QPoint &device)
-{
-    for (QScreen *screen : QGuiApplication::screens()) {
-        const QRect logical = screen->geometry();
-        const QSizeF size = QSizeF(logical.size()) * screen->devicePixelRatio();
-        if (QRectF(logical.topLeft(), size).contains(device))
-            return screen;
-    }
-    return QGuiApplication::primaryScreen();
-}
-
-QPoint devicePixelOf(const QPointF &logical)
-{
-    QScreen *screen = QGuiApplication::screenAt(logical.toPoint());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return logical.toPoint();
-    const QPoint origin = screen->geometry().topLeft();
-    return origin + ((logical - origin) * screen->devicePixelRatio()).toPoint();
-}
-
-// The colour of one device pixel. QScreen::grabWindow takes logical coordinates and starts at the device
-// pixel qRound(x * factor), so at a scale factor above 1 not every device pixel can start a grab: a
-// two-pixel logical area that contains the pixel is grabbed and the pixel taken from it.
-QRgb colorOfDevicePixel(const QPoint &device)
-{
-    QScreen *screen = screenOfDevicePixel(device);
-    if (!screen)
-        return qRgb(0, 0, 0);
-    const qreal factor = screen->devicePixelRatio();
-    const QPoint local = device - screen->geometry().topLeft();
-    const QPoint origin(qFloor(local.x() / factor), qFloor(local.y() / factor));
-    const QPoint offset = local - QPoint(qRound(origin.x() * factor), qRound(origin.y() * factor));
-    const QImage image = screen->grabWindow(0, origin.x(), origin.y(), 2, 2).toImage();
-    if (image.isNull())
-        return qRgb(0, 0, 0);
-    const int x = std::clamp(offset.x(), 0, image.width() - 1);
-    const int y = std::clamp(offset.y(), 0, image.height() - 1);
-    return image.pixel(x, y) | 0xFF000000u;
-}
-
-// The colour under the pointer; Qt's logical position serves only where the window system cannot say
-// exactly which device pixel the pointer is on.
-QRgb colorUnderPointer(const QPointF &logical)
-{
-    return colorOfDevicePixel(devicePointerPosition().value_or(devicePixelOf(logical)));
-}
-
 // A tiny window out of sight that holds the pointer and keyboard grabs while the pick runs; with the grab
-// it receives every pointer movement and click on the desktop.
+// it receives every pointer movement, click and key press on the desktop.
 class GrabWidget final : public QWidget
 {
     Q_OBJECT
@@ -92,23 +37,71 @@ public:
     }
 
 signals:
-    void moved(const QPointF &globalPosition);
-    void clicked(Qt::MouseButton button, const QPointF &globalPosition);
+    void moved();
+    void clicked(Qt::MouseButton button);
+    void stepped(int dx, int dy);
+    void chosen();
     void escaped();
+    void wheeled(int steps);
 
 protected:
-    void mouseMoveEvent(QMouseEvent *event) override { emit moved(event->globalPosition()); }
+    void mouseMoveEvent(QMouseEvent *) override { emit moved(); }
     // The pick ends on the release, so that no stray release reaches the window below once the grab is gone.
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        emit clicked(event->button(), event->globalPosition());
-    }
+    void mouseReleaseEvent(QMouseEvent *event) override { emit clicked(event->button()); }
     void keyPressEvent(QKeyEvent *event) override
     {
-        if (event->key() == Qt::Key_Escape)
+        const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            emit stepped(-step, 0);
+            break;
+        case Qt::Key_Right:
+            emit stepped(step, 0);
+            break;
+        case Qt::Key_Up:
+            emit stepped(0, -step);
+            break;
+        case Qt::Key_Down:
+            emit stepped(0, step);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit chosen();
+            break;
+        case Qt::Key_Escape:
             emit escaped();
+            break;
+        default:
+            break;
+        }
     }
+    void wheelEvent(QWheelEvent *event) override
+    {
+        // High-resolution wheels send parts of a step; a level changes once a whole step has come.
+        m_wheel += event->angleDelta().y();
+        if (const int steps = m_wheel / QWheelEvent::DefaultDeltasPerStep) {
+            m_wheel -= steps * QWheelEvent::DefaultDeltasPerStep;
+            emit wheeled(steps);
+        }
+    }
+
+private:
+    int m_wheel = 0;
 };
+
+QRgb colorAt(const QPoint &device)
+{
+    const QImage pixel = deviceScreenArea(QRect(device, QSize(1, 1)));
+    return pixel.isNull() ? qRgb(0, 0, 0) : pixel.pixel(0, 0) | 0xFF000000u;
+}
+
+// The device pixel under the pointer; Qt's logical position serves only where the window system cannot
+// say exactly which device pixel the pointer is on.
+QPoint pointerPixel()
+{
+    return devicePointerPosition().value_or(devicePixelOf(QCursor::pos()));
+}
 
 class GrabScreenPicker final : public ScreenPicker
 {
@@ -117,19 +110,24 @@ public:
     {
         connect(&m_widget, &GrabWidget::moved, this, &GrabScreenPicker::report);
         connect(&m_widget, &GrabWidget::clicked, this, &GrabScreenPicker::onClicked);
+        connect(&m_widget, &GrabWidget::stepped, this, &GrabScreenPicker::step);
+        connect(&m_widget, &GrabWidget::chosen, this, &GrabScreenPicker::pickHere);
         connect(&m_widget, &GrabWidget::escaped, this, &GrabScreenPicker::cancel);
+        connect(&m_widget, &GrabWidget::wheeled, this, &GrabScreenPicker::wheelTurned);
+        forwardWheelButtons(m_widget, [this](int steps) { emit wheelTurned(steps); });
         m_retry.setInterval(20);
         connect(&m_retry, &QTimer::timeout, this, &GrabScreenPicker::tryGrab);
-        // Windows sends no movements outside the program's windows during a grab; polling the pointer keeps
-        // the live colour moving there. X11 sends them all, in finer steps than the polled position.
-        m_poll.setInterval(40);
-        connect(&m_poll, &QTimer::timeout, this, [this] { report(QCursor::pos()); });
+        // Windows sends no movements outside the program's windows during a grab, and what is on the
+        // screen may change under a resting pointer: polling keeps the colour and the pixels live.
+        m_poll.setInterval(50);
+        connect(&m_poll, &QTimer::timeout, this, &GrabScreenPicker::report);
     }
 
-    bool isAvailable() const override
+    ~GrabScreenPicker() override
     {
-        const QString platform = QGuiApplication::platformName();
-        return platform == u"xcb" || platform == u"windows";
+        forwardWheelButtons(m_widget, {});
+        if (m_active)
+            finish();
     }
 
     bool isActive() const override { return m_active; }
@@ -142,22 +140,32 @@ public:
         m_attempts = 0;
         m_lastReported.reset();
         m_widget.show();
-        // The grab only takes once the helper window is on the screen, which the window system decides.
+        // The grab only takes once the helper window is on the screen, which the window system decides,
+        // and not while another program holds the pointer (an open menu, a drag): it is tried for a second.
         m_retry.start();
     }
+
+    void cancel() override
+    {
+        if (!m_active)
+            return;
+        finish();
+        emit cancelled();
+    }
+
+    QImage screenArea(const QRect &device) const override { return deviceScreenArea(device); }
 
 private:
     void tryGrab()
     {
-        QWindow *window = m_widget.windowHandle();
-        if (window && window->isExposed() && window->setMouseGrabEnabled(true) &&
-            window->setKeyboardGrabEnabled(true)) {
+        const QWindow *window = m_widget.windowHandle();
+        if (window && window->isVisible() && grabPointerAndKeyboard(m_widget)) {
             m_retry.stop();
+            // Qt hands the events to the widget only while it holds Qt's own grabs too.
             m_widget.grabMouse(Qt::CrossCursor);
             m_widget.grabKeyboard();
-            if (QGuiApplication::platformName() != u"xcb")
-                m_poll.start();
-            report(QCursor::pos());
+            m_poll.start();
+            report();
             return;
         }
         if (++m_attempts >= 50) {
@@ -166,30 +174,40 @@ private:
         }
     }
 
-    void report(const QPointF &position)
+    void report()
     {
-        const QRgb color = colorUnderPointer(position);
+        if (m_retry.isActive())
+            return;
+        const QPoint device = pointerPixel();
+        emit pointerAt(device);
+        if (!m_active)
+            return; // a window that followed the pointer ended the pick
+        const QRgb color = colorAt(device);
         if (m_lastReported == color)
             return;
         m_lastReported = color;
         emit hovered(color);
     }
 
-    void onClicked(Qt::MouseButton button, const QPointF &position)
+    void step(int dx, int dy)
     {
-        if (button == Qt::LeftButton) {
-            const QRgb color = colorUnderPointer(position);
-            finish();
-            emit picked(color);
-        } else if (button == Qt::RightButton) {
-            cancel();
-        }
+        warpPointer(pointerPixel() + QPoint(dx, dy));
+        report();
     }
 
-    void cancel()
+    void pickHere()
     {
+        const QRgb color = colorAt(pointerPixel());
         finish();
-        emit cancelled();
+        emit picked(color);
+    }
+
+    void onClicked(Qt::MouseButton button)
+    {
+        if (button == Qt::LeftButton)
+            pickHere();
+        else if (button == Qt::RightButton)
+            cancel();
     }
 
     void finish()
@@ -200,10 +218,7 @@ private:
             m_widget.releaseMouse();
         if (QWidget::keyboardGrabber() == &m_widget)
             m_widget.releaseKeyboard();
-        if (QWindow *window = m_widget.windowHandle()) {
-            window->setMouseGrabEnabled(false);
-            window->setKeyboardGrabEnabled(false);
-        }
+        releasePointerAndKeyboard(m_widget);
         m_widget.hide();
         m_active = false;
     }
@@ -221,7 +236,6 @@ class UnavailableScreenPicker final : public ScreenPicker
 public:
     explicit UnavailableScreenPicker(const QString &reason) : m_reason(reason) {}
 
-    bool isAvailable() const override { return false; }
     bool isActive() const override { return m_active; }
 
     void start() override
@@ -230,9 +244,19 @@ public:
             return;
         m_active = true;
         QTimer::singleShot(0, this, [this] {
+            if (!m_active)
+                return;
             m_active = false;
             emit failed(m_reason);
         });
+    }
+
+    void cancel() override
+    {
+        if (!m_active)
+            return;
+        m_active = false;
+        emit cancelled();
     }
 
 private:

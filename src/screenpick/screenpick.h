@@ -3,19 +3,27 @@
 
 #include "model/colorpair.h"
 #include "platform/services.h"
+#include "screenpick/loupeplacement.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <memory>
+#include <optional>
 
+class Loupe;
 class QWidget;
 namespace platform {
 class ScreenPicker;
 }
 
 // Taking the edited colour from anywhere on the screen: while the user points, the colour under the pointer
-// is the pair's preview; the colour chosen becomes the edited colour (its base channel stays); a pick that
-// cannot run is told in a box titled "Pick from screen".
+// is the pair's preview and, where the program can see the screen, a loupe beside the pointer shows the
+// pixels around it (the wheel changes its magnification, kept from pick to pick while the program runs);
+// the colour chosen becomes the edited colour (its base channel stays); a pick that cannot run is told in
+// a box titled "Pick from screen". A pick ends as if cancelled the moment a modal window of ours opens,
+// the window closes or hides, or the program ends, so that no grab outlives it and nothing changes after
+// the save on quitting.
 class ScreenPick : public QObject
 {
     Q_OBJECT
@@ -26,9 +34,18 @@ public:
     ~ScreenPick() override;
 
     void start();
+    // Ends a running pick as cancelled; nothing when none runs.
+    void cancel();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     platform::ScreenPicker &picker();
+    void showLoupeAt(const QPoint &device);
+    void onPicked(QRgb color);
+    void take(QRgb color);
+    void end();
     void failed(const QString &reason);
 
     ColorPair &m_pair;
@@ -36,4 +53,8 @@ private:
     QWidget &m_window;
     std::unique_ptr<platform::ScreenPicker> m_ownPicker;
     platform::ScreenPicker *m_picker = nullptr;
+    std::unique_ptr<Loupe> m_loupe; // made on first use
+    int m_level = loupe::kDefaultLevel;
+    bool m_picking = false;
+    std::optional<QPoint> m_pointer; // device pixel, as last reported
 };

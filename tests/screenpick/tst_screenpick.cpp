@@ -3,9 +3,47 @@
 #include "support/fakescreenpicker.h"
 #include "support/recordingmessageboxes.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+
+namespace {
+
+// A pick on a pair whose foreground is edited, against a white background, with the fake picker.
+struct Picking
+{
+    Picking()
+    {
+        pair.setState({{{{qRgb(255, 255, 255), 1}, {qRgb(224, 224, 224), 2}}}, 1});
+        pair.clearHistory();
+        window.show();
+    }
+
+    ColorPair pair;
+    FakeScreenPicker picker;
+    RecordingMessageBoxes messages;
+    Services services = [this] {
+        Services s;
+        s.messages = &messages;
+        s.screenPicker = &picker;
+        return s;
+    }();
+    QWidget window;
+    ScreenPick pick{pair, services, window};
+};
+
+QWidget *loupeWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == u"Loupe")
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 class tst_ScreenPick : public QObject
 {
@@ -14,6 +52,10 @@ class tst_ScreenPick : public QObject
 private slots:
     void pickEndsAsThePickerSays_data();
     void pickEndsAsThePickerSays();
+    void loupeShowsThePixelsAroundThePointer();
+    void pickEndsWhenTheWindowCannotTakeIt_data();
+    void pickEndsWhenTheWindowCannotTakeIt();
+    void pickWhereTheLoupeJustWasReadsAgain();
 };
 
 void tst_ScreenPick::pickEndsAsThePickerSays_data()
@@ -35,37 +77,109 @@ void tst_ScreenPick::pickEndsAsThePickerSays()
     QFETCH(QRgb, foreground);
     QFETCH(QString, message);
 
-    ColorPair pair;
-    pair.setState({{{{qRgb(64, 128, 192), 1}, {qRgb(224, 224, 224), 2}}}, 1});
-    pair.clearHistory();
-    FakeScreenPicker picker;
-    RecordingMessageBoxes messages;
-    Services services;
-    services.messages = &messages;
-    services.screenPicker = &picker;
-    QWidget window;
-    ScreenPick pick(pair, services, window);
-
-    pick.start();
-    QCOMPARE(picker.starts, 1);
-    picker.hover(qRgb(9, 9, 9));
-    QCOMPARE(pair.shownColor(1), qRgb(9, 9, 9));
-    QCOMPARE(pair.foreground(), qRgb(224, 224, 224));
+    Picking p;
+    p.pick.start();
+    QCOMPARE(p.picker.starts, 1);
+    p.picker.hover(qRgb(9, 9, 9));
+    QCOMPARE(p.pair.shownColor(1), qRgb(9, 9, 9));
+    QCOMPARE(p.pair.foreground(), qRgb(224, 224, 224));
     if (end == u"pick")
-        picker.pick(qRgb(1, 2, 3));
+        p.picker.pick(qRgb(1, 2, 3));
     else if (end == u"cancel")
-        picker.cancel();
+        p.picker.cancel();
     else
-        picker.fail(message);
-    QVERIFY(!pair.preview());
-    QCOMPARE(pair.foreground(), foreground);
-    QCOMPARE(pair.baseChannel(1), 2);
-    QCOMPARE(pair.canUndo(), end == u"pick");
-    QCOMPARE(messages.messages.size(), message.isEmpty() ? 0 : 1);
+        p.picker.fail(message);
+    QVERIFY(!p.pair.preview());
+    QCOMPARE(p.pair.foreground(), foreground);
+    QCOMPARE(p.pair.baseChannel(1), 2);
+    QCOMPARE(p.pair.canUndo(), end == u"pick");
+    QCOMPARE(p.messages.messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty()) {
-        QCOMPARE(messages.messages[0].text, message);
-        QCOMPARE(messages.messages[0].title, QStringLiteral("Pick from screen"));
+        QCOMPARE(p.messages.messages[0].text, message);
+        QCOMPARE(p.messages.messages[0].title, QStringLiteral("Pick from screen"));
     }
+}
+
+// The loupe shows the pixels the picker reads around the pointer, 17 at 12 times, clear of them, with the
+// centre's figures against the other colour; the wheel's magnification holds for the next pick.
+void tst_ScreenPick::loupeShowsThePixelsAroundThePointer()
+{
+    Picking p;
+    p.pick.start();
+    p.picker.point(QPoint(256, 256));
+    QWidget *loupe = loupeWindow();
+    QVERIFY(loupe && loupe->isVisible());
+    QCOMPARE(p.picker.areas.back(), QRect(248, 248, 17, 17));
+    QVERIFY(!loupe->geometry().intersects(QRect(248 - 16, 248 - 16, 17 + 32, 17 + 32)));
+    const QImage shown = loupe->grab().toImage();
+    for (int y = 0; y < 17; ++y) {
+        for (int x = 0; x < 17; ++x)
+            QCOMPARE(shown.pixel(1 + 12 * x + 6, 1 + 12 * y + 6),
+                     FakeScreenPicker::patternAt(QPoint(248 + x, 248 + y)));
+    }
+    // The centre #000080 against the white background: 1.05 / 0.0656.
+    QCOMPARE(loupe->accessibleDescription(), QStringLiteral("#000080  16.00:1"));
+
+    p.picker.turnWheel(1);
+    QCOMPARE(p.picker.areas.back(), QRect(250, 250, 13, 13));
+    p.picker.cancel();
+    QVERIFY(!loupe->isVisible());
+    p.pick.start();
+    p.picker.point(QPoint(100, 100));
+    QCOMPARE(p.picker.areas.back(), QRect(94, 94, 13, 13));
+}
+
+void tst_ScreenPick::pickEndsWhenTheWindowCannotTakeIt_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("a modal window opens") << "modal";
+    QTest::newRow("the window hides") << "hide";
+    QTest::newRow("the window closes") << "close";
+    QTest::newRow("the program is told to end") << "quit";
+}
+
+// The grab ends with the pick, and an answer that still comes changes nothing, so that the save on quitting
+// sees the final colours.
+void tst_ScreenPick::pickEndsWhenTheWindowCannotTakeIt()
+{
+    QFETCH(QString, event);
+
+    Picking p;
+    p.pick.start();
+    p.picker.point(QPoint(200, 200));
+    p.picker.hover(qRgb(9, 9, 9));
+    QDialog box(&p.window);
+    if (event == u"modal") {
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+    } else if (event == u"hide") {
+        p.window.hide();
+    } else if (event == u"close") {
+        p.window.close();
+    } else {
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
+    }
+    QVERIFY(!p.picker.active);
+    QVERIFY(!p.pair.preview());
+    QVERIFY(!loupeWindow()->isVisible());
+    p.picker.pick(qRgb(1, 2, 3));
+    QCOMPARE(p.pair.foreground(), qRgb(224, 224, 224));
+    QVERIFY(!p.pair.canUndo());
+}
+
+// A pointer that jumps to where the loupe just was may find the window there not yet repainted: the pixel
+// is read again a moment later, and that colour is taken.
+void tst_ScreenPick::pickWhereTheLoupeJustWasReadsAgain()
+{
+    Picking p;
+    p.pick.start();
+    p.picker.point(QPoint(400, 300));
+    const QPoint underTheLoupe = loupeWindow()->geometry().center();
+    p.picker.point(underTheLoupe);
+    p.picker.pick(qRgb(1, 2, 3));
+    QCOMPARE(p.pair.foreground(), qRgb(224, 224, 224));
+    QTRY_COMPARE(p.pair.foreground(), FakeScreenPicker::patternAt(underTheLoupe));
+    QCOMPARE(p.picker.areas.back(), QRect(underTheLoupe, QSize(1, 1)));
 }
 
 QTEST_MAIN(tst_ScreenPick)

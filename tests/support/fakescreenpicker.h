@@ -3,11 +3,12 @@
 
 #include "platform/screenpicker.h"
 
+#include <vector>
+
 // A screen picker the test drives: it counts the starts and ends a pick as it is told.
 class FakeScreenPicker final : public platform::ScreenPicker
 {
 public:
-    bool isAvailable() const override { return true; }
     void start() override
     {
         ++starts;
@@ -21,11 +22,27 @@ public:
         active = false;
         emit picked(color);
     }
-    void cancel()
+    void cancel() override
     {
+        ++cancels;
+        if (!active)
+            return;
         active = false;
         emit cancelled();
     }
+    void point(const QPoint &device) { emit pointerAt(device); }
+    void turnWheel(int steps) { emit wheelTurned(steps); }
+    QImage screenArea(const QRect &device) const override
+    {
+        // A known pattern: each device pixel's colour tells where it is.
+        QImage area(device.size(), QImage::Format_RGB32);
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x)
+                area.setPixel(x, y, patternAt(device.topLeft() + QPoint(x, y)));
+        areas.push_back(device);
+        return area;
+    }
+    static QRgb patternAt(const QPoint &p) { return qRgb(p.x() & 255, p.y() & 255, 128); }
     void fail(const QString &reason)
     {
         active = false;
@@ -33,5 +50,7 @@ public:
     }
 
     int starts = 0;
+    int cancels = 0;
+    mutable std::vector<QRect> areas; // asked for, in order
     bool active = false;
 };
