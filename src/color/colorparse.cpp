@@ -3,6 +3,7 @@
 
 #include "color/colornames.h"
 #include "color/colorspaces.h"
+#include "color/numbers.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -68,15 +69,6 @@ QStringView trimmedBlanks(QStringView text)
     return text;
 }
 
-int hexDigit(QChar c)
-{
-    if (isDigit(c))
-        return c.unicode() - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
-    return -1;
-}
-
 // Up to eight hexadecimal digits, more would not fit a colour anyway.
 std::optional<quint32> hexNumber(QStringView digits)
 {
@@ -84,7 +76,7 @@ std::optional<quint32> hexNumber(QStringView digits)
         return std::nullopt;
     quint32 value = 0;
     for (QChar c : digits) {
-        const int digit = hexDigit(c);
+        const int digit = numbers::hexDigitValue(c.unicode());
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + quint32(digit);

@@ -19,4 +19,16 @@ qint16 roundToInt16(double value);
 // Rounds likewise; nothing when the result lies outside the 32-bit range.
 std::optional<qint32> roundToInt32(double value);
 
+// The value of one hexadecimal digit of either case, or -1.
+constexpr int hexDigitValue(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
 } // namespace numbers

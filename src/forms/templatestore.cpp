@@ -1,22 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "forms/templatestore.h"
 
+#include "color/numbers.h"
+
 #include <QString>
 
 namespace templatestore {
 
 namespace {
-
-int hexValue(QChar c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c.unicode() - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c.unicode() - u'A' + 10;
-    return -1;
-}
 
 std::optional<QString> unescaped(QStringView line)
 {
@@ -30,7 +21,7 @@ std::optional<QString> unescaped(QStringView line)
             return std::nullopt;
         char16_t unit = 0;
         for (qsizetype k = i + 2; k < i + 6; ++k) {
-            const int digit = hexValue(line[k]);
+            const int digit = numbers::hexDigitValue(line[k].unicode());
             if (digit < 0)
                 return std::nullopt;
             unit = char16_t(unit * 16 + digit);

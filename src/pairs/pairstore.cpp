@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pairs/pairstore.h"
 
+#include "color/numbers.h"
 #include "pairs/pairnames.h"
 #include "settings/storedvalues.h"
 
@@ -12,17 +13,6 @@ namespace pairstore {
 
 namespace {
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The value of count hexadecimal digits at the start of text, or -1.
 qint64 hexNumber(std::string_view text, size_t count)
 {
@@ -30,7 +20,7 @@ qint64 hexNumber(std::string_view text, size_t count)
         return -1;
     qint64 value = 0;
     for (size_t i = 0; i < count; ++i) {
-        const int digit = hexDigit(text[i]);
+        const int digit = numbers::hexDigitValue(static_cast<unsigned char>(text[i]));
         if (digit < 0)
             return -1;
         value = value * 16 + digit;

@@ -2,6 +2,7 @@
 // The X server's own positions of pointer events, from the core protocol and from XInput 2, which gives
 // them to a fraction of a device pixel.
 #include "platform/nativepointer.h"
+#include "platform/xinput_portable.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -14,7 +15,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 namespace platform {
@@ -31,37 +31,10 @@ struct PointerEvent
     QPointF position; // in device pixels of window
 };
 
-// XInput 2's device events as they arrive from xcb (the wire layout, with xcb's full sequence at 32).
-struct XiDeviceEvent
-{
-    quint8 responseType;
-    quint8 extension;
-    quint16 sequence;
-    quint32 length;
-    quint16 eventType;
-    quint16 deviceId;
-    quint32 time;
-    quint32 detail;
-    quint32 root;
-    quint32 event;
-    quint32 child;
-    quint32 fullSequence;
-    qint32 rootX, rootY, eventX, eventY; // 16.16 fixed point
-};
-constexpr quint16 kXiButtonPress = 4, kXiButtonRelease = 5, kXiMotion = 6;
-
 class PointerRecorder final : public QAbstractNativeEventFilter
 {
 public:
-    explicit PointerRecorder(xcb_connection_t *connection)
-    {
-        const char name[] = "XInputExtension";
-        xcb_query_extension_reply_t *reply = xcb_query_extension_reply(
-            connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr);
-        if (reply && reply->present)
-            m_xinput = reply->major_opcode;
-        std::free(reply);
-    }
+    explicit PointerRecorder(xcb_connection_t *connection) : m_xinput(xinputOpcode(connection)) {}
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
@@ -114,7 +87,7 @@ private:
         m_next = (m_next + 1) % m_events.size();
     }
 
-    quint8 m_xinput = 0;
+    const quint8 m_xinput;
     std::array<PointerEvent, 64> m_events{};
     size_t m_next = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/pixelformat.h"
 #include "platform/screenpicker_native.h"
 #include "platform/screenpicker_portal.h"
+#include "platform/xinput_portable.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QDBusArgument>
@@ -75,15 +76,7 @@ std::optional<PixelLayout> rootLayout(xcb_connection_t *connection, const xcb_sc
 class WheelButtons final : public QAbstractNativeEventFilter
 {
 public:
-    explicit WheelButtons(xcb_connection_t *connection)
-    {
-        const char name[] = "XInputExtension";
-        xcb_query_extension_reply_t *reply = xcb_query_extension_reply(
-            connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr);
-        if (reply && reply->present)
-            m_xinput = reply->major_opcode;
-        std::free(reply);
-    }
+    explicit WheelButtons(xcb_connection_t *connection) : m_xinput(xinputOpcode(connection)) {}
 
     std::map<xcb_window_t, std::function<void(int)>> windows;
 
@@ -99,20 +92,12 @@ public:
             window = press->event;
             button = press->detail;
         } else if (code == XCB_GE_GENERIC && m_xinput && event->pad0 == m_xinput) {
-            // XInput 2's device event as xcb gives it (its full sequence at 32): the type at 8, the button at
-            // 16, the window at 24 and the flags at 60, where pointer emulation of smooth scrolling is
-            // marked.
-            const auto *bytes = static_cast<const uchar *>(message);
-            quint16 eventType = 0;
-            quint32 flags = 0;
-            std::memcpy(&eventType, bytes + 8, sizeof eventType);
-            std::memcpy(&button, bytes + 16, sizeof button);
-            std::memcpy(&window, bytes + 24, sizeof window);
-            std::memcpy(&flags, bytes + 60, sizeof flags);
-            constexpr quint16 kButtonPress = 4;
-            constexpr quint32 kPointerEmulated = 1u << 16;
-            if (eventType != kButtonPress || flags & kPointerEmulated)
+            XiDeviceEvent e;
+            std::memcpy(&e, message, sizeof e);
+            if (e.eventType != kXiButtonPress || e.flags & kXiPointerEmulated)
                 return false;
+            window = e.event;
+            button = e.detail;
         } else {
             return false;
         }
@@ -124,7 +109,7 @@ public:
     }
 
 private:
-    quint8 m_xinput = 0;
+    const quint8 m_xinput;
 };
 
 WheelButtons *wheelButtons = nullptr;
