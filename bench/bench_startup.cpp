@@ -28,7 +28,7 @@ void startColorDialog()
 void startMainWindow()
 {
     frmMain window(systemServices());
-    window.Form_Load(); // the window is shown by its constructor, painted once by this
+    window.Form_Load(); // draws the pictures, then shows the window
     showAndPaint(window);
     window.hide();
 }
