@@ -17,14 +17,6 @@ stored_pairs() {
 pairs_are() {
     [[ "$(stored_pairs)" == "$1" ]]
 }
-# The pairs window's frame: "left top width height".
-frame() {
-    local x y w h left right top bottom
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
-    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
-}
 # Ctrl+Shift+P until the window shows; the first key may come before the program has the focus.
 open_pairs() {
     for _ in 1 2 3; do
