@@ -177,7 +177,7 @@ void BM_LoadPair(benchmark::State &state)
     PairsController pairs(pair, f.services, window);
     qsizetype row = 0;
     const auto load = [&] {
-        pairs.load(row++ % kPairs);
+        pairs.book().load(row++ % kPairs);
         QCoreApplication::processEvents();
     };
     const auto swap = [&] {
@@ -200,7 +200,7 @@ void BM_SaveStore(benchmark::State &state)
     PairsController pairs(pair, f.services, host);
     int n = 0;
     // A rename of the last pair: the whole list is stored again.
-    const auto save = [&] { pairs.rename(kPairs - 1, QStringLiteral("Renamed %1").arg(n++)); };
+    const auto save = [&] { pairs.book().rename(kPairs - 1, QStringLiteral("Renamed %1").arg(n++)); };
     reportAgainst(state, 20e6, save);
 
     // Params alone, in a store of its own, as every Save writes it.

@@ -126,6 +126,6 @@ void frmMain::createFeatures()
     connect(pairs, &QAction::triggered, &f.pairs, &PairsController::setWindowShown);
     connect(&f.pairs, &PairsController::windowShownChanged, pairs, &QAction::setChecked);
     connect(menu.add(QStringLiteral("Add to color pairs"), {ctrl(Qt::Key_D)}), &QAction::triggered, this,
-            [&f] { f.pairs.addCurrent(); });
+            [&f] { f.pairs.book().addCurrent(); });
     m_savedBeside.push_back([&f] { return f.pairs.savedPlace(); });
 }

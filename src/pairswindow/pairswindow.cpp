@@ -4,7 +4,7 @@
 #include "accessibility/accessibility.h"
 #include "contrast/contrast.h"
 #include "model/colorpair.h"
-#include "pairswindow/pairscontroller.h"
+#include "pairswindow/pairsbook.h"
 #include "pairswindow/pairtablemodel.h"
 #include "widgets/linetextbox.h"
 
@@ -94,9 +94,8 @@ QPushButton *button(QAction *action, const QString &objectName)
 
 } // namespace
 
-PairsWindow::PairsWindow(PairsController &controller, ColorPair &pair, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_controller(controller), m_pair(pair),
-      m_model(new PairTableModel(controller.list(), this))
+PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_book(book), m_pair(pair), m_model(new PairTableModel(book.list(), this))
 {
     setObjectName(QStringLiteral("frmPairs"));
     setWindowTitle(QStringLiteral("Color pairs"));
@@ -201,8 +200,8 @@ PairsWindow::PairsWindow(PairsController &controller, ColorPair &pair, QWidget *
     connect(lstPairs, &QAbstractItemView::doubleClicked, this, &PairsWindow::loadCurrent);
     connect(lstPairs->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &PairsWindow::updateActions);
-    connect(m_model, &PairTableModel::renameRequested, &m_controller, &PairsController::rename);
-    connect(&m_controller, &PairsController::listChanged, this, &PairsWindow::showList);
+    connect(m_model, &PairTableModel::renameRequested, &m_book, &PairsBook::rename);
+    connect(&m_book, &PairsBook::listChanged, this, &PairsWindow::showList);
     connect(&m_pair, &ColorPair::changed, this, &PairsWindow::showCurrentPair);
 
     showCurrentPair();
@@ -268,9 +267,9 @@ void PairsWindow::updateActions()
     m_rename->setEnabled(any);
     m_remove->setEnabled(any);
     m_moveUp->setEnabled(any && whole && row > 0);
-    m_moveDown->setEnabled(any && whole && row + 1 < m_controller.list().size());
-    m_undo->setEnabled(m_controller.canUndo());
-    m_redo->setEnabled(m_controller.canRedo());
+    m_moveDown->setEnabled(any && whole && row + 1 < m_book.list().size());
+    m_undo->setEnabled(m_book.canUndo());
+    m_redo->setEnabled(m_book.canRedo());
 }
 
 qsizetype PairsWindow::currentListRow() const
@@ -304,14 +303,14 @@ void PairsWindow::addCurrent()
 {
     // The new pair is shown, whatever the filter held.
     txbFilter->clear();
-    if (m_controller.addCurrent())
-        selectListRow(m_controller.list().size() - 1);
+    if (m_book.addCurrent())
+        selectListRow(m_book.list().size() - 1);
     updateActions();
 }
 
 void PairsWindow::loadCurrent()
 {
-    m_controller.load(currentListRow());
+    m_book.load(currentListRow());
 }
 
 void PairsWindow::renameCurrent()
@@ -326,8 +325,8 @@ void PairsWindow::renameCurrent()
 void PairsWindow::removeCurrent()
 {
     const qsizetype row = currentListRow();
-    if (row >= 0 && m_controller.remove(row))
-        selectListRow(std::min(row, m_controller.list().size() - 1));
+    if (row >= 0 && m_book.remove(row))
+        selectListRow(std::min(row, m_book.list().size() - 1));
     updateActions();
 }
 
@@ -344,32 +343,32 @@ void PairsWindow::moveDown()
 void PairsWindow::moveCurrent(int by)
 {
     const qsizetype row = currentListRow();
-    if (row >= 0 && txbFilter->text().isEmpty() && m_controller.move(row, by))
+    if (row >= 0 && txbFilter->text().isEmpty() && m_book.move(row, by))
         selectListRow(row + by);
     updateActions();
 }
 
 void PairsWindow::undo()
 {
-    m_controller.undo();
+    m_book.undo();
     updateActions();
 }
 
 void PairsWindow::redo()
 {
-    m_controller.redo();
+    m_book.redo();
     updateActions();
 }
 
 void PairsWindow::exportPairs()
 {
-    m_controller.exportToFile();
+    m_book.exportToFile();
 }
 
 void PairsWindow::importPairs()
 {
-    const qsizetype before = m_controller.list().size();
-    if (m_controller.importFromFile()) {
+    const qsizetype before = m_book.list().size();
+    if (m_book.importFromFile()) {
         txbFilter->clear();
         selectListRow(before);
     }
@@ -378,7 +377,7 @@ void PairsWindow::importPairs()
 
 void PairsWindow::closeWindow()
 {
-    m_controller.setWindowShown(false);
+    hide();
 }
 
 bool PairsWindow::eventFilter(QObject *watched, QEvent *event)

@@ -6,7 +6,7 @@
 class ColorPair;
 class LineTextBox;
 class PairTableModel;
-class PairsController;
+class PairsBook;
 class QAction;
 class QLabel;
 class QTableView;
@@ -21,7 +21,7 @@ class PairsWindow : public QWidget
     Q_OBJECT
 
 public:
-    PairsWindow(PairsController &controller, ColorPair &pair, QWidget *parent);
+    PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,7 +51,7 @@ private:
     void importPairs();
     void closeWindow();
 
-    PairsController &m_controller;
+    PairsBook &m_book;
     ColorPair &m_pair;
     PairTableModel *m_model;
     QLabel *lblCurrent;

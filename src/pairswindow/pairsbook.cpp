@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: MIT
+#include "pairswindow/pairsbook.h"
+
+#include "pairs/pairfiles.h"
+#include "pairs/pairformats.h"
+#include "pairs/pairimport.h"
+#include "pairs/pairstore.h"
+#include "platform/filedialogs.h"
+#include "platform/messageboxes.h"
+#include "settings/storedvalues.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// As many steps as the colours keep.
+constexpr size_t kUndoSteps = 100;
+
+// The text as the store gives it back: without the line end of its last line.
+std::string asRead(std::string text)
+{
+    while (!text.empty() && static_cast<unsigned char>(text.back()) < 32)
+        text.pop_back();
+    return text;
+}
+
+const QStringList &exportFilters()
+{
+    static const QStringList filters{QStringLiteral("CSS custom properties (*.css)"),
+                                     QStringLiteral("Design tokens (*.json)"),
+                                     QStringLiteral("GIMP palette (*.gpl)")};
+    return filters;
+}
+
+} // namespace
+
+PairsBook::PairsBook(ColorPair &pair, const Services &services, QWidget &mainWindow)
+    : m_pair(pair), m_services(services), m_mainWindow(mainWindow)
+{
+}
+
+QWidget *PairsBook::dialogParent() const
+{
+    return m_window && m_window->isVisible() ? m_window.data() : &m_mainWindow;
+}
+
+const PairList &PairsBook::list()
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        m_storedText = asRead(pairstore::stored(m_services.registry).value_or(std::string()));
+        m_list = PairList(pairstore::read(m_storedText));
+    }
+    return m_list;
+}
+
+bool PairsBook::followStore()
+{
+    if (!m_loaded)
+        return false;
+    std::string now = asRead(pairstore::stored(m_services.registry).value_or(std::string()));
+    if (now == m_storedText)
+        return false;
+    m_storedText = std::move(now);
+    m_list = PairList(pairstore::read(m_storedText));
+    m_undo.clear();
+    m_redo.clear();
+    emit listChanged();
+    return true;
+}
+
+void PairsBook::tell(const QString &text, const QString &title, bool problem)
+{
+    m_services.messages->show(dialogParent(), text, title,
+                              problem ? platform::MessageIcon::Exclamation
+                                      : platform::MessageIcon::Information);
+}
+
+bool PairsBook::commit(const PairList &next)
+{
+    const std::string text = pairstore::write(next.pairs());
+    const std::string status = storedvalues::write(m_services.registry, {{pairstore::kSavedName, text}});
+    if (!status.starts_with('0')) {
+        tell(QString::fromStdString(status).trimmed() +
+                 QStringLiteral("\r\n\r\nThe list of pairs stays as it was."),
+             QStringLiteral("Cannot save color pairs"), true);
+        return false;
+    }
+    m_storedText = asRead(text);
+    m_list = next;
+    emit listChanged();
+    return true;
+}
+
+bool PairsBook::edit(const std::function<bool(PairList &)> &change, bool namesRows)
+{
+    list();
+    // A change that names rows must not land on a list it was not made for.
+    if (followStore() && namesRows) {
+        tell(QStringLiteral("Another program changed the list of pairs. The window now shows the list as it "
+                            "is stored; nothing else was changed."),
+             QStringLiteral("Color pairs"), false);
+        return false;
+    }
+    PairList next = m_list;
+    if (!change(next))
+        return false;
+    NamedPairs before = m_list.pairs();
+    if (!commit(next))
+        return false;
+    m_undo.push_back(std::move(before));
+    if (m_undo.size() > kUndoSteps)
+        m_undo.erase(m_undo.begin());
+    m_redo.clear();
+    return true;
+}
+
+bool PairsBook::addCurrent()
+{
+    const PairColor background{m_pair.background(), m_pair.baseChannel(0)};
+    const PairColor foreground{m_pair.foreground(), m_pair.baseChannel(1)};
+    return edit([&](PairList &next) { return next.add(background, foreground) >= 0; }, false);
+}
+
+void PairsBook::load(qsizetype row)
+{
+    if (row < 0 || row >= list().size())
+        return;
+    const NamedPair &chosen = m_list.at(row);
+    PairState state = m_pair.state();
+    state.colors = {chosen.background, chosen.foreground};
+    m_pair.setState(state);
+}
+
+bool PairsBook::rename(qsizetype row, const QString &typed)
+{
+    return edit([&](PairList &next) { return next.rename(row, typed); }, true);
+}
+
+bool PairsBook::move(qsizetype row, int by)
+{
+    return edit([&](PairList &next) { return next.move(row, by); }, true);
+}
+
+bool PairsBook::remove(qsizetype row)
+{
+    return edit([&](PairList &next) { return next.remove(row); }, true);
+}
+
+bool PairsBook::undo()
+{
+    return step(m_undo, m_redo);
+}
+
+bool PairsBook::redo()
+{
+    return step(m_redo, m_undo);
+}
+
+bool PairsBook::step(std::vector<NamedPairs> &from, std::vector<NamedPairs> &to)
+{
+    list();
+    // Another program's change clears the history, which no longer leads to it.
+    followStore();
+    if (from.empty())
+        return false;
+    NamedPairs current = m_list.pairs();
+    if (!commit(PairList(from.back())))
+        return false;
+    from.pop_back();
+    to.push_back(std::move(current));
+    return true;
+}
+
+void PairsBook::exportToFile()
+{
+    platform::FileDialogs &dialogs =
+        m_services.fileDialogs ? *m_services.fileDialogs : platform::systemFileDialogs();
+    const QStringList formats = pairformats::formatNames();
+    int filter = m_exportFilter;
+    const QString suggested = QDir::home().filePath(QStringLiteral("color-pairs.") + formats.value(filter));
+    QString path = dialogs.saveFileName(dialogParent(), QStringLiteral("Export color pairs"), suggested,
+                                        exportFilters(), &filter);
+    if (path.isEmpty())
+        return;
+    m_exportFilter = std::clamp(filter, 0, int(formats.size()) - 1);
+    // The file's own extension decides; a name without one gets the chosen filter's.
+    std::optional<pairformats::Format> format = pairformats::formatNamed(QFileInfo(path).suffix().toLower());
+    if (!format) {
+        format = pairformats::Format(m_exportFilter);
+        if (QFileInfo(path).suffix().isEmpty())
+            path += u'.' + pairformats::extension(*format);
+    }
+    QString error;
+    if (!pairfiles::write(path, pairformats::write(*format, list().pairs()), &error))
+        tell(error, QStringLiteral("Cannot export color pairs"), true);
+}
+
+bool PairsBook::importFromFile()
+{
+    platform::FileDialogs &dialogs =
+        m_services.fileDialogs ? *m_services.fileDialogs : platform::systemFileDialogs();
+    const QString path = dialogs.openFileName(
+        dialogParent(), QStringLiteral("Import color pairs"),
+        {QStringLiteral("Color pairs (*.css *.json *.gpl)"), QStringLiteral("All files (*)")});
+    if (path.isEmpty())
+        return false;
+    QString error;
+    const std::optional<QString> text = pairfiles::read(path, &error);
+    const pairimport::Imported imported = text ? pairimport::read(*text) : pairimport::Imported();
+    if (!text || !imported.ok()) {
+        tell(text ? QFileInfo(path).fileName() + QStringLiteral(": ") + imported.error : error,
+             QStringLiteral("Cannot import color pairs"), true);
+        return false;
+    }
+    const bool added = edit(
+        [&](PairList &next) {
+            next.append(imported.pairs);
+            return !imported.pairs.isEmpty();
+        },
+        false);
+    if (added || imported.pairs.isEmpty())
+        tell(pairimport::report(int(imported.pairs.size()), imported.unpaired),
+             QStringLiteral("Import color pairs"), false);
+    return added;
+}
