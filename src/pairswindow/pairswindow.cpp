@@ -164,7 +164,7 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     QAction *import = makeAction(QStringLiteral("&Import..."), {}, &PairsWindow::importPairs);
     QAction *exportAction = makeAction(QStringLiteral("E&xport..."), {}, &PairsWindow::exportPairs);
     QAction *close = makeAction(QStringLiteral("&Close"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-                                &PairsWindow::closeWindow);
+                                &QWidget::hide);
 
     auto *top = new QHBoxLayout;
     top->addWidget(picCurrent);
@@ -375,11 +375,6 @@ void PairsWindow::importPairs()
     updateActions();
 }
 
-void PairsWindow::closeWindow()
-{
-    hide();
-}
-
 bool PairsWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -426,7 +421,7 @@ void PairsWindow::keyPressEvent(QKeyEvent *event)
         if (!txbFilter->text().isEmpty())
             txbFilter->clear();
         else
-            closeWindow();
+            hide();
         return;
     }
     QWidget::keyPressEvent(event);

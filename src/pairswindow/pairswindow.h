@@ -49,7 +49,6 @@ private:
     void redo();
     void exportPairs();
     void importPairs();
-    void closeWindow();
 
     PairsBook &m_book;
     ColorPair &m_pair;
