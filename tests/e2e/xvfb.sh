@@ -42,10 +42,11 @@ wait_for() {
 }
 
 # Our own server on whichever display is free, of the size given as $1 (default 1024x768x24); it writes the
-# number once it accepts clients.
+# number once it accepts clients. Without -noreset the server resets whenever its last client leaves, and a
+# client still greeting it then (openbox while a probe exits) is dropped with "Failed to open the display".
 start_xvfb() {
     rm -f "$work/display" # a server started before must not be taken for this one
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
     DISPLAY=":$(head -n1 "$work/display")"
@@ -58,7 +59,7 @@ start_openbox() {
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
     wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "openbox did not start; it wrote: $(tail -n 5 "$work/openbox.log")"
+        fail "openbox did not start; it wrote: $(tail -n 5 "$work/openbox.log"); Xvfb wrote: $(tail -n 5 "$work/xvfb.log")"
 }
 
 # Starts the program given as $1 with a fresh home, so no colours saved by earlier runs are restored.
