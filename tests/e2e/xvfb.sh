@@ -58,7 +58,7 @@ start_xvfb() {
 start_openbox() {
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
-    wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    wait_for 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "openbox did not start; it wrote: $(tail -n 5 "$work/openbox.log"); Xvfb wrote: $(tail -n 5 "$work/xvfb.log")"
 }
 
