@@ -19,6 +19,7 @@ public:
     qint32 openFailure = 0;             // openKey fails, no key results
     qint32 readFailure = 0;             // the data read fails after its size was given, nothing is copied
     quint32 forcedDisposition = 0;      // when not 0, reported by createKey instead of the true one
+    int growths = 0;                    // reads of data that find the value one byte longer, as another saver left it
     QHash<qint32, QByteArray> messages; // texts that replace the English ones, as on another system
 
     // Keys by their path below the root, each with its values; paths compare exactly.
@@ -72,6 +73,10 @@ public:
     {
         if (!m_open.contains(key))
             return kInvalidHandle;
+        if (data && growths > 0 && keys[m_open.value(key)].contains(QByteArray::fromStdString(name))) {
+            --growths;
+            keys[m_open.value(key)][QByteArray::fromStdString(name)] += '+';
+        }
         const auto values = keys.value(m_open.value(key));
         if (!values.contains(QByteArray::fromStdString(name)))
             return platform::kErrorFileNotFound;
@@ -98,6 +103,7 @@ public:
             {platform::kErrorFileNotFound, "The system cannot find the file specified.\r\n"},
             {platform::kErrorAccessDenied, "Access is denied.\r\n"},
             {1013, "The configuration registry key could not be written.\r\n"},
+            {kMoreData, "More data is available.\r\n"},
         };
         return messages.contains(code) ? messages.value(code).toStdString() : english.value(code);
     }
