@@ -71,9 +71,7 @@ void frmMain::createFeatures()
     panel->setChecked(f.contrast.isOpen());
     connect(panel, &QAction::triggered, &f.contrast, &ContrastPanelController::setOpen);
     connect(&f.contrast, &ContrastPanelController::openChanged, panel, &QAction::setChecked);
-    m_savedBeside.push_back([&f] {
-        return storedvalues::Value{ContrastPanelController::kSavedName, f.contrast.savedValue()};
-    });
+    m_savedBeside.push_back(&f.contrast.shared());
     f.descriptions.setContrastShown(f.contrast.isOpen());
     connect(&f.contrast, &ContrastPanelController::openChanged, &f.descriptions,
             &PickDescriptions::setContrastShown);
@@ -100,7 +98,7 @@ void frmMain::createFeatures()
     menu.menu().addMenu(f.copyAs.menu());
     connect(menu.add(QStringLiteral("Formats...")), &QAction::triggered, this,
             [this, &f] { f.showFormats(*this); });
-    m_savedBeside.push_back([&f] { return storedvalues::Value{CopyAs::kSavedName, f.copyAs.savedValue()}; });
+    m_savedBeside.push_back(&f.copyAs.shared());
     connect(menu.add(QStringLiteral("Paste color"), {ctrl(Qt::Key_V)}), &QAction::triggered, this,
             [&f] { f.paste.paste(); });
     connect(menu.add(QStringLiteral("Pick from screen"), {ctrl(Qt::Key_E)}), &QAction::triggered,
@@ -127,5 +125,5 @@ void frmMain::createFeatures()
     connect(&f.pairs, &PairsController::windowShownChanged, pairs, &QAction::setChecked);
     connect(menu.add(QStringLiteral("Add to color pairs"), {ctrl(Qt::Key_D)}), &QAction::triggered, this,
             [&f] { f.pairs.book().addCurrent(); });
-    m_savedBeside.push_back([&f] { return f.pairs.savedPlace(); });
+    m_savedBeside.push_back(&f.pairs.shared());
 }

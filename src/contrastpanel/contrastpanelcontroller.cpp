@@ -6,7 +6,6 @@
 #include "contrastpanel/panelplacement.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
-#include "settings/storedvalues.h"
 
 #include <QAction>
 #include <QEvent>
@@ -19,7 +18,8 @@ ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &windo
 {
     connect(&m_pair, &ColorPair::changed, this, &ContrastPanelController::update);
     m_window.installEventFilter(this);
-    if (storedvalues::read(m_services.registry, kSavedName) == "1")
+    m_saved.current = [this] { return savedValue(); };
+    if (m_saved.read(m_services.registry) == "1")
         setOpen(true);
 }
 

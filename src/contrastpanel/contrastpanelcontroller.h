@@ -3,6 +3,7 @@
 
 #include "model/colorpair.h"
 #include "platform/services.h"
+#include "settings/sharedvalue.h"
 
 #include <QObject>
 #include <QSize>
@@ -36,6 +37,8 @@ public:
     // The panel, made on first use.
     ContrastPanel &panel();
     std::string savedValue() const { return m_open ? "1" : "0"; }
+    // The value as saved beside Params, which this copy writes only when it opened or closed the panel.
+    SharedValue &shared() { return m_saved; }
     // Whether the open panel is a window of its own.
     bool isSeparate() const { return m_separate; }
 
@@ -58,6 +61,7 @@ private:
     QWidget &m_window;
     QSize m_designedSize;
     Services m_services;
+    SharedValue m_saved{kSavedName, SharedValue::Merge::Replace, "0"};
     ContrastPanel *m_panel = nullptr;
     bool m_open = false;
     bool m_thresholdsShown = false;

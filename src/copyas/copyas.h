@@ -3,6 +3,7 @@
 
 #include "model/colorpair.h"
 #include "platform/services.h"
+#include "settings/sharedvalue.h"
 
 #include <QObject>
 #include <QStringList>
@@ -31,6 +32,9 @@ public:
     const QStringList &templates() const { return m_templates; }
     void setTemplates(const QStringList &templates);
     std::string savedValue() const;
+    // The templates as saved beside Params, a line each: this copy's additions and removals are made on what
+    // another copy saved meanwhile.
+    SharedValue &shared() { return m_saved; }
 
     // Puts text on the clipboard; a clipboard that refuses it is told in a box.
     void copy(const QString &text);
@@ -44,4 +48,5 @@ private:
     QWidget &m_window;
     QMenu *m_menu;
     QStringList m_templates;
+    SharedValue m_saved{kSavedName, SharedValue::Merge::Lines};
 };

@@ -19,6 +19,10 @@ PairsController::PairsController(ColorPair &pair, const Services &services, QWid
     : m_pair(pair), m_services(services), m_mainWindow(window), m_book(pair, services, window)
 {
     m_mainWindow.installEventFilter(this);
+    m_placeSaved.current = [this]() -> std::optional<std::string> {
+        const storedvalues::Value place = savedPlace();
+        return place.first.empty() ? std::nullopt : std::optional(place.second);
+    };
 }
 
 PairsController::~PairsController()
@@ -68,7 +72,7 @@ void PairsController::placeWindow()
     // The pairs window gets the same frame as the main window from the window manager.
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
                            frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    const std::optional<std::string> saved = storedvalues::read(m_services.registry, kPlaceSavedName);
+    const std::optional<std::string> saved = m_placeSaved.read(m_services.registry);
     const std::optional<QRect> savedFrame = pairsplacement::readSaved(
         QString::fromStdString(saved.value_or(std::string())), margins, m_window->minimumSize());
     QList<QRect> screens;
@@ -85,7 +89,7 @@ void PairsController::savePlace()
     if (!m_window)
         return;
     m_place = pairsplacement::savedText(m_window->pos(), m_window->size());
-    storedvalues::write(m_services.registry, {{kPlaceSavedName, m_place.toStdString()}});
+    storedvalues::save(m_services.registry, {}, {&m_placeSaved});
 }
 
 storedvalues::Value PairsController::savedPlace() const

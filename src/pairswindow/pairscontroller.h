@@ -4,6 +4,7 @@
 #include "model/colorpair.h"
 #include "pairswindow/pairsbook.h"
 #include "platform/services.h"
+#include "settings/sharedvalue.h"
 #include "settings/storedvalues.h"
 
 #include <QObject>
@@ -36,6 +37,8 @@ public:
 
     // The window's place for a save; an empty name while the window has never been placed.
     storedvalues::Value savedPlace() const;
+    // The place as saved beside Params, which this copy writes only when it placed the window elsewhere.
+    SharedValue &shared() { return m_placeSaved; }
 
 signals:
     void windowShownChanged(bool shown);
@@ -54,6 +57,7 @@ private:
     PairsWindow *m_window = nullptr;
     // The window's frame and size as last placed or saved; empty before.
     QString m_place;
+    SharedValue m_placeSaved{kPlaceSavedName, SharedValue::Merge::Replace};
     // The window was open when the main window was hidden.
     bool m_reopen = false;
 };
