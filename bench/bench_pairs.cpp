@@ -65,7 +65,8 @@ struct Fixture
         services = systemServices();
         services.registry = &registry;
         services.messages = &messages;
-        if (!pairstore::save(&registry, thousandPairs()).starts_with('0'))
+        if (!storedvalues::write(&registry, {{pairstore::kSavedName, pairstore::write(thousandPairs())}})
+                 .starts_with('0'))
             qFatal("the pairs could not be stored");
     }
 };

@@ -76,6 +76,22 @@ grep -qF '"$description": "Links!",' "$work/pairs.json" || fail "the json export
 run 0 $'Imported 2 pairs.\n' --import-pairs "$work/pairs.json"
 run 0 "$gpl${gpl#*#$'\n'}" --export-pairs gpl
 
+# Two processes importing at once, ten times each, lose no pair and duplicate none.
+printf 'GIMP Palette\n1 2 3\tRace background\n4 5 6\tRace foreground\n' >"$work/race.gpl"
+for importer in 1 2; do
+    (
+        for ((i = 0; i < 10; i++)); do
+            env -u DISPLAY HOME="$work/home" XDG_CONFIG_HOME="$work/config" ASAN_OPTIONS=detect_leaks=0 \
+                timeout 20 "$program" --import-pairs "$work/race.gpl" >>"$work/race.out" 2>&1 ||
+                echo "import failed" >>"$work/race.out"
+        done
+    ) &
+done
+wait
+[[ $(grep -c '^Imported 1 pair.$' "$work/race.out") == 20 ]] || fail "the imports said $(sort "$work/race.out" | uniq -c)"
+run 0 "$gpl${gpl#*#$'\n'}$(printf '  1   2   3\tRace background\n  4   5   6\tRace foreground\n%.0s' {1..20})"$'\n' \
+    --export-pairs gpl
+
 # Another program's single colours: those that pair by name are taken, the others counted.
 printf ':root { --hero-bg: #000; --accent: red; --hero-fg: #fff; --muted-bg: #eee; --x-fg: #111; }\n' >"$work/other.css"
 run 0 $'Imported 1 pair; 3 colors had no partner.\n' --import-pairs "$work/other.css"
@@ -94,6 +110,26 @@ refused 2 "unexpected argument 'more'" --import-pairs "$work/site.gpl" more
 run 2 "" --import-pairs
 [[ $(cat "$work/err") == *"Missing value after '--import-pairs'"* ]] || fail "--import-pairs alone said $(cat "$work/err")"
 refused 1 "$work/nowhere/pairs.css" --export-pairs css "$work/nowhere/pairs.css"
+
+# A store that cannot be read is no empty list: an export or import fails with one line and changes nothing.
+cp "$store" "$work/store.bak"
+for obstacle in fifo folder "link loop" damaged "over 1 MiB" "value given twice"; do
+    rm -rf "$store"
+    case $obstacle in
+    fifo) mkfifo "$store" ;;
+    folder) mkdir "$store" ;;
+    "link loop") ln -s "$store" "$store" ;;
+    damaged) printf '[HKEY_CURRENT_USER\ngarbage\n' >"$store" ;;
+    "over 1 MiB") { cat "$work/store.bak" && head -c 1048576 /dev/zero | tr '\0' ';'; } >"$store" ;;
+    "value given twice") sed 's/^values\\Pairs=.*/&\n&/' "$work/store.bak" >"$store" ;;
+    esac
+    for arguments in "--export-pairs css" "--import-pairs $work/race.gpl"; do
+        run 1 "" $arguments
+        [[ $(wc -l <"$work/err") == 1 && $(cat "$work/err") == *" could not be "* ]] ||
+            fail "$arguments with a store that is a $obstacle said '$(cat "$work/err")'"
+    done
+done
+rm -rf "$store" && cp "$work/store.bak" "$store"
 
 # A thousand pairs with the longest names in other scripts fit in the store; six hundred more would pass
 # its limit, and that import is refused before anything changes.

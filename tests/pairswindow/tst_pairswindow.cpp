@@ -41,6 +41,7 @@ private slots:
     void exportAndImportThroughTheDialogs();
     void aRefusedSaveChangesNothingAndIsTold();
     void aListChangedElsewhereIsShownBeforeARowIsChanged();
+    void anAddIsMadeAgainOnWhatAnotherProgramStoredMeanwhile();
     void currentPairKeepsUpWithTheColours();
     void screenReadersReadTheRows();
     void placeAndSizeAreRemembered();
@@ -291,6 +292,21 @@ void tst_PairsWindow::aListChangedElsewhereIsShownBeforeARowIsChanged()
     // Adding needs no row, and adds to what is stored.
     keys(Qt::CTRL | Qt::Key_D);
     QCOMPARE(stored(), "000000 0 ffffff 0 Other\n" + kTwoPairs + "4080c0 1 e0e0e0 2 Pair 1\n");
+}
+
+// Another program's import lands after the window read the list, as the window's own save begins: the
+// pair is added to what that program stored, and a line that no version of the list reads stays.
+void tst_PairsWindow::anAddIsMadeAgainOnWhatAnotherProgramStoredMeanwhile()
+{
+    start(kTwoPairs + "not a pair\n");
+    open();
+    f->registry.beforeSave = [this] {
+        f->registry.beforeSave = nullptr;
+        f->registry.keys[kKey]["Pairs"].prepend("000000 0 ffffff 0 Imported\n");
+    };
+    keys(Qt::CTRL | Qt::Key_D);
+    QCOMPARE(stored(), "000000 0 ffffff 0 Imported\n" + kTwoPairs + "4080c0 1 e0e0e0 2 Pair 1\nnot a pair\n");
+    QCOMPARE(rows().size(), 4);
 }
 
 void tst_PairsWindow::currentPairKeepsUpWithTheColours()

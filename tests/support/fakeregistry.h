@@ -21,6 +21,7 @@ public:
     quint32 forcedDisposition = 0;      // when not 0, reported by createKey instead of the true one
     int growths = 0;                    // reads of data that find the value one byte longer, as another saver left it
     QHash<qint32, QByteArray> messages; // texts that replace the English ones, as on another system
+    std::function<void()> beforeSave;   // runs as a save begins: another program's save that lands first
 
     // Keys by their path below the root, each with its values; paths compare exactly.
     QMap<QByteArray, QMap<QByteArray, QByteArray>> keys;
@@ -92,6 +93,23 @@ public:
             std::memcpy(data, stored.constData(), needed);
         *size = needed;
         return fits ? 0 : kMoreData;
+    }
+
+    platform::WriteOutcome writeStringValues(std::uint32_t root, const std::string &subKey,
+                                             const platform::StringValues &values) override
+    {
+        if (beforeSave)
+            beforeSave();
+        return Registry::writeStringValues(root, subKey, values);
+    }
+
+    platform::WriteOutcome updateStringValues(std::uint32_t root, const std::string &subKey,
+                                              const std::vector<std::string> &names,
+                                              const platform::ValueUpdate &update) override
+    {
+        if (beforeSave)
+            beforeSave();
+        return Registry::updateStringValues(root, subKey, names, update);
     }
 
     std::int32_t closeKey(platform::RegKey key) override { return m_open.remove(key) ? 0 : kInvalidHandle; }
