@@ -9,6 +9,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // The options QGuiApplication and QApplication read from the command line themselves, and whether each
@@ -24,6 +26,25 @@ constexpr QtOption kQtOptions[] = {
     {"display", true},         {"geometry", true},           {"style", true},         {"stylesheet", true},
     {"qmljsdebugger", true},   {"reverse", false},           {"widgetcount", false},
 };
+
+// Each of these does one thing and ends: given twice, or with another, it would do one of them silently.
+// Says which two meet; empty when at most one is given, once.
+QString actionClash(const QCommandLineParser &parser, std::initializer_list<const QCommandLineOption *> actions)
+{
+    QStringList given;
+    for (const QCommandLineOption *action : actions) {
+        // An option with a value has one for each time it is given.
+        const qsizetype times = action->valueName().isEmpty() ? (parser.isSet(*action) ? 1 : 0)
+                                                              : parser.values(*action).size();
+        for (qsizetype i = 0; i < times; ++i)
+            given << QStringLiteral("--") + action->names().constLast();
+    }
+    if (given.size() < 2)
+        return {};
+    if (given[0] == given[1])
+        return QStringLiteral("'%1' is given twice; give it once.").arg(given[0]);
+    return QStringLiteral("'%1' and '%2' cannot be given together.").arg(given[0], given[1]);
+}
 
 } // namespace
 
@@ -78,22 +99,39 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
 
     CommandLineOutcome outcome;
     QString error;
-    if (!parser.parse(arguments))
+    if (!parser.parse(arguments)) {
         error = parser.errorText();
-    else if (!parser.isSet(convert) && !parser.isSet(exportPairs) && !parser.isSet(importPairs) &&
-             !parser.positionalArguments().isEmpty())
+        // A file or text that starts with '-' reads as an option where it is no option's value.
+        if (error.startsWith(QLatin1String("Unknown option")) &&
+            std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
+                return argument.contains(QLatin1String("-convert")) ||
+                       argument.contains(QLatin1String("-export-pairs"));
+            }))
+            error += QStringLiteral(" A file or text that starts with '-' goes after '--'.");
+    } else if (const QString clash = actionClash(parser, {&version, &convert, &exportPairs, &importPairs});
+               !clash.isEmpty() && !parser.isSet(help)) {
+        error = clash;
+    } else if (!parser.isSet(convert) && !parser.isSet(exportPairs) && !parser.isSet(importPairs) &&
+               !parser.positionalArguments().isEmpty()) {
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    }
     if (!error.isEmpty()) {
         outcome.finished = true;
         outcome.exitCode = 2;
         outcome.standardError =
-            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(command, error);
+            QStringLiteral("%1: %2 Try '%1 --help' for more information.\n").arg(command, error);
     } else if (parser.isSet(help)) {
         outcome.finished = true;
         // Without an application object Qt cannot name the program in its usage line, so it is written here.
         QString text = parser.helpText();
         text.remove(0, text.indexOf(u'\n'));
-        outcome.standardOutput = QStringLiteral("Usage: %1 [options]").arg(command) + text;
+        // The options' own arguments, which Qt's list of options cannot show.
+        outcome.standardOutput = QStringLiteral("Usage: %1 [options]\n"
+                                                "       %1 --convert FORM TEXT [TEXT2]\n"
+                                                "       %1 --export-pairs FORMAT [FILE]\n"
+                                                "       %1 --import-pairs FILE")
+                                     .arg(command) +
+                                 text;
     } else if (parser.isSet(convert)) {
         const convertcommand::Outcome converted =
             convertcommand::run(command, parser.value(convert), parser.positionalArguments());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/commandline.h"
+#include "platform/localnames.h"
 
 #include <QTest>
 
@@ -12,6 +13,7 @@ private slots:
     void outcome();
     void sessionPlatform_data();
     void sessionPlatform();
+    void argumentsOfAnyBytes();
 };
 
 void tst_CommandLine::outcome_data()
@@ -32,6 +34,9 @@ void tst_CommandLine::outcome_data()
     QTest::newRow("convert after a Qt option")
         << QStringList{"-style", "fusion", "--convert", "rgb", "red"} << true << 0;
     QTest::newRow("convert without its form") << QStringList{"--convert"} << true << 2;
+    QTest::newRow("an action twice") << QStringList{"--convert", "hex", "--convert", "rgb", "red"} << true << 2;
+    QTest::newRow("two actions") << QStringList{"-v", "--convert", "hex", "red"} << true << 2;
+    QTest::newRow("help wins over two actions") << QStringList{"-v", "--convert", "hex", "-h"} << true << 0;
 }
 
 void tst_CommandLine::outcome()
@@ -72,6 +77,25 @@ void tst_CommandLine::sessionPlatform()
     for (const QString &variable : variables)
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     QCOMPARE(::sessionPlatform(environment), platform);
+}
+
+// Arguments are file names of any bytes: valid UTF-8 reads as text, every other byte comes back as itself.
+void tst_CommandLine::argumentsOfAnyBytes()
+{
+    QCOMPARE(localnames::decode("caf\xc3\xa9 \xf0\x9f\x8e\xa8"), QString::fromUtf8("caf\xc3\xa9 \xf0\x9f\x8e\xa8"));
+    QCOMPARE(localnames::decode("a\xff"), QStringLiteral("a\xdcff"));
+    const QByteArray alphabet("A\x80\xbf\xc0\xc3\xa9\xe2\xed\xa0\xf0\xf4\x9f\xff");
+    QList<QByteArray> names{{}};
+    for (int length = 0; length < 4; ++length) {
+        QList<QByteArray> longer;
+        for (const QByteArray &name : names) {
+            for (const char byte : alphabet) {
+                longer << name + byte;
+                QCOMPARE(localnames::encode(localnames::decode(longer.last())), longer.last());
+            }
+        }
+        names = longer;
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)
