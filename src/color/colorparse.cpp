@@ -459,6 +459,9 @@ std::optional<Single> parseSingle(QStringView text)
         return opaque(parseDecimal(text));
     if (text.contains(u'('))
         return parseFunction(text);
+    // CSS's transparent is black with an alpha of 0.
+    if (text == u"transparent")
+        return Single{{0, 0, 0}, true};
     if (isAsciiWord(text)) {
         const std::optional<quint32> value = namedColor(text);
         return value ? std::optional(Single{fromRrggbb(*value)}) : std::nullopt;

@@ -213,7 +213,7 @@ void tst_ColorParse::rejected_data()
                 {"QColor(256, 0, 0)", "QColor(1.5, 2, 3)", "QColor(1, 2, 3, 4)", "(1, 2)", "(1 2 3)",
                  "Color.FromArgb(-1, 2, 3)", "Color(red: 0.1, blue: 0.2, green: 0.3)",
                  "Color(red: 0.1, green: 0.2)", "Color(red: 1%, green: 0, blue: 0)"});
-    addRejected("other forms", {"cmyk(1,2,3)", "transparent", "currentcolor"});
+    addRejected("other forms", {"cmyk(1,2,3)", "currentcolor"});
     addRejected("names", {"notacolor", "red blue", "re d", "blac\u212A", "r\u00E9d"});
 
     addRejected("report contradicts itself",
@@ -257,6 +257,7 @@ void tst_ColorParse::transparencyIsTold_data()
     QTest::newRow("alpha none") << "hsl(0 0% 0% / none)" << true;
     QTest::newRow("almost opaque") << "oklch(0.5 0 0 / 0.999)" << true;
     QTest::newRow("no alpha") << "#4080c0" << false;
+    QTest::newRow("transparent, black without alpha") << " Transparent" << true;
 }
 
 void tst_ColorParse::transparencyIsTold()
@@ -266,6 +267,8 @@ void tst_ColorParse::transparencyIsTold()
     const colorparse::ParsedColors parsed = colorparse::parseColorText(text);
     QCOMPARE(parsed.count, 1);
     QCOMPARE(parsed.transparencyIgnored, ignored);
+    if (text.contains(QStringLiteral("Transparent")))
+        QCOMPARE(parsed.colors[0], qRgb(0, 0, 0));
 }
 
 // Random bytes and damaged valid texts: every one is rejected or gives channels in range, and a single
