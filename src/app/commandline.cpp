@@ -109,8 +109,15 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
     QString error;
     checkcommand::Options checking;
     const auto commands = {&convert, &exportPairs, &importPairs, &contrastOption, &checkPairs};
+    const auto ownOptions = {&convert,    &exportPairs, &importPairs, &contrastOption,
+                             &checkPairs, &level,       &large,       &format};
     if (!parser.parse(arguments)) {
         error = parser.errorText();
+    } else if (const QStringList given = parser.optionNames();
+               std::any_of(ownOptions.begin(), ownOptions.end(), [&](const QCommandLineOption *o) {
+                   return given.count(o->names().constLast()) > 1;
+               })) {
+        error = QStringLiteral("Give each option once.");
     } else if (std::count_if(commands.begin(), commands.end(), [&](auto o) { return parser.isSet(*o); }) >
                1) {
         error = QStringLiteral("Give one of --convert, --export-pairs, --import-pairs, --contrast and "

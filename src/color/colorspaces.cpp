@@ -144,6 +144,19 @@ Triple hslOf(const Triple &c)
     return {hue >= 360 ? hue - 360 : hue, saturation, lightness};
 }
 
+// HSL and HWB as their text forms write them, from sRGB channels of 0..1; a grey gets hue 0.
+Triple hslNumbers(const Triple &c, bool grey)
+{
+    const Triple hsl = hslOf(c);
+    return {grey ? 0 : hsl[0], hsl[1] * 100, hsl[2] * 100};
+}
+
+Triple hwbNumbers(const Triple &c, bool grey)
+{
+    const double hue = grey ? 0 : hslOf(c)[0];
+    return {hue, std::min({c[0], c[1], c[2]}) * 100, (1 - std::max({c[0], c[1], c[2]})) * 100};
+}
+
 Triple rgbOfHsl(double hue, double saturation, double lightness)
 {
     hue = normalHue(hue);
@@ -327,15 +340,10 @@ Triple fromRgb(QRgb rgb, Space space)
         return {double(qRed(rgb)), double(qGreen(rgb)), double(qBlue(rgb))};
     case Space::Srgb:
         return unitChannels(rgb);
-    case Space::Hsl: {
-        const Triple hsl = hslOf(unitChannels(rgb));
-        return {grey ? 0 : hsl[0], hsl[1] * 100, hsl[2] * 100};
-    }
-    case Space::Hwb: {
-        const Triple c = unitChannels(rgb);
-        const double hue = grey ? 0 : hslOf(c)[0];
-        return {hue, std::min({c[0], c[1], c[2]}) * 100, (1 - std::max({c[0], c[1], c[2]})) * 100};
-    }
+    case Space::Hsl:
+        return hslNumbers(unitChannels(rgb), grey);
+    case Space::Hwb:
+        return hwbNumbers(unitChannels(rgb), grey);
     case Space::Lab:
     case Space::Lch: {
         const Triple lab = labOfXyzD50(times(kD65ToD50, times(kLinearSrgbToXyz, linearChannels(rgb))));
@@ -422,14 +430,10 @@ Triple fromXyz(const Triple &xyz, Space space)
         const Triple unit = fromXyz(xyz, Space::Srgb);
         return {unit[0] * 255, unit[1] * 255, unit[2] * 255};
     }
-    case Space::Hsl: {
-        const Triple hsl = hslOf(fromXyz(xyz, Space::Srgb));
-        return {hsl[0], hsl[1] * 100, hsl[2] * 100};
-    }
-    case Space::Hwb: {
-        const Triple c = fromXyz(xyz, Space::Srgb);
-        return {hslOf(c)[0], std::min({c[0], c[1], c[2]}) * 100, (1 - std::max({c[0], c[1], c[2]})) * 100};
-    }
+    case Space::Hsl:
+        return hslNumbers(fromXyz(xyz, Space::Srgb), false);
+    case Space::Hwb:
+        return hwbNumbers(fromXyz(xyz, Space::Srgb), false);
     case Space::Lab:
         return labOfXyzD50(times(kD65ToD50, xyz));
     case Space::Lch:

@@ -160,6 +160,19 @@ struct Component
     double value = 0;
 };
 
+// Counts one level of nesting for as long as it lives.
+class Nesting
+{
+public:
+    explicit Nesting(int &depth) : m_depth(depth) { ++m_depth; }
+    ~Nesting() { --m_depth; }
+    Nesting(const Nesting &) = delete;
+    Nesting &operator=(const Nesting &) = delete;
+
+private:
+    int &m_depth;
+};
+
 class Parser
 {
 public:
@@ -198,7 +211,8 @@ private:
     std::optional<Color> color()
     {
         const Token *token = peek();
-        if (!token || m_depth >= kDeepest)
+        const Nesting nesting(m_depth);
+        if (!token || m_depth > kDeepest)
             return std::nullopt;
         ++m_at;
         if (token->kind == Kind::Hash)
@@ -207,10 +221,7 @@ private:
             return keyword(token->text);
         if (token->kind != Kind::Function)
             return std::nullopt;
-        ++m_depth;
-        std::optional<Color> c = function(token->text);
-        --m_depth;
-        return c;
+        return function(token->text);
     }
 
     std::optional<Color> keyword(QStringView word)
@@ -442,6 +453,9 @@ private:
 
     std::optional<double> factor(Slot slot, const std::optional<Keywords> &relative)
     {
+        const Nesting nesting(m_depth);
+        if (m_depth > kDeepest)
+            return std::nullopt;
         if (take(Kind::Open)) {
             const std::optional<double> inner = sum(slot, relative);
             return inner && take(Kind::Close) ? inner : std::nullopt;

@@ -86,6 +86,8 @@ std::optional<Number> number(QStringView token)
 std::optional<std::vector<Token>> tokenize(QStringView text)
 {
     std::vector<Token> tokens;
+    // Enough for any colour function of three numbers and an alpha, so that reading one allocates once.
+    tokens.reserve(16);
     bool space = false;
     qsizetype i = 0;
     const auto add = [&](Kind kind, qsizetype length) {

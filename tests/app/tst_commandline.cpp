@@ -66,6 +66,8 @@ void tst_CommandLine::checkOptions_data()
                                     << "Unknown format 'xml' (text, json or markdown).";
     QTest::newRow("level without check") << QStringList{"--large", "--contrast", "white", "navy"}
                                          << "--level, --large and --format go with --check-pairs.";
+    QTest::newRow("a level twice") << QStringList{"--check-pairs", "--level", "AA", "--level", "AAA"}
+                                   << "Give each option once.";
     QTest::newRow("two commands") << QStringList{"--contrast", "white", "navy", "--check-pairs"}
                                   << "Give one of --convert, --export-pairs, --import-pairs, --contrast and "
                                      "--check-pairs at a time.";

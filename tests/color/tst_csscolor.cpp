@@ -184,7 +184,17 @@ void tst_CssColor::relativeColors_data()
              {"rgb(from r g b)", "no color"},
              {"hsl(from red x s l)", "no color"},
              {"rgb(calc(255) 0 0)", "#ff0000"},
-             {"rgb(calc(1 / 0) 0 0)", "no color"}});
+             {"rgb(calc(1 / 0) 0 0)", "no color"},
+             {"rgb(calc(((((1))))) 0 0)", "#010000"}});
+    // Nesting far deeper than any colour needs is refused before the stack runs out.
+    const int deep = 100000;
+    QTest::newRow("calc() nested deep")
+        << "rgb(calc(" + QString(deep, u'(') + u'1' + QString(deep, u')') + ") 0 0)"
+        << "no color";
+    QString mixes;
+    for (int i = 0; i < deep; ++i)
+        mixes += QStringLiteral("color-mix(in srgb, red, ");
+    QTest::newRow("color-mix() nested deep") << mixes + "red" + QString(deep, u')') << "no color";
 }
 
 void tst_CssColor::contrastColorAndLightDark_data()

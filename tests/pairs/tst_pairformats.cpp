@@ -321,6 +321,9 @@ void tst_PairFormats::readsTokenColorObjects_data()
     QTest::newRow("none: the format's white")
         << R"({"colorSpace": "hsl", "components": ["none", 0, 100], "alpha": 1, "hex": "#ffffff"})"
         << "#ffffff 0 0";
+    QTest::newRow("none is 0, not a reason for the hex")
+        << R"({"colorSpace": "srgb", "components": ["none", 1, 0], "hex": "#ff0000"})"
+        << "#00ff00 0 0";
     QTest::newRow("the format's translucent shadow")
         << R"({"colorSpace": "srgb", "components": [0, 0, 0], "alpha": 0.5, "hex": "#000000"})"
         << "#000000 0 1";
