@@ -137,6 +137,7 @@ void tst_CssColor::colorMix_data()
              // Hues 10 and 350: the short way through 0, the long way through 180.
              {"color-mix(in hsl, hsl(10 100% 50%), hsl(350 100% 50%))", "#ff0000"},
              {"color-mix(in hsl shorter hue, hsl(10 100% 50%), hsl(350 100% 50%))", "#ff0000"},
+             {"color-mix(in hsl, hsl(10 100% 50%) 75%, hsl(350 100% 50%))", "#ff1500"},
              {"color-mix(in hsl longer hue, hsl(10 100% 50%), hsl(350 100% 50%))", "#00ffff"},
              {"color-mix(in hsl increasing hue, hsl(10 100% 50%), hsl(350 100% 50%))", "#00ffff"},
              {"color-mix(in hsl decreasing hue, hsl(10 100% 50%), hsl(350 100% 50%))", "#ff0000"},
