@@ -65,8 +65,7 @@ struct Fixture
         services = systemServices();
         services.registry = &registry;
         services.messages = &messages;
-        if (!storedvalues::write(&registry, {{pairstore::kSavedName, pairstore::write(thousandPairs())}})
-                 .starts_with('0'))
+        if (!pairstore::save(&registry, thousandPairs()).starts_with('0'))
             qFatal("the pairs could not be stored");
     }
 };

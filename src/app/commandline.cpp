@@ -2,7 +2,9 @@
 #include "app/commandline.h"
 
 #include "app/programidentity.h"
+#include "contrast/contrastcommand.h"
 #include "forms/convertcommand.h"
+#include "pairs/checkcommand.h"
 #include "pairs/pairscommand.h"
 #include "platform/registry.h"
 
@@ -26,25 +28,6 @@ constexpr QtOption kQtOptions[] = {
     {"display", true},         {"geometry", true},           {"style", true},         {"stylesheet", true},
     {"qmljsdebugger", true},   {"reverse", false},           {"widgetcount", false},
 };
-
-// Each of these does one thing and ends: given twice, or with another, it would do one of them silently.
-// Says which two meet; empty when at most one is given, once.
-QString actionClash(const QCommandLineParser &parser, std::initializer_list<const QCommandLineOption *> actions)
-{
-    QStringList given;
-    for (const QCommandLineOption *action : actions) {
-        // An option with a value has one for each time it is given.
-        const qsizetype times = action->valueName().isEmpty() ? (parser.isSet(*action) ? 1 : 0)
-                                                              : parser.values(*action).size();
-        for (qsizetype i = 0; i < times; ++i)
-            given << QStringLiteral("--") + action->names().constLast();
-    }
-    if (given.size() < 2)
-        return {};
-    if (given[0] == given[1])
-        return QStringLiteral("'%1' is given twice; give it once.").arg(given[0]);
-    return QStringLiteral("'%1' and '%2' cannot be given together.").arg(given[0], given[1]);
-}
 
 } // namespace
 
@@ -84,11 +67,36 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
             "Add the color pairs of <file> (css, json or gpl, told from the content) after those in "
             "the list, and exit."),
         QStringLiteral("file"));
+    const QCommandLineOption contrastOption(
+        QStringLiteral("contrast"),
+        QStringLiteral(
+            "Print the contrast of the <foreground> color on <background> (any texts Paste color "
+            "takes): the WCAG 2 ratio, the verdicts for AA and AAA and APCA Lc, one a line, and exit."),
+        QStringLiteral("foreground"));
+    const QCommandLineOption checkPairs(
+        QStringLiteral("check-pairs"),
+        QStringLiteral(
+            "Check every pair of [file] (any file --import-pairs reads), or of the list without it, "
+            "against a WCAG 2 level and print a table; exit with 0 when all pass, 1 when one fails, "
+            "2 for a file that cannot be read."));
+    const QCommandLineOption level(QStringLiteral("level"),
+                                   QStringLiteral("With --check-pairs: the level, AA (the default) or AAA."),
+                                   QStringLiteral("level"));
+    const QCommandLineOption large(QStringLiteral("large"),
+                                   QStringLiteral("With --check-pairs: check for large text."));
+    const QCommandLineOption format(
+        QStringLiteral("format"), QStringLiteral("With --check-pairs: text (the default), json or markdown."),
+        QStringLiteral("format"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(convert);
     parser.addOption(exportPairs);
     parser.addOption(importPairs);
+    parser.addOption(contrastOption);
+    parser.addOption(checkPairs);
+    parser.addOption(level);
+    parser.addOption(large);
+    parser.addOption(format);
     for (const QtOption &qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -99,21 +107,45 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
 
     CommandLineOutcome outcome;
     QString error;
+    checkcommand::Options checking;
+    const auto commands = {&convert, &exportPairs, &importPairs, &contrastOption, &checkPairs};
+    const auto ownOptions = {&convert,    &exportPairs, &importPairs, &contrastOption,
+                             &checkPairs, &level,       &large,       &format};
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         // A file or text that starts with '-' reads as an option where it is no option's value.
         if (error.startsWith(QLatin1String("Unknown option")) &&
             std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
                 return argument.contains(QLatin1String("-convert")) ||
-                       argument.contains(QLatin1String("-export-pairs"));
+                       argument.contains(QLatin1String("-export-pairs")) ||
+                       argument.contains(QLatin1String("-contrast")) ||
+                       argument.contains(QLatin1String("-check-pairs"));
             }))
             error += QStringLiteral(" A file or text that starts with '-' goes after '--'.");
-    } else if (const QString clash = actionClash(parser, {&version, &convert, &exportPairs, &importPairs});
-               !clash.isEmpty() && !parser.isSet(help)) {
-        error = clash;
-    } else if (!parser.isSet(convert) && !parser.isSet(exportPairs) && !parser.isSet(importPairs) &&
+    } else if (const QStringList given = parser.optionNames();
+               std::any_of(ownOptions.begin(), ownOptions.end(), [&](const QCommandLineOption *o) {
+                   return given.count(o->names().constLast()) > 1;
+               })) {
+        error = QStringLiteral("Give each option once.");
+    } else if (std::count_if(commands.begin(), commands.end(), [&](auto o) { return parser.isSet(*o); }) >
+               1) {
+        error = QStringLiteral("Give one of --convert, --export-pairs, --import-pairs, --contrast and "
+                               "--check-pairs at a time.");
+    } else if (std::none_of(commands.begin(), commands.end(), [&](auto o) { return parser.isSet(*o); }) &&
                !parser.positionalArguments().isEmpty()) {
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    } else if (!parser.isSet(checkPairs) &&
+               (parser.isSet(level) || parser.isSet(large) || parser.isSet(format))) {
+        error = QStringLiteral("--level, --large and --format go with --check-pairs.");
+    } else if (parser.isSet(checkPairs)) {
+        const std::optional<paircheck::Level> named = paircheck::levelNamed(parser.value(level));
+        const std::optional<paircheck::Format> chosen = paircheck::formatNamed(parser.value(format));
+        if (parser.isSet(level) && !named)
+            error = QStringLiteral("Unknown level '%1' (AA or AAA).").arg(parser.value(level));
+        else if (parser.isSet(format) && !chosen)
+            error = QStringLiteral("Unknown format '%1' (text, json or markdown).").arg(parser.value(format));
+        checking = {named.value_or(paircheck::Level::AA), parser.isSet(large),
+                    chosen.value_or(paircheck::Format::Text)};
     }
     if (!error.isEmpty()) {
         outcome.finished = true;
@@ -126,16 +158,27 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
         QString text = parser.helpText();
         text.remove(0, text.indexOf(u'\n'));
         // The options' own arguments, which Qt's list of options cannot show.
-        outcome.standardOutput = QStringLiteral("Usage: %1 [options]\n"
-                                                "       %1 --convert FORM TEXT [TEXT2]\n"
-                                                "       %1 --export-pairs FORMAT [FILE]\n"
-                                                "       %1 --import-pairs FILE")
-                                     .arg(command) +
-                                 text;
+        outcome.standardOutput =
+            QStringLiteral("Usage: %1 [options]\n"
+                           "       %1 --convert FORM TEXT [TEXT2]\n"
+                           "       %1 --contrast FG BG\n"
+                           "       %1 --export-pairs FORMAT [FILE]\n"
+                           "       %1 --import-pairs FILE\n"
+                           "       %1 --check-pairs [FILE] [--level AA|AAA] [--large] [--format FORMAT]")
+                .arg(command) +
+            text;
     } else if (parser.isSet(convert)) {
         const convertcommand::Outcome converted =
             convertcommand::run(command, parser.value(convert), parser.positionalArguments());
         outcome = {true, converted.exitCode, converted.standardOutput, converted.standardError};
+    } else if (parser.isSet(contrastOption)) {
+        const contrastcommand::Outcome done = contrastcommand::run(
+            command, QStringList{parser.value(contrastOption)} + parser.positionalArguments());
+        outcome = {true, done.exitCode, done.standardOutput, done.standardError};
+    } else if (parser.isSet(checkPairs)) {
+        const checkcommand::Outcome done =
+            checkcommand::run(command, &platform::systemRegistry(), parser.positionalArguments(), checking);
+        outcome = {true, done.exitCode, done.standardOutput, done.standardError};
     } else if (parser.isSet(exportPairs) || parser.isSet(importPairs)) {
         // The store the program itself uses; no window system is needed to read or write it.
         platform::Registry *store = &platform::systemRegistry();

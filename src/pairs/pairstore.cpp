@@ -140,6 +140,11 @@ storedvalues::Reading stored(platform::Registry *registry)
     return storedvalues::readWhole(registry, kSavedName);
 }
 
+std::string save(platform::Registry *registry, const NamedPairs &pairs)
+{
+    return storedvalues::write(registry, {{kSavedName, write(pairs)}});
+}
+
 std::string update(platform::Registry *registry, const Edit &edit, std::optional<std::string> *written)
 {
     std::optional<std::string> text;

@@ -35,6 +35,10 @@ std::string unreadLines(std::string_view text);
 // The stored value as it is now, read whole; a store that cannot be read says so.
 storedvalues::Reading stored(platform::Registry *registry);
 
+// Writes the pairs as the whole list, in one save, whatever was stored (a list made afresh; a change of the
+// list goes through update). Returns the store's status text, which begins with "0" on success.
+std::string save(platform::Registry *registry, const NamedPairs &pairs);
+
 // Gives the stored value as it is (without its last line end) and its pairs; returns the pairs to store,
 // or nothing to leave the value as it is.
 using Edit = std::function<std::optional<NamedPairs>(std::string_view text, const NamedPairs &pairs)>;
