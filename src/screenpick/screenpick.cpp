@@ -2,8 +2,8 @@
 #include "screenpick/screenpick.h"
 
 #include "platform/messageboxes.h"
-#include "platform/screenpicker.h"
 #include "screenpick/loupe.h"
+#include "screenpick/screenpicker.h"
 
 #include <QCoreApplication>
 #include <QEvent>
