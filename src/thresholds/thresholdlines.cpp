@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "thresholds/thresholdlines.h"
 
-#include "contrast/thresholdoverlay.h"
+#include "thresholds/thresholdimages.h"
 #include "widgets/overlaylayer.h"
 
 #include <QWidget>
@@ -44,6 +44,6 @@ void ThresholdLines::update()
     m_drawnFor = key;
     // The edited colour's plane and swatches against the colour it must be read with.
     for (int i = 0; i < 16; ++i)
-        m_overlays[i]->setImage(contrast::swatchOverlay(channel, i, key.other));
-    m_overlays[16]->setImage(contrast::planeOverlay(channel, base, key.other));
+        m_overlays[i]->setImage(thresholds::swatchOverlay(channel, i, key.other));
+    m_overlays[16]->setImage(thresholds::planeOverlay(channel, base, key.other));
 }
