@@ -47,7 +47,7 @@ void BM_PanelUpdate(benchmark::State &state)
     const double budget = 100'000; // nanoseconds
     reportAgainst(state, budget, [&] {
         const auto &[background, foreground] = pairs[i++ % pairs.size()];
-        panel.setColors(background, foreground);
+        panel.showColors(background, foreground);
     });
 }
 

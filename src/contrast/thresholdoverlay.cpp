@@ -75,7 +75,7 @@ PassGrid swatchPasses(int baseChannel, int index, QRgb other)
     std::vector<int> values(65);
     for (int i = 0; i < 65; ++i)
         values[i] = std::min(4 * i, 255);
-    return gridOf(baseChannel, 16 * index + 8, other, values);
+    return gridOf(baseChannel, swatchLevel(index), other, values);
 }
 
 bool lineDrawn(int k, int step)

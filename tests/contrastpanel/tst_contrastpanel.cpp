@@ -54,7 +54,7 @@ private:
 void tst_ContrastPanel::panelShowsFiguresAndSignalsClicks()
 {
     ContrastPanel panel;
-    panel.setColors(0x4080C0u, 0xE0E0E0u);
+    panel.showColors(0x4080C0u, 0xE0E0E0u);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     QCOMPARE(panel.width(), 619);
