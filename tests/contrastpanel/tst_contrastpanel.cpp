@@ -2,9 +2,7 @@
 #include "contrastpanel/contrastpanel.h"
 #include "contrastpanel/contrastpanelcontroller.h"
 #include "contrastpanel/panelplacement.h"
-#include "support/fakeregistry.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingmessageboxes.h"
+#include "support/testservices.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,7 +16,7 @@ const PairState kDefaults{{{{qRgb(64, 128, 192), 1}, {qRgb(224, 224, 224), 2}}},
 
 } // namespace
 
-class tst_ContrastPanel : public QObject
+class tst_ContrastPanel : public QObject, private TestServices
 {
     Q_OBJECT
 
@@ -33,22 +31,10 @@ private slots:
     void copiesTheFigures();
 
 private:
-    Services services()
-    {
-        Services s;
-        s.messages = &messages;
-        s.clipboard = &clipboard;
-        s.registry = &registry;
-        return s;
-    }
     QString ratio(ContrastPanelController &c)
     {
         return c.panel().findChild<QLabel *>(QStringLiteral("lblContrastRatio"))->text();
     }
-
-    RecordingMessageBoxes messages;
-    RecordingClipboard clipboard;
-    FakeRegistry registry;
 };
 
 void tst_ContrastPanel::panelShowsFiguresAndSignalsClicks()
