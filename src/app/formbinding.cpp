@@ -52,7 +52,7 @@ QRgb FormBinding::sampleColor(int which) const
 
 void FormBinding::follow(ColorPair::Changes what)
 {
-    if (what.testFlag(ColorPair::Preview) && m_pair.previewOrigin() == ColorPair::PreviewOrigin::Screen)
+    if (what.testFlag(ColorPair::Preview))
         m_form.DrawSample();
     const PairState &state = m_pair.state();
     if (state == m_published)

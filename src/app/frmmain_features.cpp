@@ -66,7 +66,7 @@ void frmMain::createFeatures()
     Features &f = *m_features;
 
     // The menu, in its order: each entry is a feature's own action; nothing stands for a separator.
-    auto *formats = ContextMenu::make(*this, QStringLiteral("Formats..."));
+    auto *formats = ContextMenu::newAction(*this, QStringLiteral("Formats..."));
     connect(formats, &QAction::triggered, this, [this, &f] { f.showFormats(*this); });
     const auto &nearest = f.commands.nearestActions();
     for (QAction *entry :

@@ -24,10 +24,10 @@ ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &windo
               if (m_separate && isOpen())
                   place();
           }),
-      m_openAction(
-          ContextMenu::make(window, QStringLiteral("Contrast panel"), {QKeySequence(Qt::CTRL | Qt::Key_K)})),
-      m_copyAction(ContextMenu::make(window, QStringLiteral("Copy contrast"),
-                                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}))
+      m_openAction(ContextMenu::newAction(window, QStringLiteral("Contrast panel"),
+                                          {QKeySequence(Qt::CTRL | Qt::Key_K)})),
+      m_copyAction(ContextMenu::newAction(window, QStringLiteral("Copy contrast"),
+                                          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}))
 {
     // The action holds whether the panel is open, as a toggle action does.
     m_openAction->setCheckable(true);

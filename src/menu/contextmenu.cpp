@@ -12,7 +12,7 @@ ContextMenu::ContextMenu(QWidget &window) : m_window(window), m_menu(new QMenu(&
     m_window.installEventFilter(this);
 }
 
-QAction *ContextMenu::make(QWidget &window, const QString &text, const QList<QKeySequence> &keys)
+QAction *ContextMenu::newAction(QWidget &window, const QString &text, const QList<QKeySequence> &keys)
 {
     auto *action = new QAction(text, &window);
     action->setShortcuts(keys);

@@ -20,7 +20,7 @@ public:
     explicit ContextMenu(QWidget &window);
 
     // An action made with its window as parent, with its shortcuts; the first is shown beside it.
-    static QAction *make(QWidget &window, const QString &text, const QList<QKeySequence> &keys = {});
+    static QAction *newAction(QWidget &window, const QString &text, const QList<QKeySequence> &keys = {});
     // The action as an entry, its shortcuts working in the whole window (a submenu's action only opens its
     // menu); the entry's accessible name is its text.
     void add(QAction *action);

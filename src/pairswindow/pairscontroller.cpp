@@ -22,10 +22,10 @@ PairsController::PairsController(ColorPair &pair, const Services &services, QWid
     : m_pair(pair), m_services(services), m_mainWindow(window), m_book(pair, services, window),
       m_goesWithWindow(
           window, [this] { return m_window; }, [this] { setWindowShown(true); }),
-      m_windowAction(ContextMenu::make(window, QStringLiteral("Color pairs"),
-                                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)})),
-      m_addAction(ContextMenu::make(window, QStringLiteral("Add to color pairs"),
-                                    {QKeySequence(Qt::CTRL | Qt::Key_D)}))
+      m_windowAction(ContextMenu::newAction(window, QStringLiteral("Color pairs"),
+                                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)})),
+      m_addAction(ContextMenu::newAction(window, QStringLiteral("Add to color pairs"),
+                                         {QKeySequence(Qt::CTRL | Qt::Key_D)}))
 {
     m_windowAction->setCheckable(true);
     connect(m_windowAction, &QAction::triggered, this, &PairsController::setWindowShown);

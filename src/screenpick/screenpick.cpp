@@ -21,8 +21,8 @@ constexpr qint64 kRepaintMs = 150;
 
 ScreenPick::ScreenPick(ColorPair &pair, const Services &services, QWidget &window)
     : m_pair(pair), m_services(services), m_window(window),
-      m_startAction(
-          ContextMenu::make(window, QStringLiteral("Pick from screen"), {QKeySequence(Qt::CTRL | Qt::Key_E)}))
+      m_startAction(ContextMenu::newAction(window, QStringLiteral("Pick from screen"),
+                                           {QKeySequence(Qt::CTRL | Qt::Key_E)}))
 {
     connect(m_startAction, &QAction::triggered, this, &ScreenPick::start);
     m_window.installEventFilter(this);

@@ -11,8 +11,8 @@
 
 ThresholdLines::ThresholdLines(ColorPair &pair, const std::array<QWidget *, 16> &swatches, QWidget &plane)
     : m_pair(pair), m_swatches(swatches), m_plane(plane),
-      m_shownAction(ContextMenu::make(*plane.window(), QStringLiteral("Show thresholds"),
-                                      {QKeySequence(Qt::CTRL | Qt::Key_L)}))
+      m_shownAction(ContextMenu::newAction(*plane.window(), QStringLiteral("Show thresholds"),
+                                           {QKeySequence(Qt::CTRL | Qt::Key_L)}))
 {
     // The action holds whether the lines are shown, as a toggle action does.
     m_shownAction->setCheckable(true);

@@ -11,10 +11,11 @@
 
 PairCommands::PairCommands(ColorPair &pair, const Services &services, QWidget &window)
     : m_pair(pair), m_services(services), m_window(window),
-      m_swapAction(ContextMenu::make(window, QStringLiteral("Swap colors"),
-                                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)})),
-      m_undoAction(ContextMenu::make(window, QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)})),
-      m_redoAction(ContextMenu::make(
+      m_swapAction(ContextMenu::newAction(window, QStringLiteral("Swap colors"),
+                                          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)})),
+      m_undoAction(
+          ContextMenu::newAction(window, QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)})),
+      m_redoAction(ContextMenu::newAction(
           window, QStringLiteral("Redo"),
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}))
 {
@@ -22,7 +23,7 @@ PairCommands::PairCommands(ColorPair &pair, const Services &services, QWidget &w
         {{3.0, Qt::Key_3}, {4.5, Qt::Key_4}, {7.0, Qt::Key_7}}};
     for (std::size_t i = 0; i < nearest.size(); ++i) {
         const auto [threshold, key] = nearest[i];
-        m_nearestActions[i] = ContextMenu::make(
+        m_nearestActions[i] = ContextMenu::newAction(
             window, QStringLiteral("Nearest color with %1:1").arg(threshold), {QKeySequence(Qt::CTRL | key)});
         QObject::connect(m_nearestActions[i], &QAction::triggered, m_nearestActions[i],
                          [this, threshold] { moveToNearestPassing(threshold); });

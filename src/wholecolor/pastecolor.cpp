@@ -12,7 +12,7 @@
 PasteColor::PasteColor(ColorPair &pair, const Services &services, QWidget &window)
     : m_pair(pair), m_services(services), m_window(window),
       m_pasteAction(
-          ContextMenu::make(window, QStringLiteral("Paste color"), {QKeySequence(Qt::CTRL | Qt::Key_V)}))
+          ContextMenu::newAction(window, QStringLiteral("Paste color"), {QKeySequence(Qt::CTRL | Qt::Key_V)}))
 {
     QObject::connect(m_pasteAction, &QAction::triggered, m_pasteAction, [this] { paste(); });
 }
