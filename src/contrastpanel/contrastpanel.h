@@ -43,6 +43,7 @@ signals:
 
 private:
     QLabel *lblContrastRatio;
+    QLabel *lblContrastColor;
     QLabel *lblApca;
     std::array<QLabel *, 5> lblVerdict;
     std::array<QLabel *, 4> lblVision;
