@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "menu/feature.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
 #include "settings/sharedvalue.h"
@@ -15,7 +16,7 @@ class QWidget;
 
 // "Copy as": the colour being edited in every form, each shown with the text it copies, then in the user's
 // templates. Choosing one copies its text, without a confirmation. The templates are saved beside Params.
-class CopyAs : public QObject
+class CopyAs : public QObject, public Feature
 {
     Q_OBJECT
 
@@ -34,7 +35,7 @@ public:
     std::string savedValue() const;
     // The templates as saved beside Params, a line each: this copy's additions and removals are made on what
     // another copy saved meanwhile.
-    SharedValue &shared() { return m_saved; }
+    SharedValue *sharedValue() override { return &m_saved; }
 
     // Puts text on the clipboard; a clipboard that refuses it is told in a box.
     void copy(const QString &text);
