@@ -60,15 +60,19 @@ void BM_ImportTenThousandPairs(benchmark::State &state)
     if (imported.size() != kPairs)
         qFatal("%d pairs imported", int(imported.size()));
     // The exports name each pair: with one name for all, every name after the first gets its "-N".
-    const double exportNs =
-        medianNanoseconds([&] { benchmark::DoNotOptimize(pairformats::write(pairformats::Format::Css, imported)); },
-                          15, 4);
+    const double exportNs = medianNanoseconds(
+        [&] { benchmark::DoNotOptimize(pairformats::write(pairformats::Format::Css, imported)); }, 15, 4);
     state.counters["css_export_us"] = exportNs / 1000.0;
 }
 
 } // namespace
 
-BENCHMARK(BM_ImportTenThousandPairs)->ArgName("named")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ImportTenThousandPairs)
+    ->ArgName("named")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 int main(int argc, char **argv)
 {

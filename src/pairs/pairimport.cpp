@@ -141,7 +141,8 @@ Imported refused(const QString &message)
 Imported readGpl(QStringView original)
 {
     // Lines may end in LF, CR LF or CR alone.
-    const QString text = original.toString().replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    const QString text =
+        original.toString().replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     std::vector<Found> colours;
     qsizetype number = 0;
     for (QStringView line : QStringView(text).tokenize(u'\n', Qt::KeepEmptyParts)) {

@@ -62,11 +62,12 @@ Outcome importPairs(const QString &program, platform::Registry *registry, const 
     if (!imported.ok())
         return failure(2, program, file + QStringLiteral(": ") + imported.error);
     // Added to the list as it is when the store is locked, so that imports at the same time lose nothing.
-    const std::string status = pairstore::update(registry, [&imported](std::string_view, const NamedPairs &stored) {
-        PairList list(stored);
-        list.append(imported.pairs);
-        return std::optional(list.pairs());
-    });
+    const std::string status =
+        pairstore::update(registry, [&imported](std::string_view, const NamedPairs &stored) {
+            PairList list(stored);
+            list.append(imported.pairs);
+            return std::optional(list.pairs());
+        });
     if (!status.starts_with('0'))
         return failure(1, program,
                        QStringLiteral("the pairs could not be saved: ") +

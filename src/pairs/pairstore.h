@@ -45,6 +45,7 @@ using Edit = std::function<std::optional<NamedPairs>(std::string_view text, cons
 // Edits the stored list as one change of the store that no other writer comes between; edit may run again
 // on what another program stored meanwhile. Lines that cannot be read are kept. Returns the store's status
 // text, which begins with "0" on success, and sets written to the value stored, if any (as read back).
-std::string update(platform::Registry *registry, const Edit &edit, std::optional<std::string> *written = nullptr);
+std::string update(platform::Registry *registry, const Edit &edit,
+                   std::optional<std::string> *written = nullptr);
 
 } // namespace pairstore

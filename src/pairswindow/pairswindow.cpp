@@ -140,7 +140,8 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     lstPairs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     lstPairs->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     lstPairs->setMinimumHeight(lstPairs->horizontalHeader()->sizeHint().height() +
-                               kLeastRows * lstPairs->verticalHeader()->defaultSectionSize() + 2 * lstPairs->frameWidth());
+                               kLeastRows * lstPairs->verticalHeader()->defaultSectionSize() +
+                               2 * lstPairs->frameWidth());
     QHeaderView *columns = lstPairs->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Fixed);
     columns->setSectionResizeMode(PairTableModel::Name, QHeaderView::Stretch);

@@ -80,7 +80,8 @@ QByteArray encode(QStringView text)
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         // An escape stands alone: after a high surrogate it would be half of a character.
-        const bool escape = i < text.size() && isEscape(text[i]) && (i == 0 || !text[i - 1].isHighSurrogate());
+        const bool escape =
+            i < text.size() && isEscape(text[i]) && (i == 0 || !text[i - 1].isHighSurrogate());
         if (i < text.size() && !escape)
             continue;
         bytes += text.sliced(start, i - start).toLocal8Bit();

@@ -286,7 +286,8 @@ WriteOutcome PortableRegistry::updateStringValues(std::uint32_t root, const std:
         keyOpen = true;
         FoundValues found;
         for (const std::string &name : names) {
-            const int line = section < 0 ? -1 : document.entry(section, kValuesPrefix + escapeName(bytes(name)));
+            const int line =
+                section < 0 ? -1 : document.entry(section, kValuesPrefix + escapeName(bytes(name)));
             std::optional<QByteArray> stored = line < 0 ? QByteArray() : document.value(line);
             if (!stored)
                 return kErrorBadDb;

@@ -40,7 +40,8 @@ public:
     // Reads and stores the values under the lock that every save of this store takes; when another program
     // wrote the file in between, makeValues runs again on what it wrote.
     WriteOutcome updateStringValues(std::uint32_t root, const std::string &subKey,
-                                    const std::vector<std::string> &names, const ValueUpdate &makeValues) override;
+                                    const std::vector<std::string> &names,
+                                    const ValueUpdate &makeValues) override;
 
     // The file this registry lives in.
     QString filePath() const { return m_filePath; }

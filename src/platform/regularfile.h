@@ -55,9 +55,9 @@ private:
 Failure readSnapshot(const QString &path, qint64 limit, Snapshot *snapshot);
 
 // Replaces the regular file at path, or the regular file a link there leads to, by bytes: written beside
-// it, flushed, read back and renamed over it; its folder must exist. On any failure the old file stays as it was. Given what the
-// file was when read, the rename is made only while it still is that (Changed if not), so that another
-// program's change made in the meantime is not lost.
+// it, flushed, read back and renamed over it; its folder must exist. On any failure the old file stays as it
+// was. Given what the file was when read, the rename is made only while it still is that (Changed if not), so
+// that another program's change made in the meantime is not lost.
 Failure replace(const QString &path, const QByteArray &bytes, const Snapshot *expected = nullptr);
 
 // Removes the copies that replace makes beside the file at path and that a replace ended by a kill left

@@ -60,14 +60,15 @@ std::string save(platform::Registry *registry, const std::vector<Value> &values,
     for (const SharedValue *value : shared)
         names.push_back(value->name());
     std::vector<Value> written;
-    const std::string status = update(registry, names, [&](const std::vector<std::optional<std::string>> &found) {
-        written = values;
-        for (size_t i = 0; i < shared.size(); ++i) {
-            if (std::optional<std::string> text = shared[i]->toWrite(found[i]))
-                written.emplace_back(shared[i]->name(), std::move(*text));
-        }
-        return written;
-    });
+    const std::string status =
+        update(registry, names, [&](const std::vector<std::optional<std::string>> &found) {
+            written = values;
+            for (size_t i = 0; i < shared.size(); ++i) {
+                if (std::optional<std::string> text = shared[i]->toWrite(found[i]))
+                    written.emplace_back(shared[i]->name(), std::move(*text));
+            }
+            return written;
+        });
     if (!status.starts_with('0'))
         return status;
     for (SharedValue *value : shared) {

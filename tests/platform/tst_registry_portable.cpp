@@ -693,14 +693,14 @@ void tst_RegistryPortable::updateMeanwhile_data()
     QTest::addColumn<QByteArray>("other");
 
     QTest::newRow("nothing") << "" << false << 0 << 1 << QByteArray("a\nx\n") << QByteArray("1");
-    QTest::newRow("a line added to the value") << "add" << false << 0 << 2 << QByteArray("a\nb\nx\n")
-                                               << QByteArray("1");
+    QTest::newRow("a line added to the value")
+        << "add" << false << 0 << 2 << QByteArray("a\nb\nx\n") << QByteArray("1");
     QTest::newRow("the value removed") << "remove" << false << 0 << 2 << QByteArray("x\n") << QByteArray("1");
-    QTest::newRow("another value changed") << "other" << false << 0 << 2 << QByteArray("a\nx\n")
-                                           << QByteArray("2");
+    QTest::newRow("another value changed")
+        << "other" << false << 0 << 2 << QByteArray("a\nx\n") << QByteArray("2");
     QTest::newRow("the value damaged") << "damage" << false << 1009 << 1 << QByteArray() << QByteArray("1");
-    QTest::newRow("written on every try") << "add" << true << 32 << 5 << QByteArray("a\nb\nb\nb\nb\nb\n")
-                                          << QByteArray("1");
+    QTest::newRow("written on every try")
+        << "add" << true << 32 << 5 << QByteArray("a\nb\nb\nb\nb\nb\n") << QByteArray("1");
 }
 
 void tst_RegistryPortable::updateMeanwhile()

@@ -82,8 +82,10 @@ void tst_Registry3::readString_data()
         << QByteArray("\r\n\0", 3) << 0 << 0 << 0 << english << QStringList{"0 OK", ""};
     QTest::newRow("open fails otherwise")
         << x << 5 << 0 << 0 << english << QStringList{"1 Key not found or is empty.", "before"};
-    QTest::newRow("read refused") << x << 0 << 5 << 0 << english << QStringList{"4 Access is denied.\r\n", ""};
-    QTest::newRow("read says not found") << x << 0 << 2 << 0 << english << QStringList{"3 Name not found.", ""};
+    QTest::newRow("read refused") << x << 0 << 5 << 0 << english
+                                  << QStringList{"4 Access is denied.\r\n", ""};
+    QTest::newRow("read says not found")
+        << x << 0 << 2 << 0 << english << QStringList{"3 Name not found.", ""};
     // Another program saves a longer value between the size and the data: it is read at its new size.
     QTest::newRow("grown once") << x << 0 << 0 << 1 << english << QStringList{"0 OK", "x+"};
     QTest::newRow("growing at every read")

@@ -30,25 +30,46 @@ private slots:
 
 void tst_SharedValue::toWrite_data()
 {
-    QTest::addColumn<bool>("lines");       // a list of lines, else a state
+    QTest::addColumn<bool>("lines");    // a list of lines, else a state
     QTest::addColumn<QString>("known"); // as read by this copy (null: missing, which stands for "0")
     QTest::addColumn<QString>("mine");  // null: nothing to keep
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("written"); // null: not written
 
     const QString none;
-    QTest::newRow("state not changed here, changed elsewhere") << false << "1" << "1" << "0" << none;
-    QTest::newRow("state changed here") << false << "0" << "1" << "0" << QString("1");
-    QTest::newRow("state changed here and elsewhere") << false << "0" << "1" << "2" << QString("1");
-    QTest::newRow("missing is the absent text") << false << none << "0" << "1" << none;
+    QTest::newRow("state not changed here, changed elsewhere") << false << "1"
+                                                               << "1"
+                                                               << "0" << none;
+    QTest::newRow("state changed here") << false << "0"
+                                        << "1"
+                                        << "0" << QString("1");
+    QTest::newRow("state changed here and elsewhere") << false << "0"
+                                                      << "1"
+                                                      << "2" << QString("1");
+    QTest::newRow("missing is the absent text") << false << none << "0"
+                                                << "1" << none;
     QTest::newRow("nothing to keep") << false << "1" << none << "1" << none;
-    QTest::newRow("list not changed here, changed elsewhere") << true << "a" << "a\n" << "a\nb" << none;
-    QTest::newRow("list changed here only, order kept") << true << "a\nb" << "b\na\n" << "a\nb" << QString("b\na\n");
-    QTest::newRow("added here, added elsewhere") << true << "a" << "a\nc\n" << "a\nb" << QString("a\nb\nc\n");
-    QTest::newRow("removed here, added elsewhere") << true << "a\nb" << "b\n" << "a\nb\nc" << QString("b\nc\n");
-    QTest::newRow("the same added on both") << true << "a" << "a\nc\n" << "a\nc" << QString("a\nc\n");
-    QTest::newRow("removed elsewhere stays removed") << true << "a\nb" << "a\nb\nc\n" << "b" << QString("b\nc\n");
-    QTest::newRow("added here, all removed elsewhere") << true << "a" << "a\nc\n" << none << QString("c\n");
+    QTest::newRow("list not changed here, changed elsewhere") << true << "a"
+                                                              << "a\n"
+                                                              << "a\nb" << none;
+    QTest::newRow("list changed here only, order kept") << true << "a\nb"
+                                                        << "b\na\n"
+                                                        << "a\nb" << QString("b\na\n");
+    QTest::newRow("added here, added elsewhere") << true << "a"
+                                                 << "a\nc\n"
+                                                 << "a\nb" << QString("a\nb\nc\n");
+    QTest::newRow("removed here, added elsewhere") << true << "a\nb"
+                                                   << "b\n"
+                                                   << "a\nb\nc" << QString("b\nc\n");
+    QTest::newRow("the same added on both") << true << "a"
+                                            << "a\nc\n"
+                                            << "a\nc" << QString("a\nc\n");
+    QTest::newRow("removed elsewhere stays removed") << true << "a\nb"
+                                                     << "a\nb\nc\n"
+                                                     << "b" << QString("b\nc\n");
+    QTest::newRow("added here, all removed elsewhere") << true << "a"
+                                                       << "a\nc\n"
+                                                       << none << QString("c\n");
 }
 
 void tst_SharedValue::toWrite()

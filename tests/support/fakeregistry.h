@@ -14,12 +14,12 @@
 class FakeRegistry final : public platform::Registry
 {
 public:
-    qint32 createFailure = 0;           // createKey fails, no key results
-    qint32 writeFailure = 0;            // setStringValue fails, the old data stays
-    qint32 openFailure = 0;             // openKey fails, no key results
-    qint32 readFailure = 0;             // the data read fails after its size was given, nothing is copied
-    quint32 forcedDisposition = 0;      // when not 0, reported by createKey instead of the true one
-    int growths = 0;                    // reads of data that find the value one byte longer, as another saver left it
+    qint32 createFailure = 0;      // createKey fails, no key results
+    qint32 writeFailure = 0;       // setStringValue fails, the old data stays
+    qint32 openFailure = 0;        // openKey fails, no key results
+    qint32 readFailure = 0;        // the data read fails after its size was given, nothing is copied
+    quint32 forcedDisposition = 0; // when not 0, reported by createKey instead of the true one
+    int growths = 0; // reads of data that find the value one byte longer, as another saver left it
     QHash<qint32, QByteArray> messages; // texts that replace the English ones, as on another system
     std::function<void()> beforeSave;   // runs as a save begins: another program's save that lands first
 

@@ -124,7 +124,8 @@ int main()
     }
     tally.report("values are stored as REG_SZ with their terminator",
                  storedAsString(registry, base + "\\type"));
-    tally.report("updates from two threads at once lose nothing", concurrentUpdates(registry, base + "\\count"));
+    tally.report("updates from two threads at once lose nothing",
+                 concurrentUpdates(registry, base + "\\count"));
 
     // Leave nothing behind: this run's key, and the parent too once no other run uses it.
     std::vector<std::string> cleanup;
