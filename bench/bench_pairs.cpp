@@ -57,6 +57,7 @@ struct Fixture
 {
     QTemporaryDir folder;
     platform::PortableRegistry registry{folder.filePath(QStringLiteral("registry.ini"))};
+    Settings settings{&registry};
     NoMessages messages;
     Services services;
 
@@ -65,7 +66,7 @@ struct Fixture
         services = systemServices();
         services.registry = &registry;
         services.messages = &messages;
-        if (!pairstore::save(&registry, thousandPairs()).starts_with('0'))
+        if (!pairstore::save(settings, thousandPairs()).starts_with('0'))
             qFatal("the pairs could not be stored");
     }
 };
@@ -109,7 +110,7 @@ void BM_OpenWindowWithThousandPairs(benchmark::State &state)
     const auto open = [&] {
         QWidget host;
         host.resize(619, 547);
-        PairsController pairs(pair, f.services, host);
+        PairsController pairs(pair, f.services, f.settings, host);
         pairs.setWindowShown(true);
         showAndPaint(pairs.window());
     };
@@ -134,7 +135,7 @@ void BM_FilterOneKey(benchmark::State &state)
     Fixture f;
     ColorPair pair;
     QWidget host;
-    PairsController pairs(pair, f.services, host);
+    PairsController pairs(pair, f.services, f.settings, host);
     pairs.setWindowShown(true);
     showAndPaint(pairs.window());
     auto *filter = pairs.window().findChild<QLineEdit *>(QStringLiteral("txbFilter"));
@@ -174,7 +175,7 @@ void BM_LoadPair(benchmark::State &state)
     window.Form_Load();
     showAndPaint(window);
     ColorPair &pair = window.colorPair();
-    PairsController pairs(pair, f.services, window);
+    PairsController pairs(pair, f.services, f.settings, window);
     qsizetype row = 0;
     const auto load = [&] {
         pairs.book().load(row++ % kPairs);
@@ -197,7 +198,7 @@ void BM_SaveStore(benchmark::State &state)
     Fixture f;
     ColorPair pair;
     QWidget host;
-    PairsController pairs(pair, f.services, host);
+    PairsController pairs(pair, f.services, f.settings, host);
     int n = 0;
     // A rename of the last pair: the whole list is stored again.
     const auto save = [&] { pairs.book().rename(kPairs - 1, QStringLiteral("Renamed %1").arg(n++)); };

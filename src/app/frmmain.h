@@ -5,7 +5,7 @@
 #include "color/colorparams.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
-#include "settings/storedvalues.h"
+#include "settings/settings.h"
 
 #include <QWidget>
 
@@ -159,8 +159,8 @@ private:
 
     ColorPair m_pair;
     FormBinding m_binding{*this, m_pair};
-    // Values the features save beside Params, written by a save when this copy changed them.
-    std::vector<SharedValue *> m_savedBeside;
+    // Params and every value kept beside it; the features take theirs from here, so it outlives them.
+    Settings m_settings;
     std::unique_ptr<Features, FeaturesDeleter> m_features;
 
     // Selects an option without running its handler.

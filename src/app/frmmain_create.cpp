@@ -15,7 +15,7 @@
 frmMain::frmMain(const Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_services(services)
+      m_settings(services.registry), m_services(services)
 {
     installFontSubstitutes();
     setObjectName(QStringLiteral("frmMain"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The one place where the features beyond the form are made and assembled: each depends on the pair model
 // and the services, and on the window only as the place where it shows itself; each offers its own actions
-// and tells what it keeps beside Params.
+// and takes what it keeps beside Params from the settings object.
 #include "app/frmmain.h"
 
 #include "accessibility/pickdescriptions.h"
@@ -24,10 +24,11 @@
 struct frmMain::Features
 {
     Features(frmMain &w, const std::array<QWidget *, 16> &swatches)
-        : contrast(w.m_pair, w, w.size(), w.m_services), thresholds(w.m_pair, swatches, *w.picGraphic),
-          paste(w.m_pair, w.m_services, w), commands(w.m_pair, w.m_services, w),
-          screenPick(w.m_pair, w.m_services, w), copyAs(w.m_pair, w.m_services, w), menu(w),
-          descriptions(w.m_pair, *w.picGraphic, swatches), pairs(w.m_pair, w.m_services, w)
+        : contrast(w.m_pair, w, w.size(), w.m_services, w.m_settings),
+          thresholds(w.m_pair, swatches, *w.picGraphic), paste(w.m_pair, w.m_services, w),
+          commands(w.m_pair, w.m_services, w), screenPick(w.m_pair, w.m_services, w),
+          copyAs(w.m_pair, w.m_services, w.m_settings, w), menu(w),
+          descriptions(w.m_pair, *w.picGraphic, swatches), pairs(w.m_pair, w.m_services, w.m_settings, w)
     {
     }
 
@@ -80,10 +81,6 @@ void frmMain::createFeatures()
         else
             f.menu.addSeparator();
     }
-
-    // What the features keep beside Params goes with each save, in this order, when this copy changed it.
-    for (Feature *feature : std::initializer_list<Feature *>{&f.contrast, &f.copyAs, &f.pairs})
-        m_savedBeside.push_back(feature->sharedValue());
 
     // Where one feature follows another.
     f.descriptions.setContrastShown(f.contrast.isOpen());

@@ -4,7 +4,6 @@
 
 #include "platform/messageboxes.h"
 #include "settings/paramstext.h"
-#include "settings/storedvalues.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -28,11 +27,8 @@ QString fromSystemCodePage(const std::string &text)
 std::string frmMain::SaveParams()
 {
     StoreColor(editedColor());
-    // What the features keep beside Params goes into the same save, but only what this copy changed:
-    // another copy's formats or window place stay as that copy saved them.
-    return storedvalues::save(m_services.registry,
-                              {{storedvalues::kParams, toSystemCodePage(paramstext::build(ColorParams))}},
-                              m_savedBeside);
+    // What the features keep beside Params goes into the same save, when this copy changed it.
+    return m_settings.save(toSystemCodePage(paramstext::build(ColorParams)));
 }
 
 void frmMain::saveAndReport()
@@ -47,7 +43,7 @@ void frmMain::saveAndReport()
 
 void frmMain::RestoreParams()
 {
-    const std::optional<std::string> stored = storedvalues::read(m_services.registry, storedvalues::kParams);
+    const std::optional<std::string> stored = m_settings.params();
     ColorParams = paramstext::read(stored ? fromSystemCodePage(*stored) : QString());
 }
 

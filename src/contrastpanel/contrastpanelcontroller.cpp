@@ -15,8 +15,9 @@
 #include <QWidget>
 
 ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &window, QSize designedSize,
-                                                 const Services &services)
+                                                 const Services &services, Settings &settings)
     : m_pair(pair), m_window(window), m_designedSize(designedSize), m_services(services),
+      m_saved(settings.contrastPanel()),
       m_goesWithWindow(
           window, [this]() -> QWidget * { return m_separate && isOpen() ? m_panel : nullptr; },
           [this] {
@@ -34,7 +35,7 @@ ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &windo
     connect(m_copyAction, &QAction::triggered, this, &ContrastPanelController::copyContrast);
     connect(&m_pair, &ColorPair::changed, this, &ContrastPanelController::update);
     m_saved.current = [this] { return savedValue(); };
-    if (m_saved.read(m_services.registry) == "1")
+    if (m_saved.read() == "1")
         setOpen(true);
 }
 

@@ -4,7 +4,7 @@
 #include "menu/feature.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
-#include "settings/sharedvalue.h"
+#include "settings/settings.h"
 #include "widgets/goeswithwindow.h"
 
 #include <QObject>
@@ -25,11 +25,10 @@ class ContrastPanelController : public QObject, public Feature
     Q_OBJECT
 
 public:
-    // The value saved beside Params: "1" while the panel is open, "0" otherwise.
-    static inline const std::string kSavedName = "ContrastPanel";
-
-    // window is the main window at its designed size; the panel opens at once when it was saved open.
-    ContrastPanelController(ColorPair &pair, QWidget &window, QSize designedSize, const Services &services);
+    // window is the main window at its designed size; the panel opens at once when it was saved open, and
+    // whether it is open is kept in settings, which a save writes when this copy opened or closed it.
+    ContrastPanelController(ColorPair &pair, QWidget &window, QSize designedSize, const Services &services,
+                            Settings &settings);
 
     // "Contrast panel" (Ctrl+K), checked while the panel is open, and "Copy contrast" (Ctrl+Shift+C).
     QAction *openAction() const { return m_openAction; }
@@ -44,8 +43,6 @@ public:
     // The panel, made on first use.
     ContrastPanel &panel();
     std::string savedValue() const { return isOpen() ? "1" : "0"; }
-    // The value as saved beside Params, which this copy writes only when it opened or closed the panel.
-    SharedValue *sharedValue() override { return &m_saved; }
     // Whether the open panel is a window of its own.
     bool isSeparate() const { return m_separate; }
 
@@ -69,7 +66,7 @@ private:
     QWidget &m_window;
     QSize m_designedSize;
     Services m_services;
-    SharedValue m_saved{kSavedName, SharedValue::Merge::Replace, "0"};
+    SharedValue &m_saved;
     ContrastPanel *m_panel = nullptr;
     bool m_thresholdsShown = false;
     bool m_separate = false;

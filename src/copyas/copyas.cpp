@@ -25,16 +25,16 @@ QString entryText(const QString &text)
 
 } // namespace
 
-CopyAs::CopyAs(ColorPair &pair, const Services &services, QWidget &window)
+CopyAs::CopyAs(ColorPair &pair, const Services &services, Settings &settings, QWidget &window)
     : m_pair(pair), m_services(services), m_window(window),
-      m_menu(new QMenu(QStringLiteral("Copy as"), &window))
+      m_menu(new QMenu(QStringLiteral("Copy as"), &window)), m_saved(settings.formats())
 {
     m_menu->setObjectName(QStringLiteral("mnuCopyAs"));
     m_menu->menuAction()->setObjectName(QStringLiteral("actCopyAs"));
     connect(m_menu, &QMenu::aboutToShow, this, &CopyAs::refresh);
     m_saved.current = [this] { return savedValue(); };
     m_saved.adopt = [this](const std::string &text) { setTemplates(templatestore::read(text)); };
-    if (const std::optional<std::string> saved = m_saved.read(m_services.registry))
+    if (const std::optional<std::string> saved = m_saved.read())
         m_templates = templatestore::read(*saved);
 }
 

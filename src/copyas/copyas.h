@@ -4,7 +4,7 @@
 #include "menu/feature.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
-#include "settings/sharedvalue.h"
+#include "settings/settings.h"
 
 #include <QObject>
 #include <QStringList>
@@ -21,10 +21,9 @@ class CopyAs : public QObject, public Feature
     Q_OBJECT
 
 public:
-    static inline const std::string kSavedName = "Formats";
-
-    // Reads the saved templates; the menu is a child of window.
-    CopyAs(ColorPair &pair, const Services &services, QWidget &window);
+    // Reads the saved templates from settings, where they are kept a line each: a save writes this copy's
+    // additions and removals on what another copy saved meanwhile. The menu is a child of window.
+    CopyAs(ColorPair &pair, const Services &services, Settings &settings, QWidget &window);
 
     // Filled afresh for the current colours each time it opens.
     QMenu *menu() const { return m_menu; }
@@ -33,9 +32,6 @@ public:
     const QStringList &templates() const { return m_templates; }
     void setTemplates(const QStringList &templates);
     std::string savedValue() const;
-    // The templates as saved beside Params, a line each: this copy's additions and removals are made on what
-    // another copy saved meanwhile.
-    SharedValue *sharedValue() override { return &m_saved; }
 
     // Puts text on the clipboard; a clipboard that refuses it is told in a box.
     void copy(const QString &text);
@@ -49,5 +45,5 @@ private:
     QWidget &m_window;
     QMenu *m_menu;
     QStringList m_templates;
-    SharedValue m_saved{kSavedName, SharedValue::Merge::Lines};
+    SharedValue &m_saved;
 };

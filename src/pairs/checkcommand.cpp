@@ -29,7 +29,7 @@ Outcome run(const QString &program, platform::Registry *registry, const QStringL
     QString notes;
     if (files.isEmpty()) {
         // A store that cannot be read is not an empty list.
-        const storedvalues::Reading stored = pairstore::stored(registry);
+        const storedvalues::Reading stored = pairstore::stored(Settings(registry));
         if (!stored.failure.empty())
             return failure(program, QStringLiteral("the stored pairs could not be read: ") +
                                         QString::fromStdString(stored.failure).simplified());

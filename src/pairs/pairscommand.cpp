@@ -34,7 +34,7 @@ Outcome exportPairs(const QString &program, platform::Registry *registry, const 
         return failure(2, program,
                        QStringLiteral("unexpected argument '%1'").arg(visibleExcerpt(files[1], kQuoted)));
     // A store that cannot be read is not an empty list.
-    const storedvalues::Reading stored = pairstore::stored(registry);
+    const storedvalues::Reading stored = pairstore::stored(Settings(registry));
     if (!stored.failure.empty())
         return failure(1, program,
                        QStringLiteral("the stored pairs could not be read: ") +
@@ -62,8 +62,9 @@ Outcome importPairs(const QString &program, platform::Registry *registry, const 
     if (!imported.ok())
         return failure(2, program, file + QStringLiteral(": ") + imported.error);
     // Added to the list as it is when the store is locked, so that imports at the same time lose nothing.
+    Settings settings(registry);
     const std::string status =
-        pairstore::update(registry, [&imported](std::string_view, const NamedPairs &stored) {
+        pairstore::update(settings, [&imported](std::string_view, const NamedPairs &stored) {
             PairList list(stored);
             list.append(imported.pairs);
             return std::optional(list.pairs());

@@ -135,29 +135,27 @@ std::string unreadLines(std::string_view text)
     return lines;
 }
 
-storedvalues::Reading stored(platform::Registry *registry)
+storedvalues::Reading stored(const Settings &settings)
 {
-    return storedvalues::readWhole(registry, kSavedName);
+    return settings.pairs();
 }
 
-std::string save(platform::Registry *registry, const NamedPairs &pairs)
+std::string save(Settings &settings, const NamedPairs &pairs)
 {
-    return storedvalues::write(registry, {{kSavedName, write(pairs)}});
+    return settings.writePairs(write(pairs));
 }
 
-std::string update(platform::Registry *registry, const Edit &edit, std::optional<std::string> *written)
+std::string update(Settings &settings, const Edit &edit, std::optional<std::string> *written)
 {
     std::optional<std::string> text;
-    const std::string status = storedvalues::update(
-        registry, {kSavedName}, [&](const std::vector<std::optional<std::string>> &found) {
-            text.reset();
-            const std::string before = found[0].value_or(std::string());
-            const std::optional<NamedPairs> pairs = edit(before, read(before));
-            if (!pairs)
-                return std::vector<storedvalues::Value>();
+    const std::string status = settings.updatePairs([&](const std::optional<std::string> &found) {
+        text.reset();
+        const std::string before = found.value_or(std::string());
+        const std::optional<NamedPairs> pairs = edit(before, read(before));
+        if (pairs)
             text = write(*pairs) + unreadLines(before);
-            return std::vector<storedvalues::Value>{{kSavedName, *text}};
-        });
+        return text;
+    });
     if (written) {
         // As the store gives it back: without the line end of its last line.
         while (text && !text->empty() && static_cast<unsigned char>(text->back()) < 32)

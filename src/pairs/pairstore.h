@@ -2,16 +2,12 @@
 #pragma once
 
 #include "pairs/namedpair.h"
-#include "settings/storedvalues.h"
+#include "settings/settings.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-
-namespace platform {
-class Registry;
-}
 
 // The list of pairs as one value beside Params: a line for each pair, in order, ending in LF,
 //     4080c0 1 e0e0e0 2 Body text
@@ -20,8 +16,6 @@ class Registry;
 // unit in hexadecimal), so that the value is plain ASCII in any store and any code page. A thousand pairs
 // with names of the longest length take at most about 720 KB in the store file.
 namespace pairstore {
-
-inline const std::string kSavedName = "Pairs";
 
 std::string write(const NamedPairs &pairs);
 
@@ -33,11 +27,11 @@ NamedPairs read(std::string_view text);
 std::string unreadLines(std::string_view text);
 
 // The stored value as it is now, read whole; a store that cannot be read says so.
-storedvalues::Reading stored(platform::Registry *registry);
+storedvalues::Reading stored(const Settings &settings);
 
 // Writes the pairs as the whole list, in one save, whatever was stored (a list made afresh; a change of the
 // list goes through update). Returns the store's status text, which begins with "0" on success.
-std::string save(platform::Registry *registry, const NamedPairs &pairs);
+std::string save(Settings &settings, const NamedPairs &pairs);
 
 // Gives the stored value as it is (without its last line end) and its pairs; returns the pairs to store,
 // or nothing to leave the value as it is.
@@ -45,7 +39,6 @@ using Edit = std::function<std::optional<NamedPairs>(std::string_view text, cons
 // Edits the stored list as one change of the store that no other writer comes between; edit may run again
 // on what another program stored meanwhile. Lines that cannot be read are kept. Returns the store's status
 // text, which begins with "0" on success, and sets written to the value stored, if any (as read back).
-std::string update(platform::Registry *registry, const Edit &edit,
-                   std::optional<std::string> *written = nullptr);
+std::string update(Settings &settings, const Edit &edit, std::optional<std::string> *written = nullptr);
 
 } // namespace pairstore

@@ -29,8 +29,8 @@ const QStringList &exportFilters()
 
 } // namespace
 
-PairsBook::PairsBook(ColorPair &pair, const Services &services, QWidget &mainWindow)
-    : m_pair(pair), m_services(services), m_mainWindow(mainWindow)
+PairsBook::PairsBook(ColorPair &pair, const Services &services, Settings &settings, QWidget &mainWindow)
+    : m_pair(pair), m_services(services), m_settings(settings), m_mainWindow(mainWindow)
 {
 }
 
@@ -43,7 +43,7 @@ const PairList &PairsBook::list()
 {
     if (!m_loaded) {
         m_loaded = true;
-        m_storedText = pairstore::stored(m_services.registry).text.value_or(std::string());
+        m_storedText = pairstore::stored(m_settings).text.value_or(std::string());
         m_list = PairList(pairstore::read(m_storedText));
     }
     return m_list;
@@ -53,7 +53,7 @@ bool PairsBook::followStore()
 {
     if (!m_loaded)
         return false;
-    std::string now = pairstore::stored(m_services.registry).text.value_or(std::string());
+    std::string now = pairstore::stored(m_settings).text.value_or(std::string());
     if (now == m_storedText)
         return false;
     m_storedText = std::move(now);
@@ -79,7 +79,7 @@ PairsBook::Stored PairsBook::store(const std::function<bool(PairList &)> &change
     PairList next;
     std::optional<std::string> written;
     const std::string status = pairstore::update(
-        m_services.registry,
+        m_settings,
         [&](std::string_view text, const NamedPairs &stored) -> std::optional<NamedPairs> {
             stale = text != m_storedText;
             // A change that names rows must not land on a list it was not made for.

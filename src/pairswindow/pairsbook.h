@@ -4,6 +4,7 @@
 #include "model/colorpair.h"
 #include "pairs/pairlist.h"
 #include "platform/services.h"
+#include "settings/settings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,8 +24,9 @@ class PairsBook : public QObject
     Q_OBJECT
 
 public:
-    // mainWindow owns the messages and dialogs while the list's own window is not shown.
-    PairsBook(ColorPair &pair, const Services &services, QWidget &mainWindow);
+    // The list is kept in settings; mainWindow owns the messages and dialogs while the list's own window is
+    // not shown.
+    PairsBook(ColorPair &pair, const Services &services, Settings &settings, QWidget &mainWindow);
 
     const PairList &list();
     // The list's window, which then owns the messages and dialogs while it is shown.
@@ -73,6 +75,7 @@ private:
 
     ColorPair &m_pair;
     Services m_services;
+    Settings &m_settings;
     QWidget &m_mainWindow;
     QPointer<QWidget> m_window;
     bool m_loaded = false;

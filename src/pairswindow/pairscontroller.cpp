@@ -18,8 +18,10 @@ constexpr QSize kDefaultSize(440, 480);
 
 } // namespace
 
-PairsController::PairsController(ColorPair &pair, const Services &services, QWidget &window)
-    : m_pair(pair), m_services(services), m_mainWindow(window), m_book(pair, services, window),
+PairsController::PairsController(ColorPair &pair, const Services &services, Settings &settings,
+                                 QWidget &window)
+    : m_pair(pair), m_settings(settings), m_mainWindow(window), m_book(pair, services, settings, window),
+      m_placeSaved(settings.pairsWindow()),
       m_goesWithWindow(
           window, [this] { return m_window; }, [this] { setWindowShown(true); }),
       m_windowAction(ContextMenu::newAction(window, QStringLiteral("Color pairs"),
@@ -31,14 +33,13 @@ PairsController::PairsController(ColorPair &pair, const Services &services, QWid
     connect(m_windowAction, &QAction::triggered, this, &PairsController::setWindowShown);
     connect(this, &PairsController::windowShownChanged, m_windowAction, &QAction::setChecked);
     connect(m_addAction, &QAction::triggered, this, [this] { m_book.addCurrent(); });
-    m_placeSaved.current = [this]() -> std::optional<std::string> {
-        const storedvalues::Value place = savedPlace();
-        return place.first.empty() ? std::nullopt : std::optional(place.second);
-    };
+    m_placeSaved.current = [this] { return savedPlace(); };
 }
 
 PairsController::~PairsController()
 {
+    // The settings outlive this controller: they no longer ask it for the place.
+    m_placeSaved.current = nullptr;
     // The window's rows read the list kept here: it goes first, not later with the main window's children,
     // and without a save of its place.
     if (m_window)
@@ -81,7 +82,7 @@ void PairsController::placeWindow()
 {
     const QRect frame = m_mainWindow.frameGeometry();
     const QMargins margins = windowframe::margins(m_mainWindow);
-    const std::optional<std::string> saved = m_placeSaved.read(m_services.registry);
+    const std::optional<std::string> saved = m_placeSaved.read();
     const std::optional<QRect> savedFrame = pairsplacement::readSaved(
         QString::fromStdString(saved.value_or(std::string())), margins, m_window->minimumSize());
     QList<QRect> screens;
@@ -98,16 +99,16 @@ void PairsController::savePlace()
     if (!m_window)
         return;
     m_place = pairsplacement::savedText(m_window->pos(), m_window->size());
-    storedvalues::save(m_services.registry, {}, {&m_placeSaved});
+    m_settings.save(m_placeSaved);
 }
 
-storedvalues::Value PairsController::savedPlace() const
+std::optional<std::string> PairsController::savedPlace() const
 {
     if (m_window && m_window->isVisible())
-        return {kPlaceSavedName, pairsplacement::savedText(m_window->pos(), m_window->size()).toStdString()};
+        return pairsplacement::savedText(m_window->pos(), m_window->size()).toStdString();
     if (m_place.isEmpty())
-        return {};
-    return {kPlaceSavedName, m_place.toStdString()};
+        return std::nullopt;
+    return m_place.toStdString();
 }
 
 bool PairsController::eventFilter(QObject *watched, QEvent *event)

@@ -5,8 +5,7 @@
 #include "model/colorpair.h"
 #include "pairswindow/pairsbook.h"
 #include "platform/services.h"
-#include "settings/sharedvalue.h"
-#include "settings/storedvalues.h"
+#include "settings/settings.h"
 #include "widgets/goeswithwindow.h"
 
 #include <QObject>
@@ -24,11 +23,9 @@ class PairsController : public QObject, public Feature
     Q_OBJECT
 
 public:
-    // The window's place, saved beside Params when it is hidden and with each save.
-    static inline const std::string kPlaceSavedName = "PairsWindow";
-
-    // window is the main window: the pairs window is one of its own windows and goes and comes with it.
-    PairsController(ColorPair &pair, const Services &services, QWidget &window);
+    // window is the main window: the pairs window is one of its own windows and goes and comes with it. The
+    // window's place is kept in settings, saved when the window hides and with each save.
+    PairsController(ColorPair &pair, const Services &services, Settings &settings, QWidget &window);
     ~PairsController() override;
 
     PairsBook &book() { return m_book; }
@@ -42,10 +39,9 @@ public:
     // Made on first use.
     PairsWindow &window();
 
-    // The window's place for a save; an empty name while the window has never been placed.
-    storedvalues::Value savedPlace() const;
-    // The place as saved beside Params, which this copy writes only when it placed the window elsewhere.
-    SharedValue *sharedValue() override { return &m_placeSaved; }
+    // The window's place for a save, which writes it when this copy placed the window elsewhere; nothing
+    // while the window has never been placed.
+    std::optional<std::string> savedPlace() const;
 
 signals:
     void windowShownChanged(bool shown);
@@ -58,13 +54,13 @@ private:
     void placeWindow();
 
     ColorPair &m_pair;
-    Services m_services;
+    Settings &m_settings;
     QWidget &m_mainWindow;
     PairsBook m_book;
     PairsWindow *m_window = nullptr;
     // The window's frame and size as last placed or saved; empty before.
     QString m_place;
-    SharedValue m_placeSaved{kPlaceSavedName, SharedValue::Merge::Replace};
+    SharedValue &m_placeSaved;
     GoesWithWindow m_goesWithWindow;
     QAction *m_windowAction;
     QAction *m_addAction;

@@ -31,14 +31,15 @@ std::vector<std::string> lines(std::string_view text)
 
 } // namespace
 
-SharedValue::SharedValue(std::string name, Merge merge, std::string absent)
-    : m_name(std::move(name)), m_merge(merge), m_absent(asStored(absent)), m_known(m_absent)
+SharedValue::SharedValue(platform::Registry *registry, std::string name, Merge merge, std::string absent)
+    : m_registry(registry), m_name(std::move(name)), m_merge(merge), m_absent(asStored(absent)),
+      m_known(m_absent)
 {
 }
 
-std::optional<std::string> SharedValue::read(platform::Registry *registry)
+std::optional<std::string> SharedValue::read()
 {
-    const std::optional<std::string> text = storedvalues::read(registry, m_name);
+    const std::optional<std::string> text = storedvalues::read(m_registry, m_name);
     m_known = text ? asStored(*text) : m_absent;
     return text;
 }

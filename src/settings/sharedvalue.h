@@ -21,8 +21,8 @@ public:
         Lines,   // a list, a line an entry: the lines this copy added are added, those it removed removed
     };
 
-    // absent is the text a missing value stands for.
-    SharedValue(std::string name, Merge merge, std::string absent = {});
+    // The value name in registry's store (which may be null); absent is the text a missing value stands for.
+    SharedValue(platform::Registry *registry, std::string name, Merge merge, std::string absent = {});
 
     const std::string &name() const { return m_name; }
 
@@ -32,13 +32,14 @@ public:
     std::function<void(const std::string &text)> adopt;
 
     // Reads the value, which this copy then knows as stored; nothing when it is missing or cannot be read.
-    std::optional<std::string> read(platform::Registry *registry);
+    std::optional<std::string> read();
     // The text a save writes, given the value as stored now; nothing when this copy did not change it.
     std::optional<std::string> toWrite(const std::optional<std::string> &stored) const;
     // Takes text as what the store holds after a save.
     void saved(const std::string &text);
 
 private:
+    platform::Registry *m_registry;
     std::string m_name;
     Merge m_merge;
     std::string m_absent;

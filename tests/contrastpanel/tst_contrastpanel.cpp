@@ -118,7 +118,8 @@ void tst_ContrastPanel::opensBelowTheWindowAndIsRemembered()
     ColorPair pair;
     QWidget window;
     window.setFixedSize(619, 547);
-    ContrastPanelController controller(pair, window, window.size(), services());
+    Settings settings(&registry);
+    ContrastPanelController controller(pair, window, window.size(), services(), settings);
     QCOMPARE(controller.isOpen(), open);
     QCOMPARE(window.height(), open ? 547 + 156 : 547);
     QCOMPARE(controller.savedValue(), open ? "1" : "0");
@@ -180,7 +181,8 @@ void tst_ContrastPanel::panelOfItsOwnOnASmallScreen()
     QWidget window;
     const QSize tall(619, window.screen()->availableGeometry().height() - 100);
     window.setFixedSize(tall);
-    ContrastPanelController controller(pair, window, tall, services());
+    Settings settings(&registry);
+    ContrastPanelController controller(pair, window, tall, services(), settings);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy told(&controller, &ContrastPanelController::openChanged);
@@ -204,7 +206,8 @@ void tst_ContrastPanel::figuresFollowThePairAndItsPreview()
     ColorPair pair;
     pair.setState(kDefaults);
     QWidget window;
-    ContrastPanelController controller(pair, window, QSize(619, 547), services());
+    Settings settings(&registry);
+    ContrastPanelController controller(pair, window, QSize(619, 547), services(), settings);
     controller.setOpen(true);
     QCOMPARE(ratio(controller), QStringLiteral("Contrast ratio 3.13:1"));
     pair.setPreview(qRgb(0, 0, 0));
@@ -220,7 +223,8 @@ void tst_ContrastPanel::copiesTheFigures()
     ColorPair pair;
     pair.setState(kDefaults);
     QWidget window;
-    ContrastPanelController controller(pair, window, QSize(619, 547), services());
+    Settings settings(&registry);
+    ContrastPanelController controller(pair, window, QSize(619, 547), services(), settings);
     controller.copyContrast();
     QVERIFY(clipboard.text.startsWith(QStringLiteral("Foreground #E0E0E0 on background #4080C0\r\n")));
     QVERIFY(controller.panel()

@@ -61,7 +61,8 @@ private:
 // shows); a template that an edited store spoiled stays, disabled, saying what is wrong.
 void tst_CopyAs::listsEveryFormThenTheTemplates()
 {
-    CopyAs copyAs(*pair, services(), window);
+    Settings settings(&registry);
+    CopyAs copyAs(*pair, services(), settings, window);
     copyAs.setTemplates({"{bg.hex} on {fg.HEX}", "x\t{red}", QString(70, u'y')});
     const QStringList shown = entries(copyAs);
     QCOMPARE(shown.size(), 20 + 1 + 3);
@@ -90,7 +91,8 @@ void tst_CopyAs::choosingOneCopiesItWithoutAConfirmation()
 {
     QFETCH(QString, entry);
     QFETCH(QString, copied);
-    CopyAs copyAs(*pair, services(), window);
+    Settings settings(&registry);
+    CopyAs copyAs(*pair, services(), settings, window);
     copyAs.setTemplates({"{r} {fg.HEX}"});
     this->entry(copyAs, entry)->trigger();
     QCOMPARE(clipboard.text, copied);
@@ -100,7 +102,8 @@ void tst_CopyAs::choosingOneCopiesItWithoutAConfirmation()
 
 void tst_CopyAs::aRefusedClipboardIsTold()
 {
-    CopyAs copyAs(*pair, services(), window);
+    Settings settings(&registry);
+    CopyAs copyAs(*pair, services(), settings, window);
     clipboard.failSetText = true;
     entry(copyAs, QStringLiteral("#4080c0\thex"))->trigger();
     QCOMPARE(messages.messages.size(), 1);
@@ -111,7 +114,8 @@ void tst_CopyAs::aRefusedClipboardIsTold()
 void tst_CopyAs::templatesComeFromTheStoreAndGoBack()
 {
     registry.keys[kKey]["Formats"] = QByteArray("{r}\n\\u00b0{g}\n") + '\0';
-    CopyAs copyAs(*pair, services(), window);
+    Settings settings(&registry);
+    CopyAs copyAs(*pair, services(), settings, window);
     QCOMPARE(copyAs.templates(), (QStringList{"{r}", QStringLiteral("\u00B0{g}")}));
     QCOMPARE(entries(copyAs).mid(21), (QStringList{"64", QStringLiteral("\u00B0128")}));
     copyAs.setTemplates({"{b}"});

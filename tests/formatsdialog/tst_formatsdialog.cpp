@@ -18,7 +18,7 @@ private slots:
     {
         pair = std::make_unique<ColorPair>();
         pair->setState({{{{qRgb(64, 128, 192), 1}, {qRgb(224, 224, 224), 2}}}, 0});
-        copyAs = std::make_unique<CopyAs>(*pair, services(), window);
+        copyAs = std::make_unique<CopyAs>(*pair, services(), settings, window);
         dialog = std::make_unique<FormatsDialog>(*copyAs, *pair, &window);
         dialog->show();
     }
@@ -46,6 +46,7 @@ private:
     }
 
     QWidget window;
+    Settings settings{&registry};
     std::unique_ptr<ColorPair> pair;
     std::unique_ptr<CopyAs> copyAs;
     std::unique_ptr<FormatsDialog> dialog;

@@ -159,7 +159,8 @@ void tst_PairCheck::exitCodes()
         out.write(file.toUtf8());
     }
     FakeRegistry registry;
-    QVERIFY(pairstore::save(&registry, kPairs).starts_with('0'));
+    Settings settings(&registry);
+    QVERIFY(pairstore::save(settings, kPairs).starts_with('0'));
     QStringList files;
     if (file != u"(stored)")
         files << path;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "settings/sharedvalue.h"
-#include "settings/storedvalues.h"
+#include "settings/settings.h"
 #include "support/fakeregistry.h"
 
 #include <QTest>
@@ -83,9 +82,9 @@ void tst_SharedValue::toWrite()
     FakeRegistry registry;
     if (!known.isNull())
         registry.keys[kKey]["Value"] = known.toUtf8() + '\0';
-    SharedValue value("Value", lines ? SharedValue::Merge::Lines : SharedValue::Merge::Replace,
+    SharedValue value(&registry, "Value", lines ? SharedValue::Merge::Lines : SharedValue::Merge::Replace,
                       lines ? "" : "0");
-    value.read(&registry);
+    value.read();
     value.current = [&mine] { return text(mine); };
     QCOMPARE(value.toWrite(text(stored)), text(written));
 }
@@ -94,28 +93,29 @@ void tst_SharedValue::toWrite()
 void tst_SharedValue::saveWritesOnlyChangesAndTellsTheMergedList()
 {
     FakeRegistry registry;
-    registry.keys[kKey] = {{"Params", "old"}, {"State", "0"}, {"List", QByteArray("a\n\0", 3)}};
-    SharedValue state("State", SharedValue::Merge::Replace, "0");
-    SharedValue list("List", SharedValue::Merge::Lines);
-    state.read(&registry);
-    list.read(&registry);
+    registry.keys[kKey] = {{"Params", "old"}, {"ContrastPanel", "0"}, {"Formats", QByteArray("a\n\0", 3)}};
+    Settings settings(&registry);
+    SharedValue &state = settings.contrastPanel();
+    SharedValue &list = settings.formats();
+    state.read();
+    list.read();
     std::string mine = "a\nb\n";
     std::string adopted;
     state.current = [] { return "0"; };
     list.current = [&mine] { return mine; };
     list.adopt = [&](const std::string &text) { adopted = mine = text; };
-    registry.keys[kKey]["State"] = "1";
-    registry.keys[kKey]["List"] = QByteArray("a\nc\n\0", 5);
+    registry.keys[kKey]["ContrastPanel"] = "1";
+    registry.keys[kKey]["Formats"] = QByteArray("a\nc\n\0", 5);
 
-    QVERIFY(storedvalues::save(&registry, {{"Params", "new"}}, {&state, &list}).starts_with("0 "));
+    QVERIFY(settings.save("new").starts_with("0 "));
     QCOMPARE(registry.keys[kKey]["Params"], QByteArray("new\0", 4));
-    QCOMPARE(registry.keys[kKey]["State"], QByteArray("1"));
-    QCOMPARE(registry.keys[kKey]["List"], QByteArray("a\nc\nb\n\0", 7));
+    QCOMPARE(registry.keys[kKey]["ContrastPanel"], QByteArray("1"));
+    QCOMPARE(registry.keys[kKey]["Formats"], QByteArray("a\nc\nb\n\0", 7));
     QCOMPARE(adopted, "a\nc\nb\n");
     // What was saved is now known: a second save writes nothing of it, even after another change elsewhere.
-    registry.keys[kKey]["List"] = "x";
-    QVERIFY(storedvalues::save(&registry, {}, {&state, &list}).starts_with("0 "));
-    QCOMPARE(registry.keys[kKey]["List"], QByteArray("x"));
+    registry.keys[kKey]["Formats"] = "x";
+    QVERIFY(settings.save(list).starts_with("0 "));
+    QCOMPARE(registry.keys[kKey]["Formats"], QByteArray("x"));
 }
 
 QTEST_GUILESS_MAIN(tst_SharedValue)
