@@ -9,9 +9,9 @@
 #include "pairswindow/pairscontroller.h"
 #include "pairswindow/pairswindow.h"
 #include "platform/messageboxes.h"
-#include "platform/registry_portable.h"
 #include "platform/services.h"
 #include "settings/storedvalues.h"
+#include "store/registry_portable.h"
 
 #include <QFileInfo>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/textfilereader.h"
 
-#include "platform/regularfile.h"
+#include "store/regularfile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/userfile.h"
 
-#include "platform/regularfile.h"
+#include "store/regularfile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "platform/registry_portable.h"
+#include "store/registry_portable.h"
 
-#include "platform/inidocument.h"
-#include "platform/regularfile.h"
+#include "store/inidocument.h"
+#include "store/regularfile.h"
 
 #include <QDir>
 #include <QFile>

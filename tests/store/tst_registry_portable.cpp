@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "platform/inidocument.h"
-#include "platform/registry_portable.h"
 #include "settings/registry3.h"
 #include "settings/registry3cases.h"
+#include "store/inidocument.h"
+#include "store/registry_portable.h"
 #include "support/asotheruser.h"
 
 #include <QDir>

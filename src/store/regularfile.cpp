@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/regularfile.h"
+#include "store/regularfile.h"
 
 #include "platform/localnames.h"
 

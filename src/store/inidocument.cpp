@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/inidocument.h"
+#include "store/inidocument.h"
 
 #include <QHash>
 #include <QStringDecoder>
