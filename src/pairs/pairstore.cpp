@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include <algorithm>
+#include <utility>
 
 namespace pairstore {
 
@@ -34,7 +34,7 @@ void appendColor(std::string &text, const PairColor &color)
     for (int shift = 20; shift >= 0; shift -= 4)
         text += digits[(rgb >> shift) & 0xF];
     text += ' ';
-    text += char('0' + std::clamp(color.baseChannel, 0, 2));
+    text += char('0' + baseChannelOf(color.baseChannel));
     text += ' ';
 }
 

@@ -18,12 +18,19 @@ inline constexpr std::uint32_t kHkeyCurrentUser = 0x80000001u;
 inline constexpr std::uint32_t kRegCreatedNewKey = 1;
 inline constexpr std::uint32_t kRegOpenedExistingKey = 2;
 
-// Result codes are the Windows ones; these are the codes callers look at by name.
+// Result codes are the Windows ones; these are the codes callers, the portable store and its tests name.
 inline constexpr std::int32_t kErrorSuccess = 0;
 inline constexpr std::int32_t kErrorFileNotFound = 2;
 inline constexpr std::int32_t kErrorAccessDenied = 5;
+inline constexpr std::int32_t kErrorInvalidHandle = 6;
 inline constexpr std::int32_t kErrorSharingViolation = 32;
+inline constexpr std::int32_t kErrorInvalidParameter = 87;
 inline constexpr std::int32_t kErrorMoreData = 234;
+inline constexpr std::int32_t kErrorBadDb = 1009;
+inline constexpr std::int32_t kErrorCantRead = 1012;
+inline constexpr std::int32_t kErrorCantWrite = 1013;
+inline constexpr std::int32_t kErrorKeyDeleted = 1018;
+inline constexpr std::int32_t kErrorNotEnoughQuota = 1816;
 
 // An open key; 0 is no key.
 using RegKey = std::uintptr_t;

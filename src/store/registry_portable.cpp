@@ -17,14 +17,6 @@ namespace platform {
 
 namespace {
 
-constexpr qint32 kErrorInvalidHandle = 6;
-constexpr qint32 kErrorInvalidParameter = 87;
-constexpr qint32 kErrorBadDb = 1009;
-constexpr qint32 kErrorCantRead = 1012;
-constexpr qint32 kErrorCantWrite = 1013;
-constexpr qint32 kErrorKeyDeleted = 1018;
-constexpr qint32 kErrorNotEnoughQuota = 1816;
-
 // A store beyond this size is not one this program wrote; it counts as damaged rather than being read.
 constexpr qint64 kStoreLimit = 1 << 20;
 // Another process holds the lock only while it saves; waiting longer would freeze the window.

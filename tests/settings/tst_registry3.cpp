@@ -37,11 +37,11 @@ void tst_Registry3::writeString_data()
         << 0 << 0 << 0u << "0 Key already exists.  " + kSuccess << written;
     QTest::newRow("neither disposition") << 0 << 0 << 7u << "0 Key anomaly.  " + kSuccess << written;
     QTest::newRow("key refused")
-        << 1013 << 0 << 0u
+        << platform::kErrorCantWrite << 0 << 0u
         << "1013 Unable to create (or find) key.  The configuration registry key could not be written.\r\n"
         << QByteArray("old");
     QTest::newRow("value refused keeps the old value")
-        << 0 << 1013 << 0u
+        << 0 << platform::kErrorCantWrite << 0u
         << "1013 Unable to write value.  The configuration registry key could not be written.\r\n"
         << QByteArray("old");
 }
@@ -80,12 +80,12 @@ void tst_Registry3::readString_data()
     const QByteArray x("x");
     QTest::newRow("control characters only")
         << QByteArray("\r\n\0", 3) << 0 << 0 << 0 << english << QStringList{"0 OK", ""};
-    QTest::newRow("open fails otherwise")
-        << x << 5 << 0 << 0 << english << QStringList{"1 Key not found or is empty.", "before"};
-    QTest::newRow("read refused") << x << 0 << 5 << 0 << english
+    QTest::newRow("open fails otherwise") << x << platform::kErrorAccessDenied << 0 << 0 << english
+                                          << QStringList{"1 Key not found or is empty.", "before"};
+    QTest::newRow("read refused") << x << 0 << platform::kErrorAccessDenied << 0 << english
                                   << QStringList{"4 Access is denied.\r\n", ""};
     QTest::newRow("read says not found")
-        << x << 0 << 2 << 0 << english << QStringList{"3 Name not found.", ""};
+        << x << 0 << platform::kErrorFileNotFound << 0 << english << QStringList{"3 Name not found.", ""};
     // Another program saves a longer value between the size and the data: it is read at its new size.
     QTest::newRow("grown once") << x << 0 << 0 << 1 << english << QStringList{"0 OK", "x+"};
     QTest::newRow("growing at every read")

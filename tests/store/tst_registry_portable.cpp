@@ -24,6 +24,16 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+using platform::kErrorAccessDenied;
+using platform::kErrorBadDb;
+using platform::kErrorCantRead;
+using platform::kErrorCantWrite;
+using platform::kErrorFileNotFound;
+using platform::kErrorInvalidHandle;
+using platform::kErrorMoreData;
+using platform::kErrorNotEnoughQuota;
+using platform::kErrorSharingViolation;
+using platform::kErrorSuccess;
 using platform::kHkeyCurrentUser;
 using platform::PortableRegistry;
 using platform::RegKey;
@@ -163,9 +173,9 @@ void tst_RegistryPortable::openKey_data()
     QTest::newRow("its parent") << QByteArray("Software\\Quenby Systems") << 0;
     QTest::newRow("other case") << QByteArray("software\\QUENBY SYSTEMS\\Tvk") << 0;
     QTest::newRow("the root itself") << QByteArray() << 0;
-    QTest::newRow("a value is no key") << kKey + "\\Params" << 2;
-    QTest::newRow("prefix of a name") << QByteArray("Software\\Quenby") << 2;
-    QTest::newRow("slash is no separator") << QByteArray("Software/Quenby Systems") << 2;
+    QTest::newRow("a value is no key") << kKey + "\\Params" << kErrorFileNotFound;
+    QTest::newRow("prefix of a name") << QByteArray("Software\\Quenby") << kErrorFileNotFound;
+    QTest::newRow("slash is no separator") << QByteArray("Software/Quenby Systems") << kErrorFileNotFound;
 }
 
 void tst_RegistryPortable::openKey()
@@ -178,7 +188,7 @@ void tst_RegistryPortable::openKey()
     RegKey key = 99;
     QCOMPARE(registry.openKey(kHkeyCurrentUser, subKey.toStdString(), &key), code);
     QCOMPARE(key != 0, code == 0);
-    QCOMPARE(registry.closeKey(key), code == 0 ? 0 : 6);
+    QCOMPARE(registry.closeKey(key), code == kErrorSuccess ? kErrorSuccess : kErrorInvalidHandle);
 }
 
 void tst_RegistryPortable::dataRoundTrip_data()
@@ -220,12 +230,12 @@ void tst_RegistryPortable::queryAndHandleCodes()
     QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey.toStdString(), &key), 0);
     char small[4] = {};
     quint32 size = sizeof small;
-    QCOMPARE(registry.queryValue(key, "Params", small, &size), 234);
+    QCOMPARE(registry.queryValue(key, "Params", small, &size), kErrorMoreData);
     QCOMPARE(size, 10u);
     // A key opened for reading refuses writes, as one opened with query access does.
-    QCOMPARE(registry.setStringValue(key, "Params", "changed"), 5);
+    QCOMPARE(registry.setStringValue(key, "Params", "changed"), kErrorAccessDenied);
     QCOMPARE(registry.closeKey(key), 0);
-    QCOMPARE(registry.queryValue(key, "Params", nullptr, &size), 6);
+    QCOMPARE(registry.queryValue(key, "Params", nullptr, &size), kErrorInvalidHandle);
     // Only the current user's root is kept.
     QCOMPARE(registry.openKey(0x80000002u, "Software", &key), 6);
     QCOMPARE(registry.createKey(0x80000002u, "Software", &key, nullptr), 6);
@@ -238,14 +248,14 @@ void tst_RegistryPortable::unusableStore_data()
     QTest::addColumn<qint32>("createCode");
     QTest::addColumn<qint32>("openCode");
 
-    QTest::newRow("folder where the file should be") << "folder" << 1012 << 1012;
-    QTest::newRow("file where the folder should be") << "file" << 1013 << 2;
-    QTest::newRow("damaged file") << "damaged" << 1009 << 1009;
-    QTest::newRow("file of more than 1 MiB") << "large" << 1009 << 1009;
-    QTest::newRow("FIFO") << "fifo" << 1012 << 1012;
-    QTest::newRow("link to a FIFO") << "link to fifo" << 1012 << 1012;
-    QTest::newRow("link to a device") << "link to device" << 1012 << 1012;
-    QTest::newRow("link to nothing") << "link to nothing" << 1013 << 2;
+    QTest::newRow("folder where the file should be") << "folder" << kErrorCantRead << kErrorCantRead;
+    QTest::newRow("file where the folder should be") << "file" << kErrorCantWrite << kErrorFileNotFound;
+    QTest::newRow("damaged file") << "damaged" << kErrorBadDb << kErrorBadDb;
+    QTest::newRow("file of more than 1 MiB") << "large" << kErrorBadDb << kErrorBadDb;
+    QTest::newRow("FIFO") << "fifo" << kErrorCantRead << kErrorCantRead;
+    QTest::newRow("link to a FIFO") << "link to fifo" << kErrorCantRead << kErrorCantRead;
+    QTest::newRow("link to a device") << "link to device" << kErrorCantRead << kErrorCantRead;
+    QTest::newRow("link to nothing") << "link to nothing" << kErrorCantWrite << kErrorFileNotFound;
 }
 
 void tst_RegistryPortable::unusableStore()
@@ -382,11 +392,11 @@ void tst_RegistryPortable::lockObstacles_data()
     QTest::addColumn<QString>("lock");
     QTest::addColumn<qint32>("code");
 
-    QTest::newRow("folder") << "folder" << 1013;
-    QTest::newRow("FIFO") << "fifo" << 1013;
+    QTest::newRow("folder") << "folder" << kErrorCantWrite;
+    QTest::newRow("FIFO") << "fifo" << kErrorCantWrite;
     QTest::newRow("garbage left behind") << "garbage" << 0;
     QTest::newRow("left behind naming a live process") << "live" << 0;
-    QTest::newRow("held by another saver") << "held" << 32;
+    QTest::newRow("held by another saver") << "held" << kErrorSharingViolation;
 }
 
 void tst_RegistryPortable::lockObstacles()
@@ -423,9 +433,9 @@ void tst_RegistryPortable::fullDisk_data()
     QTest::addColumn<int>("valueSize");
     QTest::addColumn<qint32>("code");
 
-    QTest::newRow("no block free") << 0 << 10 << 1013;
+    QTest::newRow("no block free") << 0 << 10 << kErrorCantWrite;
     QTest::newRow("one block free, the new store fits") << 1 << 100 << 0;
-    QTest::newRow("one block free, the new store does not fit") << 1 << 5000 << 1013;
+    QTest::newRow("one block free, the new store does not fit") << 1 << 5000 << kErrorCantWrite;
 }
 
 void tst_RegistryPortable::fullDisk()
@@ -477,7 +487,7 @@ void tst_RegistryPortable::readOnlyFolder()
         data = read(registry, kKey, "Params").data;
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(code, 1013);
+    QCOMPARE(code, kErrorCantWrite);
     QCOMPARE(data, QByteArray("old"));
 }
 
@@ -553,14 +563,15 @@ void tst_RegistryPortable::failedSaveKeepsPreviousValue()
     QVERIFY(setrlimit(resource, &lower) == 0);
     const qint32 failed = write(registry, subKey, "Params", large);
     setrlimit(resource, &old);
-    QCOMPARE(failed, 1013);
+    QCOMPARE(failed, kErrorCantWrite);
     if (!subKeyAfter)
         QCOMPARE(fileBytes(storePath()), before);
     QCOMPARE(QFileInfo(storePath()).dir().entryList(QDir::Files), QStringList{"registry.ini"});
     PortableRegistry later(storePath());
     QCOMPARE(read(later, kKey, "Params").data, QByteArray("old"));
     RegKey key = 0;
-    QCOMPARE(later.openKey(kHkeyCurrentUser, (kKey + "\\Sub").toStdString(), &key), subKeyAfter ? 0 : 2);
+    QCOMPARE(later.openKey(kHkeyCurrentUser, (kKey + "\\Sub").toStdString(), &key),
+             subKeyAfter ? kErrorSuccess : kErrorFileNotFound);
     later.closeKey(key);
     QCOMPARE(write(later, subKey, "Params", large), 0);
     QCOMPARE(read(later, subKey, "Params").data, large);
@@ -587,17 +598,18 @@ void tst_RegistryPortable::sizeLimit_data()
     QTest::newRow("growing to exactly 1 MiB")
         << storeOfSize(mib - 1, tvk("old\\0")) << Values{{"Params", "newy"}} << QByteArray("0 ");
     QTest::newRow("growing one byte past 1 MiB")
-        << storeOfSize(mib, tvk("old\\0")) << Values{{"Params", "newy"}} << QByteArray("1816 ");
+        << storeOfSize(mib, tvk("old\\0")) << Values{{"Params", "newy"}}
+        << QByteArray::number(kErrorNotEnoughQuota) + ' ';
     // Params grows by 1 byte and fits alone; the line values\ContrastPanel=@ByteArray(1\0) is 37 bytes.
     QTest::newRow("the second value past the limit")
         << storeOfSize(mib - 37, tvk("old\\0")) << Values{{"Params", "newy"}, {"ContrastPanel", "1"}}
-        << QByteArray("1816 ");
+        << QByteArray::number(kErrorNotEnoughQuota) + ' ';
     // The key's section takes a blank line, its header and its mark (69 bytes) and fits alone; the value's
     // line (30 bytes) does not.
     QTest::newRow("a new key that fits, its value past the limit")
         << storeOfSize(mib - 98, "[HKEY_CURRENT_USER%5CSoftware]\nexists=true\n\n"
                                  "[HKEY_CURRENT_USER%5CSoftware%5CQuenby%20Systems]\nexists=true\n")
-        << Values{{"Params", "x"}} << QByteArray("1816 ");
+        << Values{{"Params", "x"}} << QByteArray::number(kErrorNotEnoughQuota) + ' ';
 }
 
 void tst_RegistryPortable::sizeLimit()
@@ -657,8 +669,8 @@ void tst_RegistryPortable::anotherWriterMeanwhile_data()
     QTest::newRow("rewritten in place at the same size")
         << "sed 's/x=1/x=2/' \"$1\" >\"$1.new\" && cat \"$1.new\" >\"$1\"" << false << 0
         << tvk("new") + "[Other]\nx=2\n";
-    QTest::newRow("written on every try")
-        << "printf ';\\n' >>\"$1\"" << true << 32 << tvk("old") + other + ";\n;\n;\n;\n;\n";
+    QTest::newRow("written on every try") << "printf ';\\n' >>\"$1\"" << true << kErrorSharingViolation
+                                          << tvk("old") + other + ";\n;\n;\n;\n;\n";
 }
 
 void tst_RegistryPortable::anotherWriterMeanwhile()
@@ -698,9 +710,10 @@ void tst_RegistryPortable::updateMeanwhile_data()
     QTest::newRow("the value removed") << "remove" << false << 0 << 2 << QByteArray("x\n") << QByteArray("1");
     QTest::newRow("another value changed")
         << "other" << false << 0 << 2 << QByteArray("a\nx\n") << QByteArray("2");
-    QTest::newRow("the value damaged") << "damage" << false << 1009 << 1 << QByteArray() << QByteArray("1");
-    QTest::newRow("written on every try")
-        << "add" << true << 32 << 5 << QByteArray("a\nb\nb\nb\nb\nb\n") << QByteArray("1");
+    QTest::newRow("the value damaged")
+        << "damage" << false << kErrorBadDb << 1 << QByteArray() << QByteArray("1");
+    QTest::newRow("written on every try") << "add" << true << kErrorSharingViolation << 5
+                                          << QByteArray("a\nb\nb\nb\nb\nb\n") << QByteArray("1");
 }
 
 void tst_RegistryPortable::updateMeanwhile()

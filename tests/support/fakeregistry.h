@@ -34,7 +34,7 @@ public:
         const QByteArray subKey = QByteArray::fromStdString(path);
         *key = 0;
         if (root != platform::kHkeyCurrentUser)
-            return kInvalidHandle;
+            return platform::kErrorInvalidHandle;
         if (createFailure)
             return createFailure;
         const bool existed = keys.contains(subKey);
@@ -49,7 +49,7 @@ public:
                                 const std::string &data) override
     {
         if (!m_open.contains(key))
-            return kInvalidHandle;
+            return platform::kErrorInvalidHandle;
         if (writeFailure)
             return writeFailure;
         keys[m_open.value(key)][QByteArray::fromStdString(name)] = QByteArray::fromStdString(data);
@@ -60,7 +60,7 @@ public:
     {
         *key = 0;
         if (root != platform::kHkeyCurrentUser)
-            return kInvalidHandle;
+            return platform::kErrorInvalidHandle;
         if (openFailure)
             return openFailure;
         if (!keys.contains(QByteArray::fromStdString(path)))
@@ -73,7 +73,7 @@ public:
                             std::uint32_t *size) override
     {
         if (!m_open.contains(key))
-            return kInvalidHandle;
+            return platform::kErrorInvalidHandle;
         if (data && growths > 0 && keys[m_open.value(key)].contains(QByteArray::fromStdString(name))) {
             --growths;
             keys[m_open.value(key)][QByteArray::fromStdString(name)] += '+';
@@ -92,7 +92,7 @@ public:
         if (data && fits)
             std::memcpy(data, stored.constData(), needed);
         *size = needed;
-        return fits ? 0 : kMoreData;
+        return fits ? 0 : platform::kErrorMoreData;
     }
 
     platform::WriteOutcome writeStringValues(std::uint32_t root, const std::string &subKey,
@@ -112,24 +112,24 @@ public:
         return Registry::updateStringValues(root, subKey, names, update);
     }
 
-    std::int32_t closeKey(platform::RegKey key) override { return m_open.remove(key) ? 0 : kInvalidHandle; }
+    std::int32_t closeKey(platform::RegKey key) override
+    {
+        return m_open.remove(key) ? 0 : platform::kErrorInvalidHandle;
+    }
 
     std::string systemMessage(std::int32_t code) override
     {
         static const QHash<qint32, std::string> english{
-            {0, "The operation completed successfully.\r\n"},
+            {platform::kErrorSuccess, "The operation completed successfully.\r\n"},
             {platform::kErrorFileNotFound, "The system cannot find the file specified.\r\n"},
             {platform::kErrorAccessDenied, "Access is denied.\r\n"},
-            {1013, "The configuration registry key could not be written.\r\n"},
-            {kMoreData, "More data is available.\r\n"},
+            {platform::kErrorCantWrite, "The configuration registry key could not be written.\r\n"},
+            {platform::kErrorMoreData, "More data is available.\r\n"},
         };
         return messages.contains(code) ? messages.value(code).toStdString() : english.value(code);
     }
 
 private:
-    static constexpr qint32 kInvalidHandle = 6;
-    static constexpr qint32 kMoreData = 234;
-
     platform::RegKey addOpen(const QByteArray &path)
     {
         m_open.insert(++m_last, path);
