@@ -28,6 +28,11 @@ public:
     // The state to restore for one step forward again; nothing when nothing was undone since the last change.
     std::optional<State> redo(const State &current) { return step(m_redo, m_undo, current); }
 
+    // The state undo or redo would restore, looked at without taking the step, for a caller whose restoring
+    // may fail (a store that refuses): it takes the step once the state is restored. Null when there is none.
+    const State *nextUndo() const { return m_undo.empty() ? nullptr : &m_undo.back(); }
+    const State *nextRedo() const { return m_redo.empty() ? nullptr : &m_redo.back(); }
+
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     void clear()

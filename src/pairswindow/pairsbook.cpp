@@ -17,7 +17,6 @@
 namespace {
 
 // As many steps as the colours keep.
-constexpr size_t kUndoSteps = 100;
 
 const QStringList &exportFilters()
 {
@@ -58,8 +57,7 @@ bool PairsBook::followStore()
         return false;
     m_storedText = std::move(now);
     m_list = PairList(pairstore::read(m_storedText));
-    m_undo.clear();
-    m_redo.clear();
+    m_history.clear();
     emit listChanged();
     return true;
 }
@@ -104,10 +102,8 @@ PairsBook::Stored PairsBook::store(const std::function<bool(PairList &)> &change
             followStore();
         return stale && namesRows ? Stored::Stale : Stored::Unchanged;
     }
-    if (stale) {
-        m_undo.clear();
-        m_redo.clear();
-    }
+    if (stale)
+        m_history.clear();
     m_storedText = *written;
     m_list = next;
     emit listChanged();
@@ -128,10 +124,7 @@ bool PairsBook::edit(const std::function<bool(PairList &)> &change, bool namesRo
     case Stored::Unchanged:
         return false;
     }
-    m_undo.push_back(std::move(before));
-    if (m_undo.size() > kUndoSteps)
-        m_undo.erase(m_undo.begin());
-    m_redo.clear();
+    m_history.record(before, m_list.pairs());
     return true;
 }
 
@@ -169,28 +162,32 @@ bool PairsBook::remove(qsizetype row)
 
 bool PairsBook::undo()
 {
-    return step(m_undo, m_redo);
+    return step(m_history.nextUndo(), true);
 }
 
 bool PairsBook::redo()
 {
-    return step(m_redo, m_undo);
+    return step(m_history.nextRedo(), false);
 }
 
-bool PairsBook::step(std::vector<NamedPairs> &from, std::vector<NamedPairs> &to)
+bool PairsBook::step(const NamedPairs *target, bool back)
 {
-    if (from.empty())
+    if (!target)
         return false;
-    // Another program's change clears the history, which no longer leads to it.
+    // Another program's change clears the history, which no longer leads to it: the target is copied
+    // before the store is read.
+    const NamedPairs restored = *target;
     NamedPairs current;
-    const auto restore = [&from](PairList &next) {
-        next = PairList(from.back());
+    const auto restore = [&restored](PairList &next) {
+        next = PairList(restored);
         return true;
     };
     if (store(restore, true, &current) != Stored::Yes)
         return false;
-    from.pop_back();
-    to.push_back(std::move(current));
+    if (back)
+        m_history.undo(current);
+    else
+        m_history.redo(current);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/colorpair.h"
+#include "model/undohistory.h"
 #include "pairs/pairlist.h"
 #include "platform/services.h"
 #include "settings/settings.h"
@@ -11,7 +12,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 class QWidget;
 
@@ -40,8 +40,8 @@ public:
     bool rename(qsizetype row, const QString &typed);
     bool move(qsizetype row, int by);
     bool remove(qsizetype row);
-    bool canUndo() const { return !m_undo.empty(); }
-    bool canRedo() const { return !m_redo.empty(); }
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
     bool undo();
     bool redo();
 
@@ -68,8 +68,9 @@ private:
     // Stores change as one step of undo; a change that names rows and finds the list changed elsewhere is
     // refused with a note.
     bool edit(const std::function<bool(PairList &)> &change, bool namesRows);
-    // Takes the last step of from back, keeping what it replaces in to.
-    bool step(std::vector<NamedPairs> &from, std::vector<NamedPairs> &to);
+    // Stores the list target, one step back or forward, and only then takes that step of the history; a
+    // refused store leaves the history as it was.
+    bool step(const NamedPairs *target, bool back);
     QWidget *dialogParent() const;
     void tell(const QString &text, const QString &title, bool problem);
 
@@ -82,7 +83,6 @@ private:
     PairList m_list;
     // The stored text the list was last read from or written as.
     std::string m_storedText;
-    std::vector<NamedPairs> m_undo;
-    std::vector<NamedPairs> m_redo;
+    UndoHistory<NamedPairs> m_history;
     int m_exportFilter = 0;
 };

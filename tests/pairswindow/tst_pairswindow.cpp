@@ -270,7 +270,7 @@ void tst_PairsWindow::aRefusedSaveChangesNothingAndIsTold()
 {
     start(kTwoPairs);
     open();
-    f->registry.writeFailure = 1013;
+    f->registry.writeFailure = platform::kErrorCantWrite;
     keys(Qt::CTRL | Qt::Key_D);
     QCOMPARE(f->messages.messages.size(), 1);
     QCOMPARE(f->messages.messages[0].title, QStringLiteral("Cannot save color pairs"));
@@ -278,6 +278,17 @@ void tst_PairsWindow::aRefusedSaveChangesNothingAndIsTold()
     QCOMPARE(rows().size(), 2);
     keys(Qt::Key_Delete);
     QCOMPARE(rows().size(), 2);
+    QCOMPARE(stored(), kTwoPairs);
+    // A refused undo keeps its step for when the store takes it again.
+    f->registry.writeFailure = 0;
+    keys(Qt::Key_Delete);
+    const QByteArray removed = stored();
+    QCOMPARE(rows().size(), 1);
+    f->registry.writeFailure = platform::kErrorCantWrite;
+    keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(stored(), removed);
+    f->registry.writeFailure = 0;
+    keys(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(stored(), kTwoPairs);
 }
 
