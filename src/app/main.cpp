@@ -4,6 +4,7 @@
 #include "app/frmmain.h"
 #include "buildversion.h"
 #include "platform/appexit.h"
+#include "platform/console.h"
 #include "platform/services.h"
 #include "platform/termination.h"
 #include "widgets/enterpressesbuttons.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished) {
+        platform::useParentConsole();
         std::fputs(outcome.standardOutput.toLocal8Bit().constData(), stdout);
         std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
         return outcome.exitCode;
