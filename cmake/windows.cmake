@@ -23,3 +23,9 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/generated/quenby-color-p
 target_sources(quenby-color-picker PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated/quenby-color-picker.rc)
 # The caption reads the version resource through the system's version functions.
 target_link_libraries(quenby PUBLIC version)
+
+# The smallest window program, which scripts/bench-startup measures the program's start-up against.
+add_executable(startup_floor EXCLUDE_FROM_ALL bench/startup_floor.cpp)
+target_link_libraries(startup_floor PRIVATE Qt6::Widgets)
+target_link_options(startup_floor PRIVATE -static)
+set_target_properties(startup_floor PROPERTIES WIN32_EXECUTABLE ON)

@@ -55,8 +55,8 @@ QByteArray icoFile(const QList<QImage> &images)
     for (qsizetype i = 0; i < images.size(); ++i) {
         // A side of 256 is written as 0.
         ico.append(char(images[i].width() & 0xff)).append(char(images[i].height() & 0xff));
-        ico.append(char(0)).append(char(0)); // no palette, reserved
-        appendLittleEndian<quint16>(ico, 1); // colour planes
+        ico.append(char(0)).append(char(0));  // no palette, reserved
+        appendLittleEndian<quint16>(ico, 1);  // colour planes
         appendLittleEndian<quint16>(ico, 32); // bits per pixel
         appendLittleEndian<quint32>(ico, quint32(pngs[i].size()));
         appendLittleEndian<quint32>(ico, offset);

@@ -13,7 +13,12 @@ namespace platform {
 
 std::optional<QPoint> devicePointerPosition()
 {
-    return std::nullopt;
+    // The program is aware of each monitor's scale, so these are physical pixels: Qt's device pixels, on
+    // every screen (Qt keeps each screen's top left in them).
+    POINT position;
+    if (!GetCursorPos(&position))
+        return std::nullopt;
+    return QPoint(position.x, position.y);
 }
 
 bool grabPointerAndKeyboard(QWidget &window)
