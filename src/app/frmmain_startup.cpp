@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -94,7 +95,11 @@ void frmMain::centreOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = frameGeometry();
+    // The frame as the window system will draw it: Windows knows it once the native window exists, before it
+    // is shown (Qt's frameGeometry() leaves it out until then); X window managers add theirs only later.
+    create();
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    QRect frame = geometry().marginsAdded(margins);
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
 }

@@ -101,6 +101,10 @@ void tst_MainWindow::lookAtStartUp()
     QCOMPARE(f->window->size(), QSize(619, 547));
     QCOMPARE(f->window->windowTitle(), QStringLiteral("Quenby Color Picker 5.00"));
     QVERIFY(!f->window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+#ifdef Q_OS_WIN
+    QSKIP(
+        "the golden image is the offscreen rendering on Linux; Windows draws text and controls its own way");
+#endif
     const QImage shown = f->window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString golden = QStringLiteral(QCP_TEST_SOURCE_DIR "/app/golden/mainwindow.png");
     if (qEnvironmentVariableIsSet("QCP_UPDATE_GOLDEN")) {
@@ -132,13 +136,17 @@ void tst_MainWindow::shownOnceDrawn()
     QFETCH(int, height);
     struct AtShow : QObject
     {
-        QString state; // caption, geometry and the plane's first point, when the window was shown
+        QString state; // caption, size and the plane's first point, when the window was shown
+        QRect inner, outer;
         bool eventFilter(QObject *watched, QEvent *event) override
         {
             if (auto *w = qobject_cast<frmMain *>(watched);
-                w && event->type() == QEvent::Show && state.isNull())
-                QDebug(&state) << w->windowTitle() << w->geometry() << Qt::hex
+                w && event->type() == QEvent::Show && state.isNull()) {
+                QDebug(&state) << w->windowTitle() << w->size() << Qt::hex
                                << w->findChild<PictureBox *>(QStringLiteral("picGraphic"))->point(0, 0);
+                inner = w->geometry();
+                outer = w->frameGeometry();
+            }
             return false;
         }
     } atShow;
@@ -148,15 +156,17 @@ void tst_MainWindow::shownOnceDrawn()
     f->start();
     qApp->removeEventFilter(&atShow);
 
-    QRect centred(0, 0, 619, height);
-    centred.moveCenter(f->window->screen()->availableGeometry().center());
     QString expected;
     // The default background's plane: green 128, red 0 and blue 0 at the top left.
-    QDebug(&expected) << QStringLiteral("Quenby Color Picker 5.00") << centred << Qt::hex << 0x8000;
+    QDebug(&expected) << QStringLiteral("Quenby Color Picker 5.00") << QSize(619, height) << Qt::hex
+                      << 0x8000;
     QCOMPARE(atShow.state, expected);
-    // Once shown it neither moves nor grows; its frame, when the window system adds one, lies outside.
-    QCOMPARE(f->window->frameGeometry().topLeft(), centred.topLeft());
-    QCOMPARE(f->window->size(), centred.size());
+    // Centred with the frame the window system gives it before it is shown (none offscreen; Windows' own).
+    QRect centred = atShow.outer;
+    centred.moveCenter(f->window->screen()->availableGeometry().center());
+    QCOMPARE(atShow.outer.topLeft(), centred.topLeft());
+    // Once shown it neither moves nor grows.
+    QCOMPARE(f->window->geometry(), atShow.inner);
 }
 
 void tst_MainWindow::releaseOnThePlanePicks_data()

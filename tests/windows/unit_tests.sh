@@ -13,7 +13,10 @@ wine_prefix "$work/prefix"
 
 failed=()
 passed=0
-for exe in "$tests"/tst_*.exe; do
+shopt -s nullglob
+programs=("$tests"/tst_*.exe)
+[ ${#programs[@]} -gt 0 ] || { echo "FAIL: no test program in $tests" >&2; exit 1; }
+for exe in "${programs[@]}"; do
     name=$(basename "$exe" .exe)
     log=$work/$name.txt
     status=0
