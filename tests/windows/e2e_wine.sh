@@ -12,7 +12,13 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/xvfb.sh"
 source "$here/wine.sh"
-trap 'wine_stop; cleanup' EXIT
+stop_all() {
+    local status=$?
+    wine_stop
+    (exit "$status")
+    cleanup
+}
+trap stop_all EXIT
 wine_prefix "$work/prefix"
 key='HKCU\Software\Quenby Systems\TVK'
 
@@ -20,6 +26,11 @@ key='HKCU\Software\Quenby Systems\TVK'
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/urls"\n' "$work" >"$work/browser"
 chmod +x "$work/browser"
 "$wine" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ /d "$work/browser" /f >/dev/null
+
+# The X server first: Wine's desktop process, started with the prefix's first program, stays on the display
+# it found then.
+start_xvfb 1600x1200x24
+start_openbox
 
 # The command line: redirected, and from a console (Wine's cmd), where the program has none of its own.
 version=$("$wine" "$program" --version 2>&1 | tr -d '\r')
@@ -39,12 +50,11 @@ console=$(sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' "$work/console" | tr -d '\r ')
 [[ $status == 2 && $console == *"Unknownoption'bogus'"* ]] ||
     fail "from a console, --bogus ended with $status and printed '$console'"
 
-start_xvfb
-start_openbox
 start_wine_program() {
     "$wine" "$program" >"$work/app.log" 2>&1 &
     app_pid=$!
-    wait_for 300 find_window '^Quenby Color Picker 5\.00$' || fail "the main window did not appear"
+    wait_for 600 find_window '^Quenby Color Picker 5\.00$' ||
+        fail "the main window did not appear; the program wrote: $(tail -n 5 "$work/app.log")"
     window=$(find_window '^Quenby Color Picker 5\.00$')
     timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 }
@@ -66,10 +76,13 @@ copied=$(copy_entry)
 [[ $copied == *"#"* ]] || fail "the clipboard holds '$copied'"
 
 # An owner of the clipboard that never answers: the paste gives up within a second, the window answers.
-python3 "$here/../e2e/clipboard_peer.py" own silent 0 >"$work/peer.out" &
+/usr/bin/python3 "$here/../e2e/clipboard_peer.py" own silent 0 >"$work/peer.out" &
 peer_pid=$!
 wait_for 50 grep -q ready "$work/peer.out" || fail "the silent owner did not take the clipboard"
-python3 "$here/../e2e/clipboard_peer.py" ping "$window" 3 >"$work/ping.out" &
+# Wine's clipboard manager notices a new owner of the X clipboard only at its next look, up to two seconds
+# later; until then the program rightly takes the clipboard as its own (Windows tells it at once).
+sleep 3
+/usr/bin/python3 "$here/../e2e/clipboard_peer.py" ping "$window" 3 >"$work/ping.out" &
 ping_pid=$!
 sleep 0.2
 timeout 10 xdotool windowactivate --sync "$window" key ctrl+v >/dev/null 2>&1 || true
@@ -111,5 +124,42 @@ wait_for 100 sh -c "! kill -0 $app_pid" || fail "Enter in the catalogue after Qu
 # A restart restores the saved colours.
 start_wine_program
 [[ $(copy_entry) == "$copied" ]] || fail "after a restart the clipboard holds '$(copy_entry)', not '$copied'"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+
+# A screen scaled to 150 % (Windows' display setting is the DPI Wine reads, 144): the window grows by half,
+# and a pick takes exactly the device pixel under the pointer, on the program's own window and on another
+# program's, whose click must not reach that program.
+wine_stop
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+start_wine_program
+read -r width height < <(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+[[ "$width x $height" == "929 x 821" ]] || fail "at 150 % the window is $width x $height, not 929 x 821"
+"$wine" notepad >/dev/null 2>&1 &
+notepad_pid=$!
+wait_for 300 find_window 'Notepad' || fail "Notepad did not appear"
+timeout 10 xdotool windowmove --sync "$(find_window 'Notepad')" 1300 100 >/dev/null 2>&1 || true
+background() { timeout 5 xclip -o -selection clipboard | head -n1 | sed 's/.* on background //; s/\r//'; }
+pick_at() {
+    timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    timeout 10 xdotool mousemove "$1" "$2"
+    keys ctrl+e
+    wait_for 50 find_window '^Loupe$' || fail "at $1, $2 Ctrl+E showed no loupe"
+    local expected
+    expected=$(/usr/bin/python3 "$here/../e2e/screen_peer.py" pixel "$1" "$2" | tr a-f A-F)
+    timeout 10 xdotool click 1
+    wait_for 50 no_window '^Loupe$' || fail "a click at $1, $2 did not end the pick"
+    timeout 10 xdotool windowactivate --sync "$window" key ctrl+shift+c >/dev/null 2>&1 || true
+    wait_for 20 sh -c "timeout 5 xclip -o -selection clipboard | grep -q ' on background $expected'" ||
+        fail "at 150 % a click on $1, $2 picked $(background), the screen has $expected there"
+}
+read -r left top < <(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    END {print x, y}')
+# On the plane (device pixels 504 to 887 across, 192 to 575 down), at odd and even device pixels.
+pick_at $((left + 504 + 101)) $((top + 192 + 77))
+pick_at $((left + 504 + 250)) $((top + 192 + 300))
+read -r note_left note_top _ _ < <(frame "$(find_window 'Notepad')")
+pick_at $((note_left + 100)) $((note_top + 120))
+kill "$notepad_pid" 2>/dev/null || true
 
 echo "PASS"
