@@ -6,6 +6,7 @@
 #include "app/programidentity.h"
 #include "color/colors.h"
 #include "platform/appexit.h"
+#include "platform/nativewindow.h"
 #include "widgets/captionlabel.h"
 #include "widgets/fonts.h"
 #include "widgets/linetextbox.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QWindow>
 
 namespace {
 
@@ -95,11 +95,8 @@ void frmMain::centreOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // The frame as the window system will draw it: Windows knows it once the native window exists, before it
-    // is shown (Qt's frameGeometry() leaves it out until then); X window managers add theirs only later.
-    create();
-    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    QRect frame = geometry().marginsAdded(margins);
+    // With the frame, where the window system knows it before the window is shown.
+    QRect frame = frameGeometry().marginsAdded(platform::frameMarginsBeforeShow(*this));
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
 }

@@ -3,7 +3,7 @@
 # Runs the Qt Test programs built for Windows, and the string store's cases over the real registry, under
 # Wine with the windows platform on the X server in DISPLAY, in a Wine prefix of their own. Under Wine a
 # Qt Test program prints nothing to a redirected standard output, so each writes its log to a file (-o).
-# Usage: unit_tests.sh <folder of the test programs>
+# Usage: unit_tests.sh <build folder>
 set -euo pipefail
 tests=$1
 source "$(dirname "$0")/wine.sh"
@@ -13,11 +13,11 @@ wine_prefix "$work/prefix"
 
 failed=()
 passed=0
-shopt -s nullglob
-programs=("$tests"/tst_*.exe)
-[ ${#programs[@]} -gt 0 ] || { echo "FAIL: no test program in $tests" >&2; exit 1; }
-for exe in "${programs[@]}"; do
-    name=$(basename "$exe" .exe)
+# The Qt Test programs this build defines, so that one left over from an earlier build is not run.
+mapfile -t names < <(ctest --test-dir "$tests" -N | sed -n 's/^ *Test *#[0-9]*: \(tst_[a-z0-9_]*\)$/\1/p')
+[ ${#names[@]} -gt 0 ] || { echo "FAIL: no test program in $tests" >&2; exit 1; }
+for name in "${names[@]}"; do
+    exe=$tests/$name.exe
     log=$work/$name.txt
     status=0
     QT_QPA_PLATFORM=windows timeout 300 "$wine" "$exe" -o "$(winepath_of "$log"),txt" >"$work/$name.out" 2>&1 ||
