@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "contrastpanel/contrastpanel.h"
+#include "platform/nativewindow.h"
 #include "support/mainwindowfixture.h"
 #include "widgets/overlaylayer.h"
 #include "widgets/picturebox.h"
@@ -136,17 +137,13 @@ void tst_MainWindow::shownOnceDrawn()
     QFETCH(int, height);
     struct AtShow : QObject
     {
-        QString state; // caption, size and the plane's first point, when the window was shown
-        QRect inner, outer;
+        QString state; // caption, geometry and the plane's first point, when the window was shown
         bool eventFilter(QObject *watched, QEvent *event) override
         {
             if (auto *w = qobject_cast<frmMain *>(watched);
-                w && event->type() == QEvent::Show && state.isNull()) {
-                QDebug(&state) << w->windowTitle() << w->size() << Qt::hex
+                w && event->type() == QEvent::Show && state.isNull())
+                QDebug(&state) << w->windowTitle() << w->geometry() << Qt::hex
                                << w->findChild<PictureBox *>(QStringLiteral("picGraphic"))->point(0, 0);
-                inner = w->geometry();
-                outer = w->frameGeometry();
-            }
             return false;
         }
     } atShow;
@@ -156,17 +153,18 @@ void tst_MainWindow::shownOnceDrawn()
     f->start();
     qApp->removeEventFilter(&atShow);
 
+    // Centred with its frame, as far as the window system knows it before showing (Windows does).
+    const QMargins frame = platform::frameMarginsBeforeShow(*f->window);
+    QRect centred = QRect(0, 0, 619, height).marginsAdded(frame);
+    centred.moveCenter(f->window->screen()->availableGeometry().center());
     QString expected;
     // The default background's plane: green 128, red 0 and blue 0 at the top left.
-    QDebug(&expected) << QStringLiteral("Quenby Color Picker 5.00") << QSize(619, height) << Qt::hex
-                      << 0x8000;
+    QDebug(&expected) << QStringLiteral("Quenby Color Picker 5.00") << centred.marginsRemoved(frame)
+                      << Qt::hex << 0x8000;
     QCOMPARE(atShow.state, expected);
-    // Centred with the frame the window system gives it before it is shown (none offscreen; Windows' own).
-    QRect centred = atShow.outer;
-    centred.moveCenter(f->window->screen()->availableGeometry().center());
-    QCOMPARE(atShow.outer.topLeft(), centred.topLeft());
-    // Once shown it neither moves nor grows.
-    QCOMPARE(f->window->geometry(), atShow.inner);
+    // Once shown it neither moves nor grows; its frame, when the window system adds one, lies outside.
+    QCOMPARE(f->window->frameGeometry().topLeft(), centred.topLeft());
+    QCOMPARE(f->window->size(), QSize(619, height));
 }
 
 void tst_MainWindow::releaseOnThePlanePicks_data()
