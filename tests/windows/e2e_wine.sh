@@ -7,7 +7,9 @@
 # Quit showing the catalogue and ending with the colours saved, and a restart restoring them. The command
 # line answers on the console the program was started from.
 # Usage: e2e_wine.sh <program.exe>
-set -euo pipefail
+set -Eeuo pipefail
+# A command that fails without a word of its own says where it stood.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/xvfb.sh"
@@ -119,6 +121,9 @@ wait_for 100 find_window '^Quenby Systems Software$' || fail "Quit showed no cat
 timeout 10 xdotool windowactivate --sync "$(find_window '^Quenby Systems Software$')" key Return >/dev/null 2>&1 ||
     true
 wait_for 100 sh -c "! kill -0 $app_pid" || fail "Enter in the catalogue after Quit did not end the program"
+status=0
+wait "$app_pid" || status=$?
+[[ $status == 0 ]] || fail "after Quit the program ended with exit code $status"
 [[ $(reg_value "$key" Params) == "$params" ]] || fail "Params after Quit is '$(reg_value "$key" Params)'"
 
 # A restart restores the saved colours.
