@@ -2,12 +2,16 @@
 #include "app/commandline.h"
 
 #include "app/programidentity.h"
+#include "contrast/contrastcommand.h"
 #include "forms/convertcommand.h"
+#include "pairs/checkcommand.h"
 #include "pairs/pairscommand.h"
 #include "platform/registry.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,11 +67,36 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
             "Add the color pairs of <file> (css, json or gpl, told from the content) after those in "
             "the list, and exit."),
         QStringLiteral("file"));
+    const QCommandLineOption contrastOption(
+        QStringLiteral("contrast"),
+        QStringLiteral(
+            "Print the contrast of the <foreground> color on <background> (any texts Paste color "
+            "takes): the WCAG 2 ratio, the verdicts for AA and AAA and APCA Lc, one a line, and exit."),
+        QStringLiteral("foreground"));
+    const QCommandLineOption checkPairs(
+        QStringLiteral("check-pairs"),
+        QStringLiteral(
+            "Check every pair of [file] (any file --import-pairs reads), or of the list without it, "
+            "against a WCAG 2 level and print a table; exit with 0 when all pass, 1 when one fails, "
+            "2 for a file that cannot be read."));
+    const QCommandLineOption level(QStringLiteral("level"),
+                                   QStringLiteral("With --check-pairs: the level, AA (the default) or AAA."),
+                                   QStringLiteral("level"));
+    const QCommandLineOption large(QStringLiteral("large"),
+                                   QStringLiteral("With --check-pairs: check for large text."));
+    const QCommandLineOption format(
+        QStringLiteral("format"), QStringLiteral("With --check-pairs: text (the default), json or markdown."),
+        QStringLiteral("format"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(convert);
     parser.addOption(exportPairs);
     parser.addOption(importPairs);
+    parser.addOption(contrastOption);
+    parser.addOption(checkPairs);
+    parser.addOption(level);
+    parser.addOption(large);
+    parser.addOption(format);
     for (const QtOption &qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -78,11 +107,37 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
 
     CommandLineOutcome outcome;
     QString error;
-    if (!parser.parse(arguments))
+    checkcommand::Options checking;
+    const auto commands = {&convert, &exportPairs, &importPairs, &contrastOption, &checkPairs};
+    const auto ownOptions = {&convert,    &exportPairs, &importPairs, &contrastOption,
+                             &checkPairs, &level,       &large,       &format};
+    if (!parser.parse(arguments)) {
         error = parser.errorText();
-    else if (!parser.isSet(convert) && !parser.isSet(exportPairs) && !parser.isSet(importPairs) &&
-             !parser.positionalArguments().isEmpty())
+    } else if (const QStringList given = parser.optionNames();
+               std::any_of(ownOptions.begin(), ownOptions.end(), [&](const QCommandLineOption *o) {
+                   return given.count(o->names().constLast()) > 1;
+               })) {
+        error = QStringLiteral("Give each option once.");
+    } else if (std::count_if(commands.begin(), commands.end(), [&](auto o) { return parser.isSet(*o); }) >
+               1) {
+        error = QStringLiteral("Give one of --convert, --export-pairs, --import-pairs, --contrast and "
+                               "--check-pairs at a time.");
+    } else if (std::none_of(commands.begin(), commands.end(), [&](auto o) { return parser.isSet(*o); }) &&
+               !parser.positionalArguments().isEmpty()) {
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    } else if (!parser.isSet(checkPairs) &&
+               (parser.isSet(level) || parser.isSet(large) || parser.isSet(format))) {
+        error = QStringLiteral("--level, --large and --format go with --check-pairs.");
+    } else if (parser.isSet(checkPairs)) {
+        const std::optional<paircheck::Level> named = paircheck::levelNamed(parser.value(level));
+        const std::optional<paircheck::Format> chosen = paircheck::formatNamed(parser.value(format));
+        if (parser.isSet(level) && !named)
+            error = QStringLiteral("Unknown level '%1' (AA or AAA).").arg(parser.value(level));
+        else if (parser.isSet(format) && !chosen)
+            error = QStringLiteral("Unknown format '%1' (text, json or markdown).").arg(parser.value(format));
+        checking = {named.value_or(paircheck::Level::AA), parser.isSet(large),
+                    chosen.value_or(paircheck::Format::Text)};
+    }
     if (!error.isEmpty()) {
         outcome.finished = true;
         outcome.exitCode = 2;
@@ -98,6 +153,14 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
         const convertcommand::Outcome converted =
             convertcommand::run(command, parser.value(convert), parser.positionalArguments());
         outcome = {true, converted.exitCode, converted.standardOutput, converted.standardError};
+    } else if (parser.isSet(contrastOption)) {
+        const contrastcommand::Outcome done = contrastcommand::run(
+            command, QStringList{parser.value(contrastOption)} + parser.positionalArguments());
+        outcome = {true, done.exitCode, done.standardOutput, done.standardError};
+    } else if (parser.isSet(checkPairs)) {
+        const checkcommand::Outcome done =
+            checkcommand::run(command, &platform::systemRegistry(), parser.positionalArguments(), checking);
+        outcome = {true, done.exitCode, done.standardOutput, done.standardError};
     } else if (parser.isSet(exportPairs) || parser.isSet(importPairs)) {
         // The store the program itself uses; no window system is needed to read or write it.
         platform::Registry *store = &platform::systemRegistry();

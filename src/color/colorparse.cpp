@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "color/colorparse.h"
 
-#include "color/colornames.h"
-#include "color/colorspaces.h"
+#include "color/csscolor.h"
+#include "color/csstokens.h"
 #include "color/numbers.h"
 
 #include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace colorparse {
 
 namespace {
-
-using colorspaces::Space;
 
 constexpr quint32 kLargestPacked = 0xFFFFFF;
 
@@ -30,11 +26,14 @@ struct Rgb
     static Rgb of(QRgb rgb) { return {qRed(rgb), qGreen(rgb), qBlue(rgb)}; }
 };
 
-// One colour read from a text, and whether the text gave it an alpha below 1.
+// One colour read from a text, whether the text gave it an alpha below 1, lay outside sRGB or was the
+// light colour of light-dark().
 struct Single
 {
     Rgb rgb;
     bool transparent = false;
+    bool mapped = false;
+    bool lightTaken = false;
 };
 
 // Only ASCII letters are folded: a full Unicode fold would turn the Kelvin sign into "k" and let
@@ -54,17 +53,11 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// CSS separates with these blanks only.
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
-
 QStringView trimmedBlanks(QStringView text)
 {
-    while (!text.isEmpty() && isBlank(text.front()))
+    while (!text.isEmpty() && csstokens::isBlank(text.front()))
         text = text.mid(1);
-    while (!text.isEmpty() && isBlank(text.back()))
+    while (!text.isEmpty() && csstokens::isBlank(text.back()))
         text.chop(1);
     return text;
 }
@@ -95,19 +88,11 @@ Rgb fromPacked(quint32 value)
     return {int(value) & 0xFF, int(value >> 8) & 0xFF, int(value >> 16) & 0xFF};
 }
 
-// "#rgb", "#rgba", "#rrggbb" or "#rrggbbaa", without the "#".
-std::optional<Single> parseHash(QStringView digits)
+// A CSS colour as the program shows it: in sRGB, its alpha told but not kept.
+Single shown(const csscolor::Color &color, bool lightTaken = false)
 {
-    const qsizetype n = digits.size();
-    const std::optional<quint32> value = hexNumber(digits);
-    if (!value || (n != 3 && n != 4 && n != 6 && n != 8))
-        return std::nullopt;
-    if (n <= 4) {
-        // "#4AC" is "#44AACC": each digit doubled, which is the digit times 17.
-        const auto digit = [&](qsizetype i) { return int(*value >> (4 * (n - 1 - i))) & 0xF; };
-        return Single{{digit(0) * 17, digit(1) * 17, digit(2) * 17}, n == 4 && digit(3) != 0xF};
-    }
-    return Single{fromRrggbb(n == 8 ? *value >> 8 : *value), n == 8 && (*value & 0xFF) != 0xFF};
+    const gamutmap::Result rgb = csscolor::toRgb(color);
+    return {Rgb::of(rgb.rgb), color.alphaMissing || color.alpha < 1, rgb.mapped, lightTaken};
 }
 
 // "0xRRGGBB", or the Android "0xAARRGGBB", without the "0x".
@@ -143,308 +128,73 @@ std::optional<Rgb> parseVisualBasic(QStringView digits)
     return value ? std::optional(fromPacked(*value)) : std::nullopt;
 }
 
-// A CSS number ("12", "-3.5", ".5", "1e2") and the unit written after it.
-struct Number
-{
-    double value = 0;
-    QStringView unit;
-};
-
-std::optional<Number> parseNumber(QStringView token)
-{
-    const auto digitsFrom = [&](qsizetype &i) {
-        const qsizetype start = i;
-        while (i < token.size() && isDigit(token[i]))
-            ++i;
-        return i - start;
-    };
-    qsizetype i = 0;
-    if (i < token.size() && (token[i] == u'-' || token[i] == u'+'))
-        ++i;
-    qsizetype digits = digitsFrom(i);
-    if (i < token.size() && token[i] == u'.') {
-        ++i;
-        digits += digitsFrom(i);
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < token.size() && token[i] == u'e') {
-        qsizetype j = i + 1;
-        if (j < token.size() && (token[j] == u'-' || token[j] == u'+'))
-            ++j;
-        if (digitsFrom(j) > 0)
-            i = j;
-    }
-    // Up to 15 digits without exponent: the digits as a whole number over a power of ten, both exact, so
-    // their quotient is the correctly rounded value, as the general conversion gives it, without its cost.
-    const QStringView number = token.left(i);
-    if (digits <= 15 && !number.contains(u'e')) {
-        static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        qint64 whole = 0;
-        int places = -1;
-        for (const QChar c : number) {
-            if (c == u'.')
-                places = 0;
-            else if (isDigit(c)) {
-                whole = whole * 10 + (c.unicode() - u'0');
-                if (places >= 0)
-                    ++places;
-            }
-        }
-        const double value = double(whole) / kPowers[std::max(places, 0)];
-        return Number{number.front() == u'-' ? -value : value, token.mid(i)};
-    }
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return Number{value, token.mid(i)};
-}
-
-// One component of a CSS colour function; angles are in degrees.
-enum class Kind { Number, Percent, Angle, None };
-
-struct Component
-{
-    Kind kind = Kind::None;
-    double value = 0;
-};
-
-std::optional<Component> parseComponent(QStringView token)
-{
-    if (token == u"none")
-        return Component{};
-    const std::optional<Number> n = parseNumber(token);
-    if (!n)
-        return std::nullopt;
-    if (n->unit.isEmpty())
-        return Component{Kind::Number, n->value};
-    if (n->unit == u"%")
-        return Component{Kind::Percent, n->value};
-    static constexpr std::pair<const char16_t *, double> kAngles[] = {
-        {u"deg", 1}, {u"grad", 0.9}, {u"rad", 180 / std::numbers::pi}, {u"turn", 360}};
-    for (const auto &[unit, degrees] : kAngles) {
-        if (n->unit == QStringView(unit))
-            return Component{Kind::Angle, n->value * degrees};
-    }
-    return std::nullopt;
-}
-
-// The alpha of a colour, 0..1 (numbers and percentages clamped, none counting as 0).
-std::optional<double> parseAlpha(QStringView token)
-{
-    const std::optional<Component> c = parseComponent(token);
-    if (!c || c->kind == Kind::Angle)
-        return std::nullopt;
-    const double alpha = c->kind == Kind::Percent ? c->value / 100 : c->value;
-    return std::clamp(alpha, 0.0, 1.0);
-}
-
-// The arguments between a function's brackets: comma separated ("1, 2, 3, 0.5", the legacy form) or
-// blank separated with an optional alpha after a slash ("1 2 3 / 50%").
-struct Arguments
-{
-    std::array<QStringView, 3> items;
-    int count = 0;
-    bool legacy = false;
-    std::optional<QStringView> alpha;
-};
-
-// Splits text into at most three blank-separated tokens; false for more.
-bool blankSeparated(QStringView text, Arguments &arguments)
-{
-    qsizetype i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && isBlank(text[i]))
-            ++i;
-        const qsizetype start = i;
-        while (i < text.size() && !isBlank(text[i]))
-            ++i;
-        if (i > start) {
-            if (arguments.count == 3)
-                return false;
-            arguments.items[arguments.count++] = text.mid(start, i - start);
-        }
-    }
-    return true;
-}
-
-std::optional<Arguments> splitArguments(QStringView inner)
-{
-    Arguments arguments;
-    if (inner.contains(u',')) {
-        if (inner.contains(u'/'))
-            return std::nullopt;
-        arguments.legacy = true;
-        for (QStringView part : inner.tokenize(u',')) {
-            part = trimmedBlanks(part);
-            if (arguments.count == 3) {
-                if (arguments.alpha)
-                    return std::nullopt;
-                arguments.alpha = part;
-            } else {
-                arguments.items[arguments.count++] = part;
-            }
-        }
-        return arguments;
-    }
-    const qsizetype slash = inner.indexOf(u'/');
-    if (!blankSeparated(slash < 0 ? inner : inner.left(slash), arguments))
-        return std::nullopt;
-    if (slash >= 0) {
-        Arguments rest;
-        if (!blankSeparated(inner.mid(slash + 1), rest) || rest.count != 1)
-            return std::nullopt;
-        arguments.alpha = rest.items[0];
-    }
-    return arguments;
-}
-
-// How a CSS function reads its three components: the space it names, which component (if any) is a hue,
-// and what 1% of each is worth in that space.
-struct CssFunction
-{
-    const char16_t *name;
-    Space space;
-    int hue;
-    std::array<double, 3> percent;
-};
-
-constexpr CssFunction kCssFunctions[] = {
-    {u"rgb", Space::Rgb255, -1, {2.55, 2.55, 2.55}},
-    {u"rgba", Space::Rgb255, -1, {2.55, 2.55, 2.55}},
-    {u"hsl", Space::Hsl, 0, {0, 1, 1}},
-    {u"hsla", Space::Hsl, 0, {0, 1, 1}},
-    {u"hwb", Space::Hwb, 0, {0, 1, 1}},
-    {u"lab", Space::Lab, -1, {1, 1.25, 1.25}},
-    {u"lch", Space::Lch, 2, {1, 1.5, 0}},
-    {u"oklab", Space::Oklab, -1, {0.01, 0.004, 0.004}},
-    {u"oklch", Space::Oklch, 2, {0.01, 0.004, 0}},
-    {u"color", Space::Srgb, -1, {0.01, 0.01, 0.01}},
-};
-
-// The legacy comma form exists for rgb() and hsl() only, and takes no "none": rgb() all numbers or all
-// percentages, hsl() a hue and two percentages.
-bool legacyKindsFit(Space space, const std::array<Component, 3> &c)
-{
-    if (space == Space::Rgb255)
-        return c[0].kind != Kind::None && c[1].kind == c[0].kind && c[2].kind == c[0].kind;
-    return space == Space::Hsl && c[0].kind != Kind::None && c[1].kind == Kind::Percent &&
-           c[2].kind == Kind::Percent;
-}
-
-std::optional<Single> parseCssFunction(const CssFunction &function, const Arguments &arguments)
-{
-    if (arguments.count != 3)
-        return std::nullopt;
-    std::array<Component, 3> c;
-    colorspaces::Triple values{};
-    for (int i = 0; i < 3; ++i) {
-        const std::optional<Component> parsed = parseComponent(arguments.items[i]);
-        if (!parsed)
-            return std::nullopt;
-        c[i] = *parsed;
-        const bool hue = i == function.hue;
-        if ((hue && c[i].kind == Kind::Percent) || (!hue && c[i].kind == Kind::Angle))
-            return std::nullopt;
-        values[i] = c[i].kind == Kind::Percent ? c[i].value * function.percent[i] : c[i].value;
-    }
-    if (arguments.legacy && !legacyKindsFit(function.space, c))
-        return std::nullopt;
-    double alpha = 1;
-    if (arguments.alpha) {
-        const std::optional<double> parsed = parseAlpha(*arguments.alpha);
-        if (!parsed || (arguments.legacy && *arguments.alpha == u"none"))
-            return std::nullopt;
-        alpha = *parsed;
-    }
-    return Single{Rgb::of(colorspaces::toRgb(function.space, values)), alpha < 1};
-}
-
 // "64, 128, 192" of QColor(), Color.FromArgb(), new Color() and a Python tuple: three whole numbers 0..255.
-std::optional<Single> parseIntegerLiteral(const Arguments &arguments)
+std::optional<Single> parseIntegerLiteral(QStringView inner)
 {
-    if (!arguments.legacy || arguments.count != 3 || arguments.alpha)
-        return std::nullopt;
     std::array<int, 3> channels{};
-    for (int i = 0; i < 3; ++i) {
-        const QStringView item = arguments.items[i];
-        if (item.isEmpty() || item.size() > 3 || !std::all_of(item.begin(), item.end(), isDigit))
+    int count = 0;
+    for (QStringView item : inner.tokenize(u',')) {
+        item = trimmedBlanks(item);
+        if (count == 3 || item.isEmpty() || item.size() > 3 ||
+            !std::all_of(item.begin(), item.end(), isDigit))
             return std::nullopt;
-        channels[i] = item.toInt();
-        if (channels[i] > 255)
+        channels[count] = item.toInt();
+        if (channels[count++] > 255)
             return std::nullopt;
     }
+    if (count != 3)
+        return std::nullopt;
     return Single{{channels[0], channels[1], channels[2]}};
 }
 
-// Swift's "red: 0.251, green: 0.502, blue: 0.753", each 0..1 (clipped like color(srgb)).
+// Swift's "red: 0.251, green: 0.502, blue: 0.753", each 0..1 as in color(srgb).
 std::optional<Single> parseSwift(QStringView inner)
 {
     static constexpr std::array<QStringView, 3> kLabels = {u"red:", u"green:", u"blue:"};
-    colorspaces::Triple values{};
+    csscolor::Color color;
     int i = 0;
     for (QStringView part : inner.tokenize(u',')) {
         part = trimmedBlanks(part);
         if (i == 3 || !part.startsWith(kLabels[i]))
             return std::nullopt;
-        const std::optional<Number> n = parseNumber(trimmedBlanks(part.mid(kLabels[i].size())));
-        if (!n || !n->unit.isEmpty())
+        const std::optional<csstokens::Number> n =
+            csstokens::number(trimmedBlanks(part.mid(kLabels[i].size())));
+        if (!n || !n->rest.isEmpty())
             return std::nullopt;
-        values[i++] = n->value;
+        color.c[i++] = n->value;
     }
     if (i != 3)
         return std::nullopt;
-    return Single{Rgb::of(colorspaces::toRgb(Space::Srgb, values))};
+    return shown(color);
 }
 
-std::optional<Single> parseFunction(QStringView text)
+// The program literals written as a call: QColor(), Color.FromArgb(), new Color(), a Python tuple and
+// Swift's Color(red:, green:, blue:); nothing for any other text.
+std::optional<Single> parseProgramLiteral(QStringView text, bool *isLiteral)
 {
     const qsizetype open = text.indexOf(u'(');
+    *isLiteral = false;
     if (open < 0 || !text.endsWith(u')'))
         return std::nullopt;
     const QStringView name = trimmedBlanks(text.left(open));
-    QStringView inner = trimmedBlanks(text.mid(open + 1, text.size() - open - 2));
-    if (inner.contains(u'(') || inner.contains(u')'))
-        return std::nullopt;
-    if (name == u"color" && inner.startsWith(u"red:"))
+    const QStringView inner = trimmedBlanks(text.mid(open + 1, text.size() - open - 2));
+    if (name == u"color" && inner.startsWith(u"red:")) {
+        *isLiteral = true;
         return parseSwift(inner);
-    if (name == u"color") {
-        // Of color()'s spaces only sRGB, the one the program's colours live in.
-        if (!inner.startsWith(u"srgb") || inner.size() < 5 || !isBlank(inner[4]))
-            return std::nullopt;
-        inner = inner.mid(5);
     }
-    const std::optional<Arguments> arguments = splitArguments(inner);
-    if (!arguments)
-        return std::nullopt;
-    if (name.isEmpty() || name == u"qcolor" || name == u"color.fromargb" || name == u"new color")
-        return parseIntegerLiteral(*arguments);
-    for (const CssFunction &function : kCssFunctions) {
-        if (name == QStringView(function.name)) {
-            if (arguments->legacy && function.space != Space::Rgb255 && function.space != Space::Hsl)
-                return std::nullopt;
-            return parseCssFunction(function, *arguments);
-        }
+    if (name.isEmpty() || name == u"qcolor" || name == u"color.fromargb" || name == u"new color") {
+        *isLiteral = true;
+        return parseIntegerLiteral(inner);
     }
     return std::nullopt;
 }
 
-bool isAsciiWord(QStringView text)
-{
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
-}
-
-// One colour from a trimmed, lower-case text.
-std::optional<Single> parseSingle(QStringView text)
+// One colour from a trimmed, lower-case text; refusal tells why a colour of a page is no colour here.
+std::optional<Single> parseSingle(QStringView text, QString *refusal = nullptr)
 {
     const auto opaque = [](std::optional<Rgb> rgb) {
         return rgb ? std::optional(Single{*rgb}) : std::nullopt;
     };
-    if (text.startsWith(u'#'))
-        return parseHash(text.mid(1));
     if (text.startsWith(u"0x"))
         return parseZeroX(text.mid(2));
     if (text.startsWith(u"&h"))
@@ -453,17 +203,19 @@ std::optional<Single> parseSingle(QStringView text)
     if (text.endsWith(u"(decimal)"))
         return opaque(parseDecimal(trimmedBlanks(text.chopped(9))));
     // Six bare digits are what a web author copies from a hexadecimal code without its "#".
-    if (text.size() == 6 && hexNumber(text))
-        return parseHash(text);
+    if (text.size() == 6 && hexNumber(text)) {
+        const std::optional<csscolor::Color> hash = csscolor::hashColor(text);
+        return hash ? std::optional(shown(*hash)) : std::nullopt;
+    }
     if (!text.isEmpty() && isDigit(text.front()))
         return opaque(parseDecimal(text));
-    if (text.contains(u'('))
-        return parseFunction(text);
-    if (isAsciiWord(text)) {
-        const std::optional<quint32> value = namedColor(text);
-        return value ? std::optional(Single{fromRrggbb(*value)}) : std::nullopt;
-    }
-    return std::nullopt;
+    bool isLiteral = false;
+    if (std::optional<Single> literal = parseProgramLiteral(text, &isLiteral); isLiteral)
+        return literal;
+    const csscolor::Read css = csscolor::read(text);
+    if (refusal)
+        *refusal = css.refusal;
+    return css.color ? std::optional(shown(*css.color, css.lightTaken)) : std::nullopt;
 }
 
 // What one block of the full report says; every line is optional, but none may appear twice.
@@ -582,10 +334,12 @@ ParsedColors parseColorText(QStringView text)
             result.count = 2;
             result.colors = {(*both)[0].toQRgb(), (*both)[1].toQRgb()};
         }
-    } else if (const std::optional<Single> one = parseSingle(lower)) {
+    } else if (const std::optional<Single> one = parseSingle(lower, &result.refusal)) {
         result.count = 1;
         result.colors[0] = one->rgb.toQRgb();
         result.transparencyIgnored = one->transparent;
+        result.gamutMapped = one->mapped;
+        result.lightTaken = one->lightTaken;
     }
     return result;
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "color/colorspaces.h"
 
+#include "color/gamutmap.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace colorspaces {
 
@@ -37,6 +40,33 @@ constexpr Matrix kLmsToXyz = {{{1.2268798758459243, -0.5578149944602171, 0.28139
 constexpr Matrix kOklabToLms = {{{1.0, 0.3963377773761749, 0.2158037573099136},
                                  {1.0, -0.1055613458156586, -0.0638541728258133},
                                  {1.0, -0.0894841775298119, -1.2914855480194092}}};
+// The predefined RGB spaces of color(): linear light to XYZ in their own white and back (ProPhoto's white is
+// D50, the others' D65), as CSS Color 4 gives them.
+constexpr Matrix kLinearP3ToXyz = {{{608311.0 / 1250200, 189793.0 / 714400, 198249.0 / 1000160},
+                                    {35783.0 / 156275, 247089.0 / 357200, 198249.0 / 2500400},
+                                    {0.0, 32229.0 / 714400, 5220557.0 / 5000800}}};
+constexpr Matrix kXyzToLinearP3 = {{{446124.0 / 178915, -333277.0 / 357830, -72051.0 / 178915},
+                                    {-14852.0 / 17905, 63121.0 / 35810, 423.0 / 17905},
+                                    {11844.0 / 330415, -50337.0 / 660830, 316169.0 / 330415}}};
+constexpr Matrix kLinearA98ToXyz = {{{573536.0 / 994567, 263643.0 / 1420810, 187206.0 / 994567},
+                                     {591459.0 / 1989134, 6239551.0 / 9945670, 374412.0 / 4972835},
+                                     {53769.0 / 1989134, 351524.0 / 4972835, 4929758.0 / 4972835}}};
+constexpr Matrix kXyzToLinearA98 = {{{1829569.0 / 896150, -506331.0 / 896150, -308931.0 / 896150},
+                                     {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
+                                     {16779.0 / 1248040, -147721.0 / 1248040, 1266979.0 / 1248040}}};
+constexpr Matrix kLinearProphotoToXyzD50 = {{{0.79776664490064230, 0.13518129740053308, 0.03134773412839220},
+                                             {0.28807482881940130, 0.71183523424187300, 0.00008993693872564},
+                                             {0.0, 0.0, 0.82510460251046020}}};
+constexpr Matrix kXyzD50ToLinearProphoto = {
+    {{1.34578688164715830, -0.25557208737979464, -0.05110186497554526},
+     {-0.54463070512490190, 1.50824774284514680, 0.02052744743642139},
+     {0.0, 0.0, 1.21196754563894520}}};
+constexpr Matrix kLinear2020ToXyz = {{{63426534.0 / 99577255, 20160776.0 / 139408157, 47086771.0 / 278816314},
+                                      {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
+                                      {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
+constexpr Matrix kXyzToLinear2020 = {{{30757411.0 / 17917100, -6372589.0 / 17917100, -4539589.0 / 17917100},
+                                      {-19765991.0 / 29648200, 47925759.0 / 29648200, 467509.0 / 29648200},
+                                      {792561.0 / 44930125, -1921689.0 / 44930125, 42328811.0 / 44930125}}};
 constexpr Triple kD50 = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 constexpr double kEpsilon = 216.0 / 24389; // 6^3 / 29^3
 constexpr double kKappa = 24389.0 / 27;    // 29^3 / 3^3
@@ -114,6 +144,19 @@ Triple hslOf(const Triple &c)
     return {hue >= 360 ? hue - 360 : hue, saturation, lightness};
 }
 
+// HSL and HWB as their text forms write them, from sRGB channels of 0..1; a grey gets hue 0.
+Triple hslNumbers(const Triple &c, bool grey)
+{
+    const Triple hsl = hslOf(c);
+    return {grey ? 0 : hsl[0], hsl[1] * 100, hsl[2] * 100};
+}
+
+Triple hwbNumbers(const Triple &c, bool grey)
+{
+    const double hue = grey ? 0 : hslOf(c)[0];
+    return {hue, std::min({c[0], c[1], c[2]}) * 100, (1 - std::max({c[0], c[1], c[2]})) * 100};
+}
+
 Triple rgbOfHsl(double hue, double saturation, double lightness)
 {
     hue = normalHue(hue);
@@ -176,10 +219,111 @@ Triple cartesian(const Triple &lch)
     return {lch[0], lch[1] * std::cos(hue), lch[1] * std::sin(hue)};
 }
 
-// One channel of 0..1 on the 8-bit scale, clipped and rounded, halves up. The allowance keeps an exact half
-// that floating point lands just below from rounding down; a NaN counts as 0.
+double clampTo(double v, double low, double high)
+{
+    return std::isnan(v) ? low : std::clamp(v, low, high);
+}
+
+// The transfer functions of the predefined spaces, each extended to negative values by symmetry.
+double a98ToLinear(double v)
+{
+    return std::copysign(std::pow(std::abs(v), 563.0 / 256), v);
+}
+
+double a98FromLinear(double v)
+{
+    return std::copysign(std::pow(std::abs(v), 256.0 / 563), v);
+}
+
+double prophotoToLinear(double v)
+{
+    const double a = std::abs(v);
+    return a <= 16.0 / 512 ? v / 16 : std::copysign(std::pow(a, 1.8), v);
+}
+
+double prophotoFromLinear(double v)
+{
+    const double a = std::abs(v);
+    return a >= 1.0 / 512 ? std::copysign(std::pow(a, 1 / 1.8), v) : 16 * v;
+}
+
+constexpr double kRec2020Alpha = 1.09929682680944;
+constexpr double kRec2020Beta = 0.018053968510807;
+
+double rec2020ToLinear(double v)
+{
+    const double a = std::abs(v);
+    return a < kRec2020Beta * 4.5
+               ? v / 4.5
+               : std::copysign(std::pow((a + kRec2020Alpha - 1) / kRec2020Alpha, 1 / 0.45), v);
+}
+
+double rec2020FromLinear(double v)
+{
+    const double a = std::abs(v);
+    return a > kRec2020Beta ? std::copysign(kRec2020Alpha * std::pow(a, 0.45) - (kRec2020Alpha - 1), v)
+                            : 4.5 * v;
+}
+
+// An RGB space of color(): its transfer function both ways and its matrices to XYZ (D65) and back.
+struct RgbSpace
+{
+    double (*toLinear)(double);
+    double (*fromLinear)(double);
+    const Matrix *toXyz;
+    const Matrix *fromXyz;
+    bool whiteD50 = false;
+};
+
+double identity(double v)
+{
+    return v;
+}
+
+std::optional<RgbSpace> rgbSpace(Space space)
+{
+    switch (space) {
+    case Space::Srgb:
+        return RgbSpace{toLinear, fromLinear, &kLinearSrgbToXyz, &kXyzToLinearSrgb};
+    case Space::SrgbLinear:
+        return RgbSpace{identity, identity, &kLinearSrgbToXyz, &kXyzToLinearSrgb};
+    case Space::DisplayP3:
+        return RgbSpace{toLinear, fromLinear, &kLinearP3ToXyz, &kXyzToLinearP3};
+    case Space::A98Rgb:
+        return RgbSpace{a98ToLinear, a98FromLinear, &kLinearA98ToXyz, &kXyzToLinearA98};
+    case Space::ProphotoRgb:
+        return RgbSpace{prophotoToLinear, prophotoFromLinear, &kLinearProphotoToXyzD50,
+                        &kXyzD50ToLinearProphoto, true};
+    case Space::Rec2020:
+        return RgbSpace{rec2020ToLinear, rec2020FromLinear, &kLinear2020ToXyz, &kXyzToLinear2020};
+    default:
+        return std::nullopt;
+    }
+}
+
+Triple map(const Triple &v, double (*f)(double))
+{
+    return {f(v[0]), f(v[1]), f(v[2])};
+}
+
+// HWB as sRGB: whiteness plus blackness of 1 or more is the grey CSS makes of it.
+Triple rgbOfHwb(double hue, double white, double black)
+{
+    if (white + black >= 1) {
+        const double grey = white / (white + black);
+        return {grey, grey, grey};
+    }
+    Triple c = rgbOfHsl(hue, 1, 0.5);
+    for (double &channel : c)
+        channel = channel * (1 - white - black) + white;
+    return c;
+}
+
+} // namespace
+
 int channel8(double unit)
 {
+    // The allowance keeps an exact half that floating point lands just below from rounding down.
     double scaled = unit * 255;
     if (!(scaled > 0))
         scaled = 0;
@@ -187,23 +331,6 @@ int channel8(double unit)
         scaled = 255;
     return int(std::floor(scaled + 0.5 + 1e-9));
 }
-
-QRgb rgbOfUnit(const Triple &c)
-{
-    return qRgb(channel8(c[0]), channel8(c[1]), channel8(c[2]));
-}
-
-QRgb rgbOfLinear(const Triple &linear)
-{
-    return rgbOfUnit({fromLinear(linear[0]), fromLinear(linear[1]), fromLinear(linear[2])});
-}
-
-double clampTo(double v, double low, double high)
-{
-    return std::isnan(v) ? low : std::clamp(v, low, high);
-}
-
-} // namespace
 
 Triple fromRgb(QRgb rgb, Space space)
 {
@@ -213,15 +340,10 @@ Triple fromRgb(QRgb rgb, Space space)
         return {double(qRed(rgb)), double(qGreen(rgb)), double(qBlue(rgb))};
     case Space::Srgb:
         return unitChannels(rgb);
-    case Space::Hsl: {
-        const Triple hsl = hslOf(unitChannels(rgb));
-        return {grey ? 0 : hsl[0], hsl[1] * 100, hsl[2] * 100};
-    }
-    case Space::Hwb: {
-        const Triple c = unitChannels(rgb);
-        const double hue = grey ? 0 : hslOf(c)[0];
-        return {hue, std::min({c[0], c[1], c[2]}) * 100, (1 - std::max({c[0], c[1], c[2]})) * 100};
-    }
+    case Space::Hsl:
+        return hslNumbers(unitChannels(rgb), grey);
+    case Space::Hwb:
+        return hwbNumbers(unitChannels(rgb), grey);
     case Space::Lab:
     case Space::Lch: {
         const Triple lab = labOfXyzD50(times(kD65ToD50, times(kLinearSrgbToXyz, linearChannels(rgb))));
@@ -232,47 +354,108 @@ Triple fromRgb(QRgb rgb, Space space)
         const Triple oklab = oklabOfXyz(times(kLinearSrgbToXyz, linearChannels(rgb)));
         return space == Space::Oklab ? oklab : polar(oklab, grey);
     }
+    default:
+        return fromXyz(times(kLinearSrgbToXyz, linearChannels(rgb)), space);
     }
-    return {};
 }
 
-QRgb toRgb(Space space, const Triple &v)
+Triple clampedAsRead(Space space, const Triple &v)
 {
     switch (space) {
     case Space::Rgb255:
-        return rgbOfUnit({v[0] / 255, v[1] / 255, v[2] / 255});
-    case Space::Srgb:
-        return rgbOfUnit(v);
+        return {clampTo(v[0], 0, 255), clampTo(v[1], 0, 255), clampTo(v[2], 0, 255)};
     case Space::Hsl:
-        return rgbOfUnit(rgbOfHsl(v[0], clampTo(v[1], 0, 100) / 100, clampTo(v[2], 0, 100) / 100));
-    case Space::Hwb: {
-        const double white = clampTo(v[1], 0, 100) / 100;
-        const double black = clampTo(v[2], 0, 100) / 100;
-        if (white + black >= 1) {
-            const double grey = white / (white + black);
-            return rgbOfUnit({grey, grey, grey});
-        }
-        Triple c = rgbOfHsl(v[0], 1, 0.5);
-        for (double &channel : c)
-            channel = channel * (1 - white - black) + white;
-        return rgbOfUnit(c);
-    }
+    case Space::Hwb:
+        return {v[0], clampTo(v[1], 0, 100), clampTo(v[2], 0, 100)};
     case Space::Lab:
-    case Space::Lch: {
-        Triple lab = {clampTo(v[0], 0, 100), v[1], v[2]};
-        if (space == Space::Lch)
-            lab = cartesian({lab[0], std::max(v[1], 0.0), v[2]});
-        return rgbOfLinear(times(kXyzToLinearSrgb, times(kD50ToD65, xyzD50OfLab(lab))));
-    }
+        return {clampTo(v[0], 0, 100), v[1], v[2]};
+    case Space::Lch:
+        return {clampTo(v[0], 0, 100), std::max(v[1], 0.0), v[2]};
     case Space::Oklab:
-    case Space::Oklch: {
-        Triple oklab = {clampTo(v[0], 0, 1), v[1], v[2]};
-        if (space == Space::Oklch)
-            oklab = cartesian({oklab[0], std::max(v[1], 0.0), v[2]});
-        return rgbOfLinear(times(kXyzToLinearSrgb, xyzOfOklab(oklab)));
+        return {clampTo(v[0], 0, 1), v[1], v[2]};
+    case Space::Oklch:
+        return {clampTo(v[0], 0, 1), std::max(v[1], 0.0), v[2]};
+    default:
+        return v;
     }
+}
+
+Triple toSrgb(Space space, const Triple &v)
+{
+    switch (space) {
+    case Space::Rgb255:
+        return {v[0] / 255, v[1] / 255, v[2] / 255};
+    case Space::Srgb:
+        return v;
+    case Space::Hsl:
+        return rgbOfHsl(v[0], v[1] / 100, v[2] / 100);
+    case Space::Hwb:
+        return rgbOfHwb(v[0], v[1] / 100, v[2] / 100);
+    default:
+        return map(times(kXyzToLinearSrgb, toXyz(space, v)), fromLinear);
     }
-    return qRgb(0, 0, 0);
+}
+
+Triple toXyz(Space space, const Triple &v)
+{
+    switch (space) {
+    case Space::Rgb255:
+    case Space::Hsl:
+    case Space::Hwb:
+        return toXyz(Space::Srgb, toSrgb(space, v));
+    case Space::Lab:
+        return times(kD50ToD65, xyzD50OfLab(v));
+    case Space::Lch:
+        return times(kD50ToD65, xyzD50OfLab(cartesian(v)));
+    case Space::Oklab:
+        return xyzOfOklab(v);
+    case Space::Oklch:
+        return xyzOfOklab(cartesian(v));
+    case Space::XyzD50:
+        return times(kD50ToD65, v);
+    case Space::XyzD65:
+        return v;
+    default:
+        break;
+    }
+    const RgbSpace rgb = *rgbSpace(space);
+    const Triple xyz = times(*rgb.toXyz, map(v, rgb.toLinear));
+    return rgb.whiteD50 ? times(kD50ToD65, xyz) : xyz;
+}
+
+Triple fromXyz(const Triple &xyz, Space space)
+{
+    switch (space) {
+    case Space::Rgb255: {
+        const Triple unit = fromXyz(xyz, Space::Srgb);
+        return {unit[0] * 255, unit[1] * 255, unit[2] * 255};
+    }
+    case Space::Hsl:
+        return hslNumbers(fromXyz(xyz, Space::Srgb), false);
+    case Space::Hwb:
+        return hwbNumbers(fromXyz(xyz, Space::Srgb), false);
+    case Space::Lab:
+        return labOfXyzD50(times(kD65ToD50, xyz));
+    case Space::Lch:
+        return polar(labOfXyzD50(times(kD65ToD50, xyz)), false);
+    case Space::Oklab:
+        return oklabOfXyz(xyz);
+    case Space::Oklch:
+        return polar(oklabOfXyz(xyz), false);
+    case Space::XyzD50:
+        return times(kD65ToD50, xyz);
+    case Space::XyzD65:
+        return xyz;
+    default:
+        break;
+    }
+    const RgbSpace rgb = *rgbSpace(space);
+    return map(times(*rgb.fromXyz, rgb.whiteD50 ? times(kD65ToD50, xyz) : xyz), rgb.fromLinear);
+}
+
+QRgb toRgb(Space space, const Triple &values)
+{
+    return gamutmap::toRgb(toSrgb(space, clampedAsRead(space, values))).rgb;
 }
 
 } // namespace colorspaces

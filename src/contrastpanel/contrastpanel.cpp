@@ -3,6 +3,7 @@
 
 #include "accessibility/accessibility.h"
 #include "accessibility/picktexts.h"
+#include "color/contrastcolor.h"
 #include "contrast/contrast.h"
 #include "contrast/thresholdoverlay.h"
 #include "widgets/design.h"
@@ -111,7 +112,12 @@ ContrastPanel::ContrastPanel(QWidget *parent) : QWidget(parent)
     setPalette(grey);
     setAutoFillBackground(true);
 
-    lblContrastRatio = label(this, QStringLiteral("lblContrastRatio"), {8, 4, 192, 18});
+    lblContrastRatio = label(this, QStringLiteral("lblContrastRatio"), {8, 4, 128, 18});
+    // What CSS's contrast-color() gives for the background, written in that colour on the background.
+    lblContrastColor = label(this, QStringLiteral("lblContrastColor"), {136, 4, 64, 18});
+    lblContrastColor->setAlignment(Qt::AlignCenter);
+    lblContrastColor->setAutoFillBackground(true);
+    lblContrastColor->setToolTip(QStringLiteral("What contrast-color() gives for the background"));
     lblApca = label(this, QStringLiteral("lblApca"), {8, 22, 192, 18});
     for (int i = 0; i < 5; ++i)
         lblVerdict[i] = label(this, QStringLiteral("lblVerdict(%1)").arg(i), {8, 42 + 16 * i, 192, 16});
@@ -193,6 +199,16 @@ void ContrastPanel::display(QRgb background, QRgb foreground)
 {
     const double ratio = contrast::contrastRatio(background, foreground);
     lblContrastRatio->setText(contrast::ratioText(ratio));
+    const bool white = contrastcolor::whiteWins(background);
+    const QString word = white ? QStringLiteral("white") : QStringLiteral("black");
+    if (lblContrastColor->text() != word) {
+        lblContrastColor->setText(word);
+        lblContrastColor->setAccessibleName(QStringLiteral("contrast-color(): ") + word);
+    }
+    QPalette sample = lblContrastColor->palette();
+    sample.setColor(QPalette::Window, QColor::fromRgb(background));
+    sample.setColor(QPalette::WindowText, white ? Qt::white : Qt::black);
+    lblContrastColor->setPalette(sample);
     lblApca->setText(QStringLiteral("APCA Lc ") +
                      contrast::apcaFigure(contrast::apcaContrast(foreground, background)));
     for (int i = 0; i < 5; ++i) {

@@ -49,6 +49,7 @@ private:
 
     QRgb m_background = 0xFF000000u, m_foreground = 0xFFFFFFFFu;
     QLabel *lblContrastRatio;
+    QLabel *lblContrastColor;
     QLabel *lblApca;
     std::array<QLabel *, 5> lblVerdict;
     std::array<QLabel *, 4> lblVision;

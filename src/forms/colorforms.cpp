@@ -199,6 +199,15 @@ QString write(int index, QRgb rgb)
     return {};
 }
 
+std::array<QString, 3> numbers(QRgb rgb, Space space)
+{
+    const Numbers n = fewestDigits(rgb, space);
+    std::array<QString, 3> texts;
+    for (int i = 0; i < 3; ++i)
+        texts[i] = Text().fixed(n.counts[i], n.decimals).toString();
+    return texts;
+}
+
 QString decimalText(double value, int decimals)
 {
     decimals = std::clamp(decimals, 0, kMostDecimals);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "color/colorspaces.h"
+
 #include <QRgb>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,10 @@ std::optional<int> formIndex(QStringView name);
 
 // Colour rgb (its alpha ignored) in form number index of formNames().
 QString write(int index, QRgb rgb);
+
+// The three numbers of rgb in space, written with the fewest decimals, the same for all three, that read
+// back as rgb: { "0.251", "0.502", "0.753" } in Srgb.
+std::array<QString, 3> numbers(QRgb rgb, colorspaces::Space space);
 
 // A number rounded to decimals (0 to 6) places, a half away from zero, written without trailing zeros
 // or a trailing point, and "0" for a number that rounds to zero: 0.5 gives "0.5" at 3 places, -0.0004 "0".

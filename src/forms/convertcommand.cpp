@@ -2,6 +2,7 @@
 #include "forms/convertcommand.h"
 
 #include "color/colorparse.h"
+#include "color/parsenotes.h"
 #include "color/visibletext.h"
 #include "forms/colorforms.h"
 #include "forms/formtemplate.h"
@@ -48,13 +49,11 @@ Outcome run(const QString &program, const QString &form, const QStringList &text
     std::array<colorparse::ParsedColors, 2> parsed;
     for (qsizetype i = 0; i < texts.size(); ++i) {
         parsed[i] = colorparse::parseColorText(texts[i]);
+        const QString quoted = visibleExcerpt(texts[i], kQuoted);
         if (parsed[i].count == 0 || (i == 1 && parsed[i].count == 2))
-            return fail(QStringLiteral("not a color: '%1'").arg(visibleExcerpt(texts[i], kQuoted)));
-        if (parsed[i].transparencyIgnored) {
-            outcome.standardError +=
-                program + QStringLiteral(": note: the transparency of '%1' was ignored\n")
-                              .arg(visibleExcerpt(texts[i], kQuoted));
-        }
+            return fail(parsenotes::notAColor(parsed[i], quoted));
+        for (const QString &note : parsenotes::notes(parsed[i], quoted))
+            outcome.standardError += program + QStringLiteral(": note: ") + note + u'\n';
     }
     // The program's report names both colours at once.
     const bool pairGiven = texts.size() == 2 || parsed[0].count == 2;

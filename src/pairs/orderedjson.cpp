@@ -256,4 +256,25 @@ Parsed parse(QStringView text)
     return Reader(text).run();
 }
 
+QString quoted(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+            else
+                out += c;
+        }
+    }
+    return out + u'"';
+}
+
 } // namespace orderedjson

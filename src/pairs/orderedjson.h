@@ -38,4 +38,7 @@ struct Parsed
 // Reads one JSON value (RFC 8259) with blanks around it; nesting deeper than 100 is refused.
 Parsed parse(QStringView text);
 
+// text as a JSON string, in double quotes, with quotes, backslashes and control characters escaped.
+QString quoted(const QString &text);
+
 } // namespace orderedjson

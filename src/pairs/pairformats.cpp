@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "pairs/pairformats.h"
 
+#include "forms/colorforms.h"
+#include "pairs/orderedjson.h"
 #include "pairs/pairnames.h"
 
 namespace pairformats {
@@ -10,27 +12,6 @@ namespace {
 QString hex(const PairColor &color)
 {
     return u'#' + QStringLiteral("%1").arg(color.rgb & 0xFFFFFFu, 6, 16, QChar(u'0'));
-}
-
-QString jsonString(const QString &text)
-{
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"':
-            out += QStringLiteral("\\\"");
-            break;
-        case u'\\':
-            out += QStringLiteral("\\\\");
-            break;
-        default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-            else
-                out += c;
-        }
-    }
-    return out + u'"';
 }
 
 QString css(const NamedPairs &pairs, const QStringList &names)
@@ -47,15 +28,20 @@ QString json(const NamedPairs &pairs, const QStringList &names)
 {
     if (pairs.isEmpty())
         return QStringLiteral("{}\n");
+    // The colour object of the format's stable version (2025.10): sRGB components in the fewest decimals
+    // that read back as the same colour, with the hexadecimal code as its fallback.
     const auto token = [](const char *role, const PairColor &color, bool last) {
-        return QStringLiteral(
-                   "    \"%1\": {\n      \"$type\": \"color\",\n      \"$value\": \"%2\"\n    }%3\n")
-            .arg(QLatin1StringView(role), hex(color), last ? QString() : QStringLiteral(","));
+        const std::array<QString, 3> c = colorforms::numbers(color.rgb, colorspaces::Space::Srgb);
+        return QStringLiteral("    \"%1\": {\n      \"$type\": \"color\",\n      \"$value\": {\n"
+                              "        \"colorSpace\": \"srgb\",\n        \"components\": [%2, %3, %4],\n"
+                              "        \"alpha\": 1,\n        \"hex\": \"%5\"\n      }\n    }%6\n")
+            .arg(QLatin1StringView(role), c[0], c[1], c[2], hex(color),
+                 last ? QString() : QStringLiteral(","));
     };
     QString text = QStringLiteral("{\n");
     for (qsizetype i = 0; i < pairs.size(); ++i) {
         text += QStringLiteral("  \"%1\": {\n").arg(names[i]);
-        text += QStringLiteral("    \"$description\": %1,\n").arg(jsonString(pairs[i].name));
+        text += QStringLiteral("    \"$description\": %1,\n").arg(orderedjson::quoted(pairs[i].name));
         text += token("background", pairs[i].background, false);
         text += token("foreground", pairs[i].foreground, true);
         text += i + 1 < pairs.size() ? QStringLiteral("  },\n") : QStringLiteral("  }\n");

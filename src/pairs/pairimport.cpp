@@ -2,6 +2,7 @@
 #include "pairs/pairimport.h"
 
 #include "color/colorparse.h"
+#include "color/csscolor.h"
 #include "color/visibletext.h"
 #include "pairs/orderedjson.h"
 
@@ -24,12 +25,20 @@ constexpr PairColor kForeground{0, 2};
 
 enum class Role { None, Background, Foreground };
 
+// A colour as read, and whether it lay outside sRGB or had an alpha below 1.
+struct Value
+{
+    QRgb rgb = 0;
+    bool mapped = false;
+    bool transparent = false;
+};
+
 // A colour as found, with what its name says of its pair.
 struct Found
 {
     QString stem; // what the pair's two colours share
     Role role = Role::None;
-    QRgb rgb = 0;
+    Value value;
     QString pairName; // the name the pair gets from this colour
 };
 
@@ -57,19 +66,22 @@ std::pair<QString, Role> splitRole(QStringView name)
 }
 
 // A colour as CSS writes it: "#..." or a name or function (a bare number is no CSS colour).
-std::optional<QRgb> cssColor(QStringView value)
+std::optional<Value> cssColor(QStringView value)
 {
     value = value.trimmed();
     if (value.isEmpty() || (value[0] != u'#' && !value[0].isLetter()))
         return std::nullopt;
-    return colorparse::parseOneColor(value);
+    const colorparse::ParsedColors parsed = colorparse::parseColorText(value);
+    if (parsed.count != 1)
+        return std::nullopt;
+    return Value{parsed.colors[0], parsed.gamutMapped, parsed.transparencyIgnored};
 }
 
-Found found(QStringView name, QRgb rgb, const QString &pairName = {})
+Found found(QStringView name, Value value)
 {
     auto [stem, role] = splitRole(name);
-    const QString named = pairName.isEmpty() ? stem : pairName;
-    return {std::move(stem), role, rgb, named};
+    QString named = stem;
+    return {std::move(stem), role, value, std::move(named)};
 }
 
 // Pairs the colours in the order they came; what finds no partner is counted.
@@ -108,8 +120,12 @@ Imported paired(const std::vector<Found> &colours)
         const Found &background = backgroundFirst ? *entry.first : *entry.second;
         const Found &foreground = backgroundFirst ? *entry.second : *entry.first;
         result.pairs.append({entry.first->pairName,
-                             {background.rgb, kBackground.baseChannel},
-                             {foreground.rgb, kForeground.baseChannel}});
+                             {background.value.rgb, kBackground.baseChannel},
+                             {foreground.value.rgb, kForeground.baseChannel}});
+        for (const Found *colour : {entry.first, entry.second}) {
+            result.mapped += colour->value.mapped ? 1 : 0;
+            result.transparent += colour->value.transparent ? 1 : 0;
+        }
     }
     return result;
 }
@@ -148,7 +164,7 @@ Imported readGpl(QStringView text)
                                .arg(number)
                                .arg(visibleExcerpt(line, kQuoted)));
         }
-        colours.push_back(found(rest, qRgb(channels[0], channels[1], channels[2])));
+        colours.push_back(found(rest, {qRgb(channels[0], channels[1], channels[2])}));
     }
     return paired(colours);
 }
@@ -204,8 +220,8 @@ Imported readCss(QStringView original)
         if (value.endsWith(u"!important", Qt::CaseInsensitive))
             value = value.chopped(10).trimmed();
         if (name.startsWith(u"--") && name.size() > 2) {
-            if (const std::optional<QRgb> rgb = cssColor(value))
-                colours.push_back(found(name.sliced(2), *rgb));
+            if (const std::optional<Value> colour = cssColor(value))
+                colours.push_back(found(name.sliced(2), *colour));
         }
         return std::nullopt;
     };
@@ -270,7 +286,7 @@ public:
         for (const Token &token : m_tokens) {
             if (!token.type.isEmpty() && token.type != u"color")
                 continue;
-            const std::optional<QRgb> rgb = color(*token.value, byPath, 0);
+            const std::optional<Value> rgb = color(*token.value, byPath, 0);
             if (!rgb)
                 continue;
             const QString &last = token.path.back();
@@ -297,10 +313,12 @@ private:
         QString groupDescription;
     };
 
-    static std::optional<QRgb> color(const orderedjson::Value &value,
-                                     const QHash<QString, const Token *> &byPath, int aliases)
+    static std::optional<Value> color(const orderedjson::Value &value,
+                                      const QHash<QString, const Token *> &byPath, int aliases)
     {
         if (value.isObject()) {
+            if (const std::optional<Value> object = colorObject(value))
+                return object;
             const orderedjson::Value *hex = value.member(u"hex");
             return hex && hex->isString() ? cssColor(hex->string) : std::nullopt;
         }
@@ -314,6 +332,37 @@ private:
             return color(*target->value, byPath, aliases + 1);
         }
         return cssColor(text);
+    }
+
+    // {"colorSpace": "oklch", "components": [0.7, 0.1, "none"], "alpha": 0.5}: the components count, and
+    // the hex fallback only when they cannot be read.
+    static std::optional<Value> colorObject(const orderedjson::Value &value)
+    {
+        const orderedjson::Value *space = value.member(u"colorSpace");
+        const orderedjson::Value *components = value.member(u"components");
+        const orderedjson::Value *alpha = value.member(u"alpha");
+        if (!space || !space->isString() || !components ||
+            components->kind != orderedjson::Value::Kind::Array || components->items.size() != 3 ||
+            (alpha && alpha->kind != orderedjson::Value::Kind::Number))
+            return std::nullopt;
+        const std::optional<colorspaces::Space> named = csscolor::spaceNamed(space->string);
+        if (!named)
+            return std::nullopt;
+        csscolor::Color color;
+        color.space = *named;
+        for (int i = 0; i < 3; ++i) {
+            const orderedjson::Value &item = components->items[size_t(i)];
+            if (item.isString() && item.string == u"none")
+                color.missing[i] = true;
+            else if (item.kind == orderedjson::Value::Kind::Number)
+                color.c[i] = item.number;
+            else
+                return std::nullopt;
+        }
+        color.c = colorspaces::clampedAsRead(color.space, color.c);
+        const double opacity = alpha ? std::clamp(alpha->number, 0.0, 1.0) : 1.0;
+        const gamutmap::Result shown = csscolor::toRgb(color);
+        return Value{shown.rgb, shown.mapped, opacity < 1};
     }
 
     std::vector<Token> m_tokens;
@@ -354,12 +403,29 @@ QString unpairedText(int count)
                       : QStringLiteral("%1 colors had no partner").arg(count);
 }
 
-QString report(int pairs, int unpaired)
+QString details(int unpaired, int mapped, int transparent)
+{
+    QStringList parts;
+    if (unpaired > 0)
+        parts << unpairedText(unpaired);
+    if (mapped > 0) {
+        parts << (mapped == 1 ? QStringLiteral("1 color was mapped into sRGB")
+                              : QStringLiteral("%1 colors were mapped into sRGB").arg(mapped));
+    }
+    if (transparent > 0) {
+        parts << (transparent == 1
+                      ? QStringLiteral("1 color had an alpha below 1, which was dropped")
+                      : QStringLiteral("%1 colors had an alpha below 1, which was dropped").arg(transparent));
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+QString report(int pairs, int unpaired, int mapped, int transparent)
 {
     QString text =
         pairs == 1 ? QStringLiteral("Imported 1 pair") : QStringLiteral("Imported %1 pairs").arg(pairs);
-    if (unpaired > 0)
-        text += QStringLiteral("; ") + unpairedText(unpaired);
+    if (const QString more = details(unpaired, mapped, transparent); !more.isEmpty())
+        text += QStringLiteral("; ") + more;
     return text + u'.';
 }
 

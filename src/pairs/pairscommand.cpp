@@ -68,7 +68,11 @@ Outcome importPairs(const QString &program, platform::Registry *registry, const 
         return failure(1, program,
                        QStringLiteral("the pairs could not be saved: ") +
                            QString::fromStdString(status).simplified());
-    return {0, pairimport::report(int(imported.pairs.size()), imported.unpaired) + u'\n', {}};
+    return {0,
+            pairimport::report(int(imported.pairs.size()), imported.unpaired, imported.mapped,
+                               imported.transparent) +
+                u'\n',
+            {}};
 }
 
 } // namespace pairscommand

@@ -224,7 +224,8 @@ bool PairsBook::importFromFile()
         },
         false);
     if (added || imported.pairs.isEmpty())
-        tell(pairimport::report(int(imported.pairs.size()), imported.unpaired),
+        tell(pairimport::report(int(imported.pairs.size()), imported.unpaired, imported.mapped,
+                                imported.transparent),
              QStringLiteral("Import color pairs"), false);
     return added;
 }

@@ -24,7 +24,8 @@ void PasteColor::paste()
     }
     const colorparse::ParsedColors parsed = colorparse::parseColorText(*text);
     if (parsed.count == 0) {
-        fail(QStringLiteral("Not a color: ") + visibleExcerpt(*text, 40));
+        const QString why = parsed.refusal.isEmpty() ? QString() : u'\n' + parsed.refusal + u'.';
+        fail(QStringLiteral("Not a color: ") + visibleExcerpt(*text, 40) + why);
         return;
     }
     if (parsed.count == 2) {
@@ -35,9 +36,16 @@ void PasteColor::paste()
         return;
     }
     m_pair.setEditedColor(parsed.colors[0]);
-    if (parsed.transparencyIgnored) {
+    QStringList notes;
+    if (parsed.transparencyIgnored)
+        notes << QStringLiteral("its transparency was ignored");
+    if (parsed.gamutMapped)
+        notes << QStringLiteral("it lay outside sRGB and was mapped into it");
+    if (parsed.lightTaken)
+        notes << QStringLiteral("light-dark() gave its light color");
+    if (!notes.isEmpty()) {
         m_services.messages->show(&m_window,
-                                  QStringLiteral("The color was pasted; its transparency was ignored."),
+                                  QStringLiteral("The color was pasted; ") + notes.join(u"; ") + u'.',
                                   QStringLiteral("Paste color"), platform::MessageIcon::Information);
     }
 }

@@ -8,7 +8,8 @@ class QWidget;
 
 // Paste: the colour the clipboard's text names becomes the colour being edited (its base channel stays);
 // the program's own report of both colours sets both. Anything else is told in a box titled
-// "Paste color", and so is a colour whose transparency had to be dropped.
+// "Paste color" (with the reason for a colour that only a page can resolve), and so is a colour whose
+// transparency had to be dropped, that lay outside sRGB, or that light-dark() gave as its light one.
 class PasteColor
 {
 public:

@@ -68,9 +68,18 @@ gpl=$'GIMP Palette\nName: Quenby Color Picker pairs\nColumns: 2\n#\n'
 gpl+=$'255 255 255\tBody text background\n 34  34  34\tBody text foreground\n'
 gpl+=$' 64 128 192\tLinks! background\n224 224 224\tLinks! foreground\n'
 run 0 "$gpl" --export-pairs gpl
+# The stored list checked: Links! (3.13:1) fails AA for normal text and passes it for large text.
+table=$'Pair       Background  Foreground  Ratio  AA    AAA\nBody text  #ffffff     #222222     15.90  pass  pass\n'
+table+=$'Links!     #4080c0     #e0e0e0     3.13   fail  fail\n'
+run 1 "$table"$'1 of 2 pairs fails AA for normal text.\n' --check-pairs
+quiet
+run 0 "${table//fail  fail/pass  fail}"$'All 2 pairs pass AA for large text.\n' --check-pairs --large
+run 0 $'Contrast ratio 21.00:1\nAA normal text 4.5: pass\nAA large text 3: pass\nAAA normal text 7: pass\nAAA large text 4.5: pass\nUser interface 3: pass\nAPCA Lc 106.0\n' --contrast black white
+
 run 0 "" --export-pairs json "$work/pairs.json"
 quiet
 grep -qF '"$description": "Links!",' "$work/pairs.json" || fail "the json export holds $(cat "$work/pairs.json")"
+run 1 "$table"$'1 of 2 pairs fails AA for normal text.\n' --check-pairs "$work/pairs.json"
 
 # Its own export comes back whole, after what is there.
 run 0 $'Imported 2 pairs.\n' --import-pairs "$work/pairs.json"

@@ -10,6 +10,8 @@ class tst_CommandLine : public QObject
 private slots:
     void outcome_data();
     void outcome();
+    void checkOptions_data();
+    void checkOptions();
     void sessionPlatform_data();
     void sessionPlatform();
 };
@@ -32,6 +34,10 @@ void tst_CommandLine::outcome_data()
     QTest::newRow("convert after a Qt option")
         << QStringList{"-style", "fusion", "--convert", "rgb", "red"} << true << 0;
     QTest::newRow("convert without its form") << QStringList{"--convert"} << true << 2;
+    QTest::newRow("contrast") << QStringList{"--contrast", "white", "navy"} << true << 0;
+    QTest::newRow("contrast of one color") << QStringList{"--contrast", "white"} << true << 2;
+    QTest::newRow("check of a missing file")
+        << QStringList{"--check-pairs", "/nonexistent/pairs.css"} << true << 2;
 }
 
 void tst_CommandLine::outcome()
@@ -46,6 +52,34 @@ void tst_CommandLine::outcome()
     QCOMPARE(outcome.exitCode, exitCode);
     QCOMPARE(outcome.standardError.isEmpty(), exitCode == 0);
     QCOMPARE(outcome.standardOutput.isEmpty(), !finished || exitCode != 0);
+}
+
+// The check's own options, each refused with its reason before any file is read.
+void tst_CommandLine::checkOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("unknown level") << QStringList{"--check-pairs", "--level", "A", "/nonexistent/pairs.css"}
+                                   << "Unknown level 'A' (AA or AAA).";
+    QTest::newRow("unknown format") << QStringList{"--check-pairs", "--format", "xml", "/nonexistent/p.css"}
+                                    << "Unknown format 'xml' (text, json or markdown).";
+    QTest::newRow("level without check") << QStringList{"--large", "--contrast", "white", "navy"}
+                                         << "--level, --large and --format go with --check-pairs.";
+    QTest::newRow("a level twice") << QStringList{"--check-pairs", "--level", "AA", "--level", "AAA"}
+                                   << "Give each option once.";
+    QTest::newRow("two commands") << QStringList{"--contrast", "white", "navy", "--check-pairs"}
+                                  << "Give one of --convert, --export-pairs, --import-pairs, --contrast and "
+                                     "--check-pairs at a time.";
+}
+
+void tst_CommandLine::checkOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const CommandLineOutcome outcome = parseCommandLine(QStringList{"/usr/bin/qcp"} + arguments);
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.standardError.section(u'\n', 0, 0), QStringLiteral("qcp: ") + message);
 }
 
 void tst_CommandLine::sessionPlatform_data()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "contrast/contrast.h"
+#include "contrast/contrastcommand.h"
 #include "contrast/nearest.h"
 #include "contrast/thresholdoverlay.h"
 
@@ -14,6 +15,10 @@ private slots:
     void ratioAndVerdicts();
     void apca_data();
     void apca();
+    void apcaPublishedValues_data();
+    void apcaPublishedValues();
+    void contrastCommand_data();
+    void contrastCommand();
     void vision_data();
     void vision();
     void copyText_data();
@@ -83,6 +88,75 @@ void tst_Contrast::apca()
     QFETCH(QString, lc);
 
     QCOMPARE(contrast::apcaFigure(contrast::apcaContrast(text, background)), lc);
+}
+
+// APCA 0.0.98G-4g's own test pairs: its constants worked through by hand (exponents 0.56, 0.57, 0.62 and
+// 0.65, scale 1.14, offset 0.027, soft clamp below 0.022 with 1.414) give these to the last digit.
+void tst_Contrast::apcaPublishedValues_data()
+{
+    QTest::addColumn<QRgb>("text");
+    QTest::addColumn<QRgb>("background");
+    QTest::addColumn<double>("lc");
+
+    QTest::newRow("#888 on #fff") << 0x888888u << 0xFFFFFFu << 63.056469930209424;
+    QTest::newRow("#fff on #888") << 0xFFFFFFu << 0x888888u << -68.54146436644962;
+    QTest::newRow("#000 on #aaa") << 0x000000u << 0xAAAAAAu << 58.146262578561334;
+    QTest::newRow("#aaa on #000") << 0xAAAAAAu << 0x000000u << -56.24113336839742;
+    QTest::newRow("#123 on #def") << 0x112233u << 0xDDEEFFu << 91.66830811481631;
+    QTest::newRow("#def on #123") << 0xDDEEFFu << 0x112233u << -93.06770049484275;
+    QTest::newRow("#123 on #444") << 0x112233u << 0x444444u << 8.32326136957393;
+    QTest::newRow("#444 on #123") << 0x444444u << 0x112233u << -7.526878460278154;
+}
+
+void tst_Contrast::apcaPublishedValues()
+{
+    QFETCH(QRgb, text);
+    QFETCH(QRgb, background);
+    QFETCH(double, lc);
+    QVERIFY2(std::abs(contrast::apcaContrast(text, background) - lc) < 1e-9,
+             qPrintable(QString::number(contrast::apcaContrast(text, background), 'g', 17)));
+}
+
+void tst_Contrast::contrastCommand_data()
+{
+    QTest::addColumn<QStringList>("colors");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    QTest::newRow("default pair")
+        << QStringList{"#E0E0E0", "rgb(64 128 192)"} << 0
+        << "Contrast ratio 3.13:1\nAA normal text 4.5: fail\nAA large text 3: pass\n"
+           "AAA normal text 7: fail\nAAA large text 4.5: fail\nUser interface 3: pass\n"
+           "APCA Lc -53.8\n"
+        << "";
+    QTest::newRow("a note for each colour it changed")
+        << QStringList{"#0008", "color(display-p3 0 1 0)"} << 0
+        << "Contrast ratio 14.83:1\nAA normal text 4.5: pass\nAA large text 3: pass\nAAA normal text 7: "
+           "pass\n"
+           "AAA large text 4.5: pass\nUser interface 3: pass\nAPCA Lc 84.6\n"
+        << "qcp: note: the transparency of '#0008' was ignored\n"
+           "qcp: note: 'color(display-p3 0 1 0)' lies outside sRGB and was mapped into it\n";
+    QTest::newRow("one color") << QStringList{"red"} << 2 << ""
+                               << "qcp: --contrast needs a foreground and a background color\n";
+    QTest::newRow("three colors") << QStringList{"red", "blue", "green"} << 2 << ""
+                                  << "qcp: unexpected argument 'green'\n";
+    QTest::newRow("a page's color")
+        << QStringList{"currentcolor", "blue"} << 2 << ""
+        << "qcp: not a color: 'currentcolor': currentcolor is the color of the text "
+           "where it is used\n";
+}
+
+void tst_Contrast::contrastCommand()
+{
+    QFETCH(QStringList, colors);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const contrastcommand::Outcome outcome = contrastcommand::run(QStringLiteral("qcp"), colors);
+    QCOMPARE(outcome.exitCode, exitCode);
+    QCOMPARE(outcome.standardOutput, out);
+    QCOMPARE(outcome.standardError, err);
 }
 
 void tst_Contrast::vision_data()

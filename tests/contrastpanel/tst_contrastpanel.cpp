@@ -83,6 +83,16 @@ void tst_ContrastPanel::panelShowsFiguresAndSignalsClicks()
                  name.endsWith(QStringLiteral(" on background ") + QColor(corner).name().toUpper()),
              qPrintable(name));
 
+    // Beside the ratio, what contrast-color() gives for the background, in that colour on the background.
+    auto *contrastColor = panel.findChild<QLabel *>(QStringLiteral("lblContrastColor"));
+    QCOMPARE(contrastColor->text(), QStringLiteral("black"));
+    panel.setColors(0x757575u, 0xE0E0E0u);
+    QCOMPARE(contrastColor->text(), QStringLiteral("white"));
+    QCOMPARE(contrastColor->accessibleName(), QStringLiteral("contrast-color(): white"));
+    QCOMPARE(contrastColor->grab().toImage().pixel(1, 1) & 0xFFFFFFu, 0x757575u);
+    QVERIFY(contrastColor->geometry().right() <
+            panel.findChild<QWidget *>(QStringLiteral("lblVision(0)"))->x());
+
     QSignalSpy nearest(&panel, &ContrastPanel::nearestRequested);
     QSignalSpy thresholds(&panel, &ContrastPanel::thresholdsToggled);
     QSignalSpy copy(&panel, &ContrastPanel::copyRequested);

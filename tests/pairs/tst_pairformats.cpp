@@ -47,6 +47,8 @@ private slots:
     void refusesMalformedFiles_data();
     void refusesMalformedFiles();
     void everyShortFile();
+    void readsTokenColorObjects_data();
+    void readsTokenColorObjects();
     void reports_data();
     void reports();
 };
@@ -66,42 +68,27 @@ void tst_PairFormats::writes_data()
                             "  --body-text-2-background: #4080c0;\n"
                             "  --body-text-2-foreground: #e0e0e0;\n"
                             "}\n";
+    // Each colour as the format's stable version writes it: sRGB components in the fewest decimals that read
+    // back as the same colour (0.13 would be 33, not 34), and the hexadecimal code as a fallback.
+    const auto token = [](const char *role, const char *components, const char *hex, bool last) {
+        return QStringLiteral("    \"%1\": {\n      \"$type\": \"color\",\n      \"$value\": {\n"
+                              "        \"colorSpace\": \"srgb\",\n        \"components\": [%2],\n"
+                              "        \"alpha\": 1,\n        \"hex\": \"%3\"\n      }\n    }%4\n")
+            .arg(QLatin1StringView(role), QLatin1StringView(components), QLatin1StringView(hex),
+                 last ? "" : ",");
+    };
     QTest::newRow("json") << Format::Json << kPairs
-                          << QString::fromUtf8("{\n"
-                                               "  \"body-text\": {\n"
-                                               "    \"$description\": \"Body text\",\n"
-                                               "    \"background\": {\n"
-                                               "      \"$type\": \"color\",\n"
-                                               "      \"$value\": \"#ffffff\"\n"
-                                               "    },\n"
-                                               "    \"foreground\": {\n"
-                                               "      \"$type\": \"color\",\n"
-                                               "      \"$value\": \"#222222\"\n"
-                                               "    }\n"
-                                               "  },\n"
-                                               "  \"links\": {\n"
-                                               "    \"$description\": \"Links!\",\n"
-                                               "    \"background\": {\n"
-                                               "      \"$type\": \"color\",\n"
-                                               "      \"$value\": \"#ffffff\"\n"
-                                               "    },\n"
-                                               "    \"foreground\": {\n"
-                                               "      \"$type\": \"color\",\n"
-                                               "      \"$value\": \"#0645ad\"\n"
-                                               "    }\n"
-                                               "  },\n"
-                                               "  \"body-text-2\": {\n"
-                                               "    \"$description\": \"body \\\"text\\\" \\\\ \xc3\xa9\",\n"
-                                               "    \"background\": {\n"
-                                               "      \"$type\": \"color\",\n"
-                                               "      \"$value\": \"#4080c0\"\n"
-                                               "    },\n"
-                                               "    \"foreground\": {\n"
-                                               "      \"$type\": \"color\",\n"
-                                               "      \"$value\": \"#e0e0e0\"\n"
-                                               "    }\n"
-                                               "  }\n"
-                                               "}\n");
+                          << "{\n  \"body-text\": {\n    \"$description\": \"Body text\",\n" +
+                                 token("background", "1, 1, 1", "#ffffff", false) +
+                                 token("foreground", "0.133, 0.133, 0.133", "#222222", true) +
+                                 "  },\n  \"links\": {\n    \"$description\": \"Links!\",\n" +
+                                 token("background", "1, 1, 1", "#ffffff", false) +
+                                 token("foreground", "0.024, 0.271, 0.678", "#0645ad", true) +
+                                 "  },\n  \"body-text-2\": {\n    \"$description\": \"body \\\"text\\\" "
+                                 "\\\\ " +
+                                 QString::fromUtf8("\xc3\xa9") + "\",\n" +
+                                 token("background", "0.251, 0.502, 0.753", "#4080c0", false) +
+                                 token("foreground", "0.88, 0.88, 0.88", "#e0e0e0", true) + "  }\n}\n";
     QTest::newRow("gpl") << Format::Gpl << kPairs
                          << QString::fromUtf8("GIMP Palette\n"
                                               "Name: Quenby Color Picker pairs\n"
@@ -293,23 +280,120 @@ void tst_PairFormats::everyShortFile()
     }
 }
 
+void tst_PairFormats::readsTokenColorObjects_data()
+{
+    QTest::addColumn<QString>("value");
+    // The background read, then how many colours were mapped into sRGB and had an alpha below 1; "-" when
+    // the value is no colour.
+    QTest::addColumn<QString>("read");
+
+    // The format's own examples of hot pink in each space it names (its OKLab example lies a little outside
+    // sRGB; its HSL and HWB examples give hue 330, which is #ff0080, so these use 300), and mid greys by hand
+    // in the spaces whose examples are outside sRGB.
+    const QList<std::pair<const char *, const char *>> examples{{"srgb", "[1, 0, 1]"},
+                                                                {"srgb-linear", "[1, 0, 1]"},
+                                                                {"hsl", "[300, 100, 50]"},
+                                                                {"hwb", "[300, 0, 0]"},
+                                                                {"lab", "[60.17, 93.54, -60.5]"},
+                                                                {"lch", "[60.17, 111.4, 327.11]"},
+                                                                {"oklch", "[0.7016, 0.3225, 328.363]"},
+                                                                {"xyz-d65", "[0.5929, 0.2848, 0.9699]"},
+                                                                {"xyz-d50", "[0.5791, 0.2831, 0.728]"}};
+    for (const auto &[space, components] : examples) {
+        QTest::addRow("%s", space) << QStringLiteral(
+                                          "{\"colorSpace\": \"%1\", \"components\": %2, \"alpha\": 1}")
+                                          .arg(QLatin1StringView(space), QLatin1StringView(components))
+                                   << "#ff00ff 0 0";
+    }
+    QTest::newRow("oklab") << R"({"colorSpace": "oklab", "components": [0.701, 0.2746, -0.169]})"
+                           << "#ff00ff 1 0";
+    QTest::newRow("display-p3 grey") << R"({"colorSpace": "display-p3", "components": [0.5, 0.5, 0.5]})"
+                                     << "#808080 0 0";
+    QTest::newRow("a98-rgb grey") << R"({"colorSpace": "a98-rgb", "components": [0.5, 0.5, 0.5]})"
+                                  << "#818181 0 0";
+    QTest::newRow("prophoto-rgb grey") << R"({"colorSpace": "prophoto-rgb", "components": [0.5, 0.5, 0.5]})"
+                                       << "#929292 0 0";
+    QTest::newRow("rec2020 grey") << R"({"colorSpace": "rec2020", "components": [0.5, 0.5, 0.5]})"
+                                  << "#8b8b8b 0 0";
+    QTest::newRow("display-p3 green, outside sRGB")
+        << R"({"colorSpace": "display-p3", "components": [0, 1, 0], "hex": "#00ff00"})"
+        << "#00fb29 1 0";
+    QTest::newRow("none: the format's white")
+        << R"({"colorSpace": "hsl", "components": ["none", 0, 100], "alpha": 1, "hex": "#ffffff"})"
+        << "#ffffff 0 0";
+    QTest::newRow("none is 0, not a reason for the hex")
+        << R"({"colorSpace": "srgb", "components": ["none", 1, 0], "hex": "#ff0000"})"
+        << "#00ff00 0 0";
+    QTest::newRow("the format's translucent shadow")
+        << R"({"colorSpace": "srgb", "components": [0, 0, 0], "alpha": 0.5, "hex": "#000000"})"
+        << "#000000 0 1";
+    QTest::newRow("components count, not hex")
+        << R"({"colorSpace": "srgb", "components": [0, 0, 1], "hex": "#ff0000"})"
+        << "#0000ff 0 0";
+    QTest::newRow("hex for an unknown space")
+        << R"({"colorSpace": "cmyk", "components": [0, 0, 1], "hex": "#123456"})"
+        << "#123456 0 0";
+    QTest::newRow("hex for two components")
+        << R"({"colorSpace": "srgb", "components": [0, 0], "hex": "#123456"})"
+        << "#123456 0 0";
+    QTest::newRow("hex for a word")
+        << R"({"colorSpace": "srgb", "components": ["x", 0, 0], "hex": "#123456"})"
+        << "#123456 0 0";
+    QTest::newRow("hex for an alpha in words")
+        << R"({"colorSpace": "srgb", "components": [0, 0, 0], "alpha": "half", "hex": "#123456"})"
+        << "#123456 0 0";
+    QTest::newRow("neither") << R"({"colorSpace": "srgb", "components": [0, 0]})"
+                             << "-";
+    QTest::newRow("the older string") << R"x("color(display-p3 0 1 0 / 0.5)")x"
+                                      << "#00fb29 1 1";
+}
+
+// Each value as a pair's background, with a foreground that always reads.
+void tst_PairFormats::readsTokenColorObjects()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, read);
+    const pairimport::Imported imported =
+        pairimport::read(QStringLiteral("{\"p\": {\"$type\": \"color\", \"background\": {\"$value\": %1},"
+                                        " \"foreground\": {\"$value\": \"#000000\"}}}")
+                             .arg(value));
+    QVERIFY2(imported.ok(), qPrintable(imported.error));
+    if (read == u"-") {
+        QVERIFY(imported.pairs.isEmpty());
+        return;
+    }
+    QCOMPARE(imported.pairs.size(), 1);
+    QCOMPARE(QStringLiteral("#%1 %2 %3")
+                 .arg(imported.pairs[0].background.rgb & 0xFFFFFFu, 6, 16, QChar(u'0'))
+                 .arg(imported.mapped)
+                 .arg(imported.transparent),
+             read);
+}
+
 void tst_PairFormats::reports_data()
 {
-    QTest::addColumn<int>("pairs");
-    QTest::addColumn<int>("unpaired");
+    QTest::addColumn<QList<int>>("counts"); // pairs, unpaired, mapped, transparent
     QTest::addColumn<QString>("report");
 
-    QTest::newRow("nothing skipped") << 2 << 0 << "Imported 2 pairs.";
-    QTest::newRow("one pair, three colours") << 1 << 3 << "Imported 1 pair; 3 colors had no partner.";
-    QTest::newRow("no pair, one colour") << 0 << 1 << "Imported 0 pairs; 1 color had no partner.";
+    QTest::newRow("nothing skipped") << QList<int>{2, 0, 0, 0} << "Imported 2 pairs.";
+    QTest::newRow("one pair, three colours")
+        << QList<int>{1, 3, 0, 0} << "Imported 1 pair; 3 colors had no partner.";
+    QTest::newRow("no pair, one colour")
+        << QList<int>{0, 1, 0, 0} << "Imported 0 pairs; 1 color had no partner.";
+    QTest::newRow("mapped and transparent") << QList<int>{2, 1, 1, 2}
+                                            << "Imported 2 pairs; 1 color had no partner; 1 color was mapped "
+                                               "into sRGB; 2 colors had an alpha below "
+                                               "1, which was dropped.";
+    QTest::newRow("one transparent, two mapped") << QList<int>{1, 0, 2, 1}
+                                                 << "Imported 1 pair; 2 colors were mapped into sRGB; 1 "
+                                                    "color had an alpha below 1, which was dropped.";
 }
 
 void tst_PairFormats::reports()
 {
-    QFETCH(int, pairs);
-    QFETCH(int, unpaired);
+    QFETCH(QList<int>, counts);
     QFETCH(QString, report);
-    QCOMPARE(pairimport::report(pairs, unpaired), report);
+    QCOMPARE(pairimport::report(counts[0], counts[1], counts[2], counts[3]), report);
 }
 
 QTEST_APPLESS_MAIN(tst_PairFormats)

@@ -91,6 +91,15 @@ void tst_WholeColor::paste_data()
     QTest::newRow("transparency dropped and told") << 1 << "rgba(1, 2, 3, 0.5)"
                                                    << "#4080C0 #010203"
                                                    << "The color was pasted; its transparency was ignored.";
+    QTest::newRow("every note, in one box")
+        << 1 << "light-dark(color(display-p3 0 1 0 / 0.5), red)"
+        << "#4080C0 #00FB29"
+        << "The color was pasted; its transparency was ignored; it lay outside "
+           "sRGB and was mapped into it; light-dark() gave its light color.";
+    QTest::newRow("a page's colour, refused with the reason")
+        << 0 << "var(--brand)"
+        << "#4080C0 #E0E0E0"
+        << "Not a color: var(--brand)\nvar() stands for a value set in a page; paste the color it holds.";
     QTest::newRow("empty") << 0 << ""
                            << "#4080C0 #E0E0E0"
                            << "The clipboard holds no text.";
