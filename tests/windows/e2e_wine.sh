@@ -7,9 +7,7 @@
 # Quit showing the catalogue and ending with the colours saved, and a restart restoring them. The command
 # line answers on the console the program was started from.
 # Usage: e2e_wine.sh <program.exe>
-set -Eeuo pipefail
-# A command that fails without a word of its own says where it stood.
-trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/xvfb.sh"

@@ -5,9 +5,7 @@
 # for all users, a Start-menu shortcut, the uninstaller listed under HKEY_CURRENT_USER; then every file and
 # entry gone again, and the saved colours kept.
 # Usage: installer.sh <setup.exe>
-set -Eeuo pipefail
-# A command that fails without a word of its own says where it stood.
-trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+set -euo pipefail
 setup=$1
 source "$(dirname "$0")/wine.sh"
 work=$(mktemp -d)
