@@ -2,8 +2,8 @@
 // Contrast figures: the panel's update, the threshold lines and the nearest passing colour.
 #include "benchsupport.h"
 #include "contrast/nearest.h"
-#include "contrast/thresholdoverlay.h"
 #include "contrastpanel/contrastpanel.h"
+#include "thresholds/thresholdimages.h"
 
 #include <QImage>
 
@@ -47,7 +47,7 @@ void BM_PanelUpdate(benchmark::State &state)
     const double budget = 100'000; // nanoseconds
     reportAgainst(state, budget, [&] {
         const auto &[background, foreground] = pairs[i++ % pairs.size()];
-        panel.setColors(background, foreground);
+        panel.showColors(background, foreground);
     });
 }
 
@@ -56,10 +56,10 @@ void BM_OverlayPlaneAndSwatches(benchmark::State &state)
     int step = 0;
     reportAgainst(state, planePaintNs(), [&] {
         const QRgb other = 0xFF000000u | quint32(step++ * 0x10305);
-        QImage plane = contrast::planeOverlay(1, step & 255, other);
+        QImage plane = thresholds::planeOverlay(1, step & 255, other);
         benchmark::DoNotOptimize(plane.constBits());
         for (int i = 0; i < 16; ++i) {
-            QImage swatch = contrast::swatchOverlay(1, i, other);
+            QImage swatch = thresholds::swatchOverlay(1, i, other);
             benchmark::DoNotOptimize(swatch.constBits());
         }
     });

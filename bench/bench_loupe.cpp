@@ -4,9 +4,9 @@
 #include "benchsupport.h"
 #include "model/colorpair.h"
 #include "platform/messageboxes.h"
-#include "platform/screenpicker.h"
 #include "screenpick/loupeplacement.h"
 #include "screenpick/screenpick.h"
+#include "screenpick/screenpicker.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -4,7 +4,7 @@
 
 if(MINGW)
     # Without it every program needs the MinGW run-time DLLs beside it.
-    target_link_options(quenby PUBLIC -static)
+    target_link_options(quenby INTERFACE -static)
 endif()
 
 # The icon is written from the window icon's artwork by the same tool that writes the Linux icons; when
@@ -21,8 +21,6 @@ configure_file(resources/windows/quenby-color-picker.rc.in
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/generated/quenby-color-picker.rc
                             PROPERTIES OBJECT_DEPENDS ${QCP_ICO_FILE})
 target_sources(quenby-color-picker PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated/quenby-color-picker.rc)
-# The caption reads the version resource through the system's version functions.
-target_link_libraries(quenby PUBLIC version)
 
 # The smallest window program, which scripts/bench-startup measures the program's start-up against.
 add_executable(startup_floor EXCLUDE_FROM_ALL bench/startup_floor.cpp)

@@ -3,6 +3,7 @@
 
 #include "accessibility/accessibility.h"
 #include "accessibility/picktexts.h"
+#include "color/planeaxes.h"
 
 #include <QWidget>
 
@@ -25,7 +26,7 @@ void PickDescriptions::update()
 {
     const int channel = m_pair.baseChannel(m_pair.edited());
     const QRgb picked = m_pair.editedColor();
-    const int base = std::array{qRed(picked), qGreen(picked), qBlue(picked)}[channel];
+    const int base = channelValue(picked, channel);
 
     // Qt tells of every setting, changed or not; a pick that changes nothing says nothing.
     const QString name = accessibility::planeName(channel, base);

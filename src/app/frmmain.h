@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/formbinding.h"
 #include "color/colorparams.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
@@ -25,9 +26,10 @@ class frmView;
 class frmQSsoftware;
 
 // The main window: both colours, the plane and swatches that edit them, their readouts, copying and saving.
-// Its code is split by concern over the frmmain_*.cpp files. Every colour it stores is published to its
-// pair model; a change made there by anything else comes back through ColorParams and LoadColor. The
-// features beyond the form hang on that model and are made and wired in frmmain_features.cpp.
+// Its code is split by concern over the frmmain_*.cpp files. Its binding (formbinding.h) is the one edge
+// to its pair model: every colour it stores is published there, and a change made there by anything else
+// comes back through ColorParams and LoadColor. The features beyond the form hang on that model and are
+// assembled in frmmain_features.cpp.
 class frmMain : public QWidget
 {
     Q_OBJECT
@@ -53,6 +55,8 @@ public:
 protected:
     // The painting benchmarks time the painting routines one by one.
     friend struct FrmMainBenchAccess;
+    // The edge to the pair model works the form's own routines.
+    friend class FormBinding;
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -76,14 +80,9 @@ private:
     void showEditedColorCaptions(int which);
     // 0 red, 1 green, 2 blue, from the base-channel options.
     int baseChannel() const;
-    // The pair as the window holds it: ColorParams and the colour being edited.
-    PairState formState() const;
-    // Shows a change of the pair made elsewhere, as Restore shows a restored colour.
-    void pairChanged(ColorPair::Changes what);
 
     // Plane and swatches (frmmain_plane.cpp).
     void DrawColorPlane(qint16 base, qint16 x1, qint16 y1, qint16 x2, qint16 y2);
-    static bool IsInPlane(float x, float y);
     void DrawSwatches();
     // The two caption lines of swatch index when channel (0 red, 1 green, 2 blue) is the base.
     static std::array<QString, 2> SwatchCaptions(int channel, int index);
@@ -107,8 +106,6 @@ private:
     void UpdateReadouts(qint16 red, qint16 green, qint16 blue);
     void RefreshSample();
     void DrawSample();
-    // The sample of both colours as params holds them: the stored ones, or a preview.
-    void drawSampleOf(const ColorParamsArray &params);
     void PrintInSample(float x, float y, qint32 colour, const QString &text);
 
     // Base value entry (frmmain_entry.cpp).
@@ -159,12 +156,9 @@ private:
     qint16 MarkerHalfSize = 0;
     bool MarkerDrawn = false;
     std::array<float, 4> MarkerRect{}; // left, top, right, bottom
-    // Set while a routine paints everything itself, so that a base option it selects does not paint first.
-    bool m_loadingColor = false;
-    // Set while the left button is held on the plane.
-    bool m_dragging = false;
 
     ColorPair m_pair;
+    FormBinding m_binding{*this, m_pair};
     // Values the features save beside Params, asked for at each save.
     std::vector<std::function<storedvalues::Value()>> m_savedBeside;
     std::unique_ptr<Features, FeaturesDeleter> m_features;
@@ -200,11 +194,9 @@ private:
     QFrame *Frame3 = nullptr;
     QRadioButton *optBackground = nullptr;
     QRadioButton *optForeground = nullptr;
-    CaptionLabel *Label1 = nullptr;
     QRadioButton *optRed = nullptr;
     QRadioButton *optGreen = nullptr;
     QRadioButton *optBlue = nullptr;
-    std::array<CaptionLabel *, 2> Label2{};
     std::array<LineTextBox *, 2> txbBaseColor{};
     QPushButton *cmdApply = nullptr;
     CaptionLabel *lblRed = nullptr;
@@ -213,15 +205,9 @@ private:
     CaptionLabel *lblRedDecimal = nullptr;
     CaptionLabel *lblGreenDecimal = nullptr;
     CaptionLabel *lblBlueDecimal = nullptr;
-    CaptionLabel *Label4 = nullptr;
-    CaptionLabel *Label9 = nullptr;
-    CaptionLabel *Label10 = nullptr;
     CaptionLabel *lblRedHex = nullptr;
     CaptionLabel *lblGreenHex = nullptr;
     CaptionLabel *lblBlueHex = nullptr;
-    CaptionLabel *Label6 = nullptr;
-    CaptionLabel *Label11 = nullptr;
-    CaptionLabel *Label13 = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdRestore = nullptr;
     CaptionLabel *lblDecimal = nullptr;

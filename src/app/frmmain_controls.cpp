@@ -143,14 +143,14 @@ void frmMain::createControls()
     optForeground = option(Frame2, "optForeground", {168, 147, 145, 33}, "Foreground color", true);
 
     Frame1 = frame(this, "Frame1", {16, 176, 300, 24});
-    Label1 = label(Frame1, "Label1", {16, 179, 81, 24}, "Base color:");
+    label(Frame1, "Label1", {16, 179, 81, 24}, "Base color:");
     optRed = option(Frame1, "optRed", {96, 176, 49, 24}, "red");
     optGreen = option(Frame1, "optGreen", {150, 176, 65, 24}, "green");
     optBlue = option(Frame1, "optBlue", {215, 176, 57, 24}, "blue");
 
     Frame3 = frame(this, "Frame3", {16, 208, 300, 49});
-    Label2[0] = label(Frame3, "Label2(0)", {16, 209, 173, 24}, "Base color decimal (0-255):", right);
-    Label2[1] = label(Frame3, "Label2(1)", {16, 232, 173, 24}, "Or: Base color hex (0-FF):", right);
+    label(Frame3, "Label2(0)", {16, 209, 173, 24}, "Base color decimal (0-255):", right);
+    label(Frame3, "Label2(1)", {16, 232, 173, 24}, "Or: Base color hex (0-FF):", right);
     for (int i = 0; i < 2; ++i) {
         txbBaseColor[i] =
             make<LineTextBox>(Frame3, QStringLiteral("txbBaseColor(%1)").arg(i), 189, i ? 230 : 208, 33, 20);
@@ -170,15 +170,15 @@ void frmMain::createControls()
     lblRedDecimal = label(this, "lblRedDecimal", {52, rows[0], 30, 20}, QString());
     lblGreenDecimal = label(this, "lblGreenDecimal", {52, rows[1], 30, 20}, QString());
     lblBlueDecimal = label(this, "lblBlueDecimal", {52, rows[2], 30, 20}, QString());
-    Label4 = label(this, "Label4", {91, rows[0], 41, 24}, "(dec.)");
-    Label9 = label(this, "Label9", {91, rows[1], 41, 24}, "(dec.)");
-    Label10 = label(this, "Label10", {91, rows[2], 41, 24}, "(dec.)");
+    label(this, "Label4", {91, rows[0], 41, 24}, "(dec.)");
+    label(this, "Label9", {91, rows[1], 41, 24}, "(dec.)");
+    label(this, "Label10", {91, rows[2], 41, 24}, "(dec.)");
     lblRedHex = label(this, "lblRedHex", {144, rows[0], 30, 20}, QString());
     lblGreenHex = label(this, "lblGreenHex", {144, rows[1], 30, 20}, QString());
     lblBlueHex = label(this, "lblBlueHex", {144, rows[2], 30, 20}, QString());
-    Label6 = label(this, "Label6", {182, rows[0], 41, 24}, "(hex.)");
-    Label11 = label(this, "Label11", {182, rows[1], 41, 24}, "(hex.)");
-    Label13 = label(this, "Label13", {182, rows[2], 41, 24}, "(hex.)");
+    label(this, "Label6", {182, rows[0], 41, 24}, "(hex.)");
+    label(this, "Label11", {182, rows[1], 41, 24}, "(hex.)");
+    label(this, "Label13", {182, rows[2], 41, 24}, "(hex.)");
     cmdSave = button(this, "cmdSave", {240, 264, 60, 24}, "Save");
     cmdRestore = button(this, "cmdRestore", {240, 290, 60, 24}, "Restore");
 

@@ -41,7 +41,6 @@ void frmMain::txbBaseColor_KeyUp(int index, int keyCode)
 
 void frmMain::cmdApply_Click()
 {
-    const ColorPair::Step change(m_pair);
     const baseentry::Apply apply = baseentry::check(txbBaseColor[0]->text());
     setTextKeepingCaret(txbBaseColor[0], apply.text);
     txbBaseColor[0]->repaint();

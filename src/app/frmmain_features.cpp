@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The one place where the features beyond the form are made and wired to the window: each depends on the
-// pair model and the services, and on the window only as the place where it shows itself.
+// The one place where the features beyond the form are made and assembled: each depends on the pair model
+// and the services, and on the window only as the place where it shows itself; each offers its own actions
+// and tells what it keeps beside Params.
 #include "app/frmmain.h"
 
 #include "accessibility/pickdescriptions.h"
@@ -17,6 +18,8 @@
 
 #include <QAction>
 #include <QMenu>
+
+#include <initializer_list>
 
 struct frmMain::Features
 {
@@ -57,75 +60,39 @@ void frmMain::FeaturesDeleter::operator()(Features *features) const
 
 void frmMain::createFeatures()
 {
-    connect(&m_pair, &ColorPair::changed, this, &frmMain::pairChanged);
     std::array<QWidget *, 16> swatches{};
     std::copy(picSmall.begin(), picSmall.end(), swatches.begin());
     m_features.reset(new Features(*this, swatches));
     Features &f = *m_features;
-    ContextMenu &menu = f.menu;
-    const auto ctrl = [](auto key) { return QKeySequence(Qt::CTRL | key); };
-    const auto ctrlShift = [](auto key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
 
-    QAction *panel = menu.add(QStringLiteral("Contrast panel"), {ctrl(Qt::Key_K)});
-    panel->setCheckable(true);
-    panel->setChecked(f.contrast.isOpen());
-    connect(panel, &QAction::triggered, &f.contrast, &ContrastPanelController::setOpen);
-    connect(&f.contrast, &ContrastPanelController::openChanged, panel, &QAction::setChecked);
-    m_savedBeside.push_back([&f] {
-        return storedvalues::Value{ContrastPanelController::kSavedName, f.contrast.savedValue()};
-    });
+    // The menu, in its order: each entry is a feature's own action; nothing stands for a separator.
+    auto *formats = ContextMenu::newAction(*this, QStringLiteral("Formats..."));
+    connect(formats, &QAction::triggered, this, [this, &f] { f.showFormats(*this); });
+    const auto &nearest = f.commands.nearestActions();
+    for (QAction *entry :
+         {f.contrast.openAction(), f.thresholds.shownAction(), nearest[0], nearest[1], nearest[2],
+          f.contrast.copyAction(), static_cast<QAction *>(nullptr), f.copyAs.menu()->menuAction(), formats,
+          f.paste.pasteAction(), f.screenPick.startAction(), f.commands.swapAction(),
+          static_cast<QAction *>(nullptr), f.commands.undoAction(), f.commands.redoAction(),
+          static_cast<QAction *>(nullptr), f.pairs.windowAction(), f.pairs.addAction()}) {
+        if (entry)
+            f.menu.add(entry);
+        else
+            f.menu.addSeparator();
+    }
+
+    // What the features keep beside Params is asked for at each save, in this order.
+    for (const Feature *feature : std::initializer_list<const Feature *>{&f.contrast, &f.copyAs, &f.pairs})
+        m_savedBeside.push_back([feature] { return feature->storedValue(); });
+
+    // Where one feature follows another.
     f.descriptions.setContrastShown(f.contrast.isOpen());
     connect(&f.contrast, &ContrastPanelController::openChanged, &f.descriptions,
             &PickDescriptions::setContrastShown);
-
-    QAction *thresholds = menu.add(QStringLiteral("Show thresholds"), {ctrl(Qt::Key_L)});
-    thresholds->setCheckable(true);
-    connect(thresholds, &QAction::triggered, &f.thresholds, &ThresholdLines::setShown);
     connect(&f.contrast, &ContrastPanelController::thresholdsToggled, &f.thresholds,
             &ThresholdLines::setShown);
-    connect(&f.thresholds, &ThresholdLines::shownChanged, thresholds, &QAction::setChecked);
     connect(&f.thresholds, &ThresholdLines::shownChanged, &f.contrast,
             &ContrastPanelController::setThresholdsShown);
-
-    const auto nearest = [&f](double threshold) { f.commands.moveToNearestPassing(threshold); };
-    for (const auto &[threshold, key] : {std::pair(3.0, Qt::Key_3), {4.5, Qt::Key_4}, {7.0, Qt::Key_7}}) {
-        connect(menu.add(QStringLiteral("Nearest color with %1:1").arg(threshold), {ctrl(key)}),
-                &QAction::triggered, this, [nearest, threshold] { nearest(threshold); });
-    }
-    connect(&f.contrast, &ContrastPanelController::nearestRequested, this, nearest);
-    connect(menu.add(QStringLiteral("Copy contrast"), {ctrlShift(Qt::Key_C)}), &QAction::triggered,
-            &f.contrast, &ContrastPanelController::copyContrast);
-    menu.addSeparator();
-
-    menu.menu().addMenu(f.copyAs.menu());
-    connect(menu.add(QStringLiteral("Formats...")), &QAction::triggered, this,
-            [this, &f] { f.showFormats(*this); });
-    m_savedBeside.push_back([&f] { return storedvalues::Value{CopyAs::kSavedName, f.copyAs.savedValue()}; });
-    connect(menu.add(QStringLiteral("Paste color"), {ctrl(Qt::Key_V)}), &QAction::triggered, this,
-            [&f] { f.paste.paste(); });
-    connect(menu.add(QStringLiteral("Pick from screen"), {ctrl(Qt::Key_E)}), &QAction::triggered,
-            &f.screenPick, &ScreenPick::start);
-    connect(menu.add(QStringLiteral("Swap colors"), {ctrlShift(Qt::Key_X)}), &QAction::triggered, this,
-            [&f] { f.commands.swap(); });
-    menu.addSeparator();
-
-    QAction *undo = menu.add(QStringLiteral("Undo"), {ctrl(Qt::Key_Z)});
-    QAction *redo = menu.add(QStringLiteral("Redo"), {ctrlShift(Qt::Key_Z), ctrl(Qt::Key_Y)});
-    connect(undo, &QAction::triggered, this, [&f] { f.commands.undo(); });
-    connect(redo, &QAction::triggered, this, [&f] { f.commands.redo(); });
-    const auto enableHistory = [this, undo, redo] {
-        undo->setEnabled(m_pair.canUndo());
-        redo->setEnabled(m_pair.canRedo());
-    };
-    connect(&m_pair, &ColorPair::historyChanged, this, enableHistory);
-    enableHistory();
-    menu.addSeparator();
-
-    QAction *pairs = menu.add(QStringLiteral("Color pairs"), {ctrlShift(Qt::Key_P)});
-    pairs->setCheckable(true);
-    connect(pairs, &QAction::triggered, &f.pairs, &PairsController::setWindowShown);
-    connect(&f.pairs, &PairsController::windowShownChanged, pairs, &QAction::setChecked);
-    connect(menu.add(QStringLiteral("Add to color pairs"), {ctrl(Qt::Key_D)}), &QAction::triggered, this,
-            [&f] { f.pairs.book().addCurrent(); });
-    m_savedBeside.push_back([&f] { return f.pairs.savedPlace(); });
+    connect(&f.contrast, &ContrastPanelController::nearestRequested, this,
+            [&f](double threshold) { f.commands.moveToNearestPassing(threshold); });
 }

@@ -31,11 +31,6 @@ quint32 channelBits(int channel, int value)
 
 } // namespace
 
-bool frmMain::IsInPlane(float x, float y)
-{
-    return x >= 0 && x <= 255 && y >= 0 && y <= 255;
-}
-
 void frmMain::DrawColorPlane(qint16 base, qint16 x1, qint16 y1, qint16 x2, qint16 y2)
 {
     const int channel = baseChannel();
@@ -57,7 +52,7 @@ void frmMain::DrawSwatches()
     const int xChannel = kPlaneAxes[channel][0];
     const int yChannel = kPlaneAxes[channel][1];
     for (int i = 0; i < 16; ++i) {
-        const quint32 levelBits = 0xFF000000u | channelBits(channel, 16 * i + 8);
+        const quint32 levelBits = 0xFF000000u | channelBits(channel, swatchLevel(i));
         picSmall[i]->paintRows(0, 0, 64, 64, [&](int y, quint32 *row, int left, int right) {
             const quint32 rowBits = levelBits | channelBits(yChannel, 4 * y);
             for (int x = left; x <= right; ++x)
@@ -81,7 +76,7 @@ void frmMain::DrawSwatches()
 
 std::array<QString, 2> frmMain::SwatchCaptions(int channel, int index)
 {
-    const int level = 16 * index + 8;
+    const int level = swatchLevel(index);
     return {kChannelNames[channel] + QStringLiteral(" =") + u' ' + textforms::plainDecimal(level),
             QStringLiteral("(hex ") + textforms::plainHex16(qint16(level)) + u')'};
 }
@@ -132,10 +127,8 @@ void frmMain::RepickColor()
 
 void frmMain::picGraphic_MouseUp(int button, Qt::KeyboardModifiers, float x, float y)
 {
-    const ColorPair::Step change(m_pair);
     if (button == 1) {
-        m_dragging = false;
-        m_pair.setPreview(std::nullopt);
+        m_pair.setPreview(std::nullopt, ColorPair::PreviewOrigin::Plane);
         PickColor(x, y);
     }
 }
@@ -144,18 +137,16 @@ void frmMain::picGraphic_MouseMove(Qt::MouseButtons buttons, float x, float y)
 {
     if (!buttons.testFlag(Qt::LeftButton))
         return;
-    m_dragging = true;
     // The point PickColor would take, on the plane as painted, without the marker.
     const int px = int(std::floor(std::clamp(x, 0.0f, 255.0f)));
     const int py = int(std::floor(std::clamp(y, 0.0f, 255.0f)));
     const int channel = baseChannel();
     const qint16 base = numbers::roundToInt16(numbers::numericValue(decimalLabels()[channel]->caption()));
-    m_pair.setPreview(planeColor(channel, base, px, py));
+    m_pair.setPreview(planeColor(channel, base, px, py), ColorPair::PreviewOrigin::Plane);
 }
 
 void frmMain::picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift)
 {
-    const ColorPair::Step change(m_pair);
     const int step = shift.testFlag(Qt::ShiftModifier) ? 16 : 1;
     const float x = MarkerDrawn ? MarkerRect[0] + MarkerHalfSize : 0;
     const float y = MarkerDrawn ? MarkerRect[1] + MarkerHalfSize : 0;
@@ -164,8 +155,7 @@ void frmMain::picGraphic_ArrowKey(int dx, int dy, Qt::KeyboardModifiers shift)
 
 void frmMain::picSmall_Click(int index)
 {
-    const ColorPair::Step change(m_pair);
-    const int level = 16 * index + 8;
+    const int level = swatchLevel(index);
     const QString s = textforms::plainDecimal(level);
     txbBaseColor[0]->setText(s);
     txbBaseColor[1]->setText(textforms::plainHex16(qint16(level)));

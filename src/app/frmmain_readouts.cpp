@@ -33,25 +33,21 @@ void frmMain::RefreshSample()
 
 void frmMain::DrawSample()
 {
-    drawSampleOf(ColorParams);
-}
-
-void frmMain::drawSampleOf(const ColorParamsArray &params)
-{
-    const auto packed = [&params](int which) {
-        return Colors::RGB(params[which][1], params[which][2], params[which][3]);
-    };
-    picSample->setBackColor(packed(0));
-    PrintInSample(3, 0, packed(1), QStringLiteral("This sentence shows foreground on background."));
+    // The two stored colours, as the pair holds them, or the colour pointed at on the screen.
+    const std::array<QRgb, 2> shown{m_binding.sampleColor(0), m_binding.sampleColor(1)};
+    picSample->setBackColor(Colors::fromQRgb(shown[0]));
+    PrintInSample(3, 0, Colors::fromQRgb(shown[1]),
+                  QStringLiteral("This sentence shows foreground on background."));
     PrintInSample(8, 13, 0, QStringLiteral("Black"));
     PrintInSample(69, 13, 0xFFFFFF, QStringLiteral("White"));
     PrintInSample(130, 13, 0xFF, QStringLiteral("Red"));
     PrintInSample(191, 13, 0xFF00, QStringLiteral("Green"));
     PrintInSample(252, 13, 0xFF0000, QStringLiteral("Blue"));
+    const auto hex = [](QRgb c) {
+        return Colors::ColorValueHex(qint16(qRed(c)), qint16(qGreen(c)), qint16(qBlue(c)));
+    };
     picSample->setAccessibleDescription(
-        QStringLiteral("Foreground %1 on background %2")
-            .arg(Colors::ColorValueHex(params[1][1], params[1][2], params[1][3]),
-                 Colors::ColorValueHex(params[0][1], params[0][2], params[0][3])));
+        QStringLiteral("Foreground %1 on background %2").arg(hex(shown[1]), hex(shown[0])));
     picSample->refresh();
 }
 

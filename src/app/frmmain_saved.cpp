@@ -62,7 +62,6 @@ void frmMain::cmdSave_Click()
 
 void frmMain::cmdRestore_Click()
 {
-    const ColorPair::Step change(m_pair);
     RestoreParams();
     LoadColor(editedColor());
 }

@@ -74,12 +74,11 @@ void frmMain::Form_Load()
     cboWhatToCopy->hide();
     cboWhatToCopy->move(cmdCopy->x() + 172, cmdCopy->y());
 
-    {
-        // Start-up's own changes are not a step anyone can undo.
-        const ColorPair::Step loading(m_pair, ColorPair::Step::Undo::NotRecorded);
+    // Start-up's own changes are not a step anyone can undo.
+    m_binding.loadUnrecorded([this] {
         RestoreParams();
         LoadColor(0);
-    }
+    });
     centreOnScreen();
     show();
     SetMainCaption();

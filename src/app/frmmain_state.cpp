@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The editing state of both colours: which colour and base channel the options say, storing the colour
-// being edited and publishing it to the pair.
+// The editing state of both colours: which colour and base channel the options say, and storing the colour
+// being edited, which publishes it to the pair.
 #include "app/frmmain.h"
 
-#include "color/colors.h"
 #include "color/numbers.h"
 #include "color/planeaxes.h"
 #include "widgets/captionlabel.h"
@@ -41,20 +40,7 @@ void frmMain::StoreColor(int which)
     const auto labels = decimalLabels();
     for (int channel = 0; channel < 3; ++channel)
         row[channel + 1] = numbers::roundToInt16(numbers::numericValue(labels[channel]->caption()));
-    m_pair.setState(formState());
-}
-
-PairState frmMain::formState() const
-{
-    PairState state;
-    for (int which = 0; which < 2; ++which) {
-        const ColorRow &row = ColorParams[which];
-        // Any base channel other than red and green loads as blue.
-        const int base = row[0] == 0 ? 0 : row[0] == 1 ? 1 : 2;
-        state.colors[which] = {Colors::toQRgb(Colors::RGB(row[1], row[2], row[3])), base};
-    }
-    state.edited = editedColor();
-    return state;
+    m_binding.publish(ColorParams, editedColor());
 }
 
 void frmMain::showEditedColorCaptions(int which)

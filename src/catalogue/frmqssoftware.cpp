@@ -5,12 +5,12 @@
 
 #include "color/colors.h"
 
-#include "viewer/viewerplacement.h"
 #include "web/homepage.h"
 #include "web/weblink.h"
 #include "widgets/captionlabel.h"
 
 #include "widgets/design.h"
+#include "widgets/windowframe.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -187,8 +187,9 @@ void frmQSsoftware::Form_Load()
 
     // Between the outer corners of the two windows, frames included.
     if (m_mainWindow)
-        placeFrame(*this, QRect(m_mainWindow->frameGeometry().topLeft() + QPoint(px(100), px(400)), QSize()),
-                   *m_mainWindow);
+        windowframe::placeFrame(
+            *this, QRect(m_mainWindow->frameGeometry().topLeft() + QPoint(px(100), px(400)), QSize()),
+            *m_mainWindow);
 
     const double windowWidth = twips(width());
     const double introWidth = windowWidth - 200 - kIntro.left;

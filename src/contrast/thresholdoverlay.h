@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QImage>
 #include <QRgb>
 
 #include <array>
 #include <vector>
 
 // Where the colours of the plane and of the swatches cross the contrast ratios 3, 4.5 and 7 against the
-// other colour, as thin lines on a transparent image laid over the picture.
+// other colour, and how the lines there are drawn (the images are made in thresholds/).
 namespace contrast {
 
 inline constexpr std::array<double, 3> kOverlayThresholds{3.0, 4.5, 7.0};
@@ -49,11 +48,5 @@ PassGrid swatchPasses(int baseChannel, int index, QRgb other);
 bool lineDrawn(int k, int step);
 inline constexpr QRgb kLineDark = 0xFF000000u;
 inline constexpr QRgb kLineLight = 0xFFFFFFFFu;
-
-// The contour lines of grid on a transparent image of size: a point is on the line of threshold k where its
-// pass of k differs from its right or lower neighbour's. Points outside the grid stay transparent.
-QImage contourImage(const PassGrid &grid, QSize size);
-QImage planeOverlay(int baseChannel, int baseValue, QRgb other, QSize size = QSize(256, 256));
-QImage swatchOverlay(int baseChannel, int index, QRgb other, QSize size = QSize(65, 65));
 
 } // namespace contrast

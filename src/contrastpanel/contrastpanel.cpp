@@ -159,24 +159,8 @@ ContrastPanel::ContrastPanel(QWidget *parent) : QWidget(parent)
     connect(chkShowThresholds, &QCheckBox::toggled, this, &ContrastPanel::thresholdsToggled);
     connect(cmdCopyContrast, &QPushButton::clicked, this, &ContrastPanel::copyRequested);
 
-    display(m_background, m_foreground);
-}
-
-void ContrastPanel::setColors(QRgb background, QRgb foreground)
-{
-    m_background = background;
-    m_foreground = foreground;
-    display(background, foreground);
-}
-
-void ContrastPanel::previewColors(QRgb background, QRgb foreground)
-{
-    display(background, foreground);
-}
-
-void ContrastPanel::endPreview()
-{
-    display(m_background, m_foreground);
+    // Black on white until the owner shows a pair.
+    showColors(0xFF000000u, 0xFFFFFFFFu);
 }
 
 bool ContrastPanel::thresholdsShown() const
@@ -195,7 +179,7 @@ void ContrastPanel::showCopied()
     m_noteTimer.start();
 }
 
-void ContrastPanel::display(QRgb background, QRgb foreground)
+void ContrastPanel::showColors(QRgb background, QRgb foreground)
 {
     const double ratio = contrast::contrastRatio(background, foreground);
     lblContrastRatio->setText(contrast::ratioText(ratio));

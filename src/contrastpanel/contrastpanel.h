@@ -25,11 +25,8 @@ public:
 
     explicit ContrastPanel(QWidget *parent = nullptr);
 
-    // The colours the panel describes.
-    void setColors(QRgb background, QRgb foreground);
-    // Shows the figures of colours not yet chosen (while the user drags) until endPreview() or setColors().
-    void previewColors(QRgb background, QRgb foreground);
-    void endPreview();
+    // Shows the figures of a pair of colours: the pair as it is shown, preview included.
+    void showColors(QRgb background, QRgb foreground);
 
     bool thresholdsShown() const;
     // Ticks the check box as the owner's shortcut changes it; emits thresholdsToggled when it changes.
@@ -45,9 +42,6 @@ signals:
     void copyRequested();
 
 private:
-    void display(QRgb background, QRgb foreground);
-
-    QRgb m_background = 0xFF000000u, m_foreground = 0xFFFFFFFFu;
     QLabel *lblContrastRatio;
     QLabel *lblContrastColor;
     QLabel *lblApca;

@@ -4,9 +4,11 @@
 #include "contrast/contrast.h"
 #include "contrastpanel/contrastpanel.h"
 #include "contrastpanel/panelplacement.h"
+#include "menu/contextmenu.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
 #include "settings/storedvalues.h"
+#include "widgets/windowframe.h"
 
 #include <QAction>
 #include <QEvent>
@@ -15,10 +17,23 @@
 
 ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &window, QSize designedSize,
                                                  const Services &services)
-    : m_pair(pair), m_window(window), m_designedSize(designedSize), m_services(services)
+    : m_pair(pair), m_window(window), m_designedSize(designedSize), m_services(services),
+      m_goesWithWindow(
+          window, [this]() -> QWidget * { return m_separate && isOpen() ? m_panel : nullptr; },
+          [this] {
+              if (m_separate && isOpen())
+                  place();
+          }),
+      m_openAction(ContextMenu::newAction(window, QStringLiteral("Contrast panel"),
+                                          {QKeySequence(Qt::CTRL | Qt::Key_K)})),
+      m_copyAction(ContextMenu::newAction(window, QStringLiteral("Copy contrast"),
+                                          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}))
 {
+    // The action holds whether the panel is open, as a toggle action does.
+    m_openAction->setCheckable(true);
+    connect(m_openAction, &QAction::toggled, this, &ContrastPanelController::openOrClose);
+    connect(m_copyAction, &QAction::triggered, this, &ContrastPanelController::copyContrast);
     connect(&m_pair, &ColorPair::changed, this, &ContrastPanelController::update);
-    m_window.installEventFilter(this);
     if (storedvalues::read(m_services.registry, kSavedName) == "1")
         setOpen(true);
 }
@@ -40,11 +55,18 @@ ContrastPanel &ContrastPanelController::panel()
     return *m_panel;
 }
 
+bool ContrastPanelController::isOpen() const
+{
+    return m_openAction->isChecked();
+}
+
 void ContrastPanelController::setOpen(bool open)
 {
-    if (open == m_open)
-        return;
-    m_open = open;
+    m_openAction->setChecked(open);
+}
+
+void ContrastPanelController::openOrClose(bool open)
+{
     if (open) {
         place();
     } else {
@@ -60,9 +82,7 @@ void ContrastPanelController::place()
 {
     ContrastPanel &shown = panel();
     const QRect frame = m_window.frameGeometry();
-    const QRect inner = m_window.geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QMargins margins = windowframe::margins(m_window);
     const QScreen *screen = m_window.screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), frame.size() * 4);
     const PanelPlacement placement =
@@ -77,7 +97,10 @@ void ContrastPanelController::place()
             m_window.move(placement.windowFrame);
     }
     // A window of its own waits for the main window to be shown.
-    shown.setVisible(!placement.separate || m_window.isVisible());
+    const bool waits = placement.separate && !m_window.isVisible();
+    shown.setVisible(!waits);
+    if (waits)
+        m_goesWithWindow.comeWithWindow();
 }
 
 void ContrastPanelController::setSeparate(bool separate)
@@ -102,17 +125,9 @@ void ContrastPanelController::setSeparate(bool separate)
 
 bool ContrastPanelController::eventFilter(QObject *watched, QEvent *event)
 {
-    // A panel of its own goes and comes with the main window, and its close box closes it.
-    if (m_separate && m_open) {
-        if (watched == &m_window && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
-            if (event->type() == QEvent::Show)
-                place();
-            else
-                m_panel->hide();
-        } else if (watched == m_panel && event->type() == QEvent::Close) {
-            setOpen(false);
-        }
-    }
+    // A panel of its own closes with its close box.
+    if (m_separate && isOpen() && watched == m_panel && event->type() == QEvent::Close)
+        setOpen(false);
     return QObject::eventFilter(watched, event);
 }
 
@@ -125,11 +140,9 @@ void ContrastPanelController::setThresholdsShown(bool shown)
 
 void ContrastPanelController::update()
 {
-    if (!m_open)
+    if (!isOpen())
         return;
-    m_panel->setColors(m_pair.background(), m_pair.foreground());
-    if (m_pair.preview())
-        m_panel->previewColors(m_pair.shownColor(0), m_pair.shownColor(1));
+    m_panel->showColors(m_pair.shownColor(0), m_pair.shownColor(1));
 }
 
 void ContrastPanelController::copyContrast()

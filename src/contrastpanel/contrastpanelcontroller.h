@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "menu/feature.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
+#include "widgets/goeswithwindow.h"
 
 #include <QObject>
 #include <QSize>
@@ -10,13 +12,14 @@
 #include <string>
 
 class ContrastPanel;
+class QAction;
 class QWidget;
 
 // The contrast panel below the main window: opening and closing it (the window grows by the panel and
 // shrinks back, staying inside the screen; on a screen too small for that the panel is a window of its
 // own), keeping its figures in step with the pair and its preview, copying the figures, and whether it was
 // open when the colours were last saved.
-class ContrastPanelController : public QObject
+class ContrastPanelController : public QObject, public Feature
 {
     Q_OBJECT
 
@@ -27,7 +30,11 @@ public:
     // window is the main window at its designed size; the panel opens at once when it was saved open.
     ContrastPanelController(ColorPair &pair, QWidget &window, QSize designedSize, const Services &services);
 
-    bool isOpen() const { return m_open; }
+    // "Contrast panel" (Ctrl+K), checked while the panel is open, and "Copy contrast" (Ctrl+Shift+C).
+    QAction *openAction() const { return m_openAction; }
+    QAction *copyAction() const { return m_copyAction; }
+
+    bool isOpen() const;
     void setOpen(bool open);
     // The figures on the clipboard, then "Copied" on the panel; a clipboard that refuses them is told.
     void copyContrast();
@@ -35,7 +42,8 @@ public:
     void setThresholdsShown(bool shown);
     // The panel, made on first use.
     ContrastPanel &panel();
-    std::string savedValue() const { return m_open ? "1" : "0"; }
+    std::string savedValue() const { return isOpen() ? "1" : "0"; }
+    storedvalues::Value storedValue() const override { return {kSavedName, savedValue()}; }
     // Whether the open panel is a window of its own.
     bool isSeparate() const { return m_separate; }
 
@@ -49,6 +57,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void openOrClose(bool open);
     void update();
     // Puts the panel below the window or in a window of its own, as the screen allows.
     void place();
@@ -59,7 +68,10 @@ private:
     QSize m_designedSize;
     Services m_services;
     ContrastPanel *m_panel = nullptr;
-    bool m_open = false;
     bool m_thresholdsShown = false;
     bool m_separate = false;
+    // A panel of its own goes and comes with the main window.
+    GoesWithWindow m_goesWithWindow;
+    QAction *m_openAction;
+    QAction *m_copyAction;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "menu/feature.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
 
@@ -14,7 +15,7 @@ class QWidget;
 
 // "Copy as": the colour being edited in every form, each shown with the text it copies, then in the user's
 // templates. Choosing one copies its text, without a confirmation. The templates are saved beside Params.
-class CopyAs : public QObject
+class CopyAs : public QObject, public Feature
 {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ public:
     const QStringList &templates() const { return m_templates; }
     void setTemplates(const QStringList &templates);
     std::string savedValue() const;
+    storedvalues::Value storedValue() const override { return {kSavedName, savedValue()}; }
 
     // Puts text on the clipboard; a clipboard that refuses it is told in a box.
     void copy(const QString &text);

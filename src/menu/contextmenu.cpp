@@ -12,15 +12,23 @@ ContextMenu::ContextMenu(QWidget &window) : m_window(window), m_menu(new QMenu(&
     m_window.installEventFilter(this);
 }
 
-QAction *ContextMenu::add(const QString &text, const QList<QKeySequence> &keys)
+QAction *ContextMenu::newAction(QWidget &window, const QString &text, const QList<QKeySequence> &keys)
 {
-    auto *action = new QAction(text, &m_window);
+    auto *action = new QAction(text, &window);
     action->setShortcuts(keys);
+    return action;
+}
+
+void ContextMenu::add(QAction *action)
+{
+    if (action->menu()) {
+        m_menu->addMenu(action->menu());
+        return;
+    }
     action->setShortcutContext(Qt::WindowShortcut);
     action->setShortcutVisibleInContextMenu(true);
     m_window.addAction(action);
     m_menu->addAction(action);
-    return action;
 }
 
 void ContextMenu::addSeparator()

@@ -19,8 +19,11 @@ class ContextMenu : public QObject
 public:
     explicit ContextMenu(QWidget &window);
 
-    // An entry with its shortcuts, the first shown beside it; the entry's accessible name is its text.
-    QAction *add(const QString &text, const QList<QKeySequence> &keys = {});
+    // An action made with its window as parent, with its shortcuts; the first is shown beside it.
+    static QAction *newAction(QWidget &window, const QString &text, const QList<QKeySequence> &keys = {});
+    // The action as an entry, its shortcuts working in the whole window (a submenu's action only opens its
+    // menu); the entry's accessible name is its text.
+    void add(QAction *action);
     void addSeparator();
     QMenu &menu() { return *m_menu; }
 

@@ -11,8 +11,7 @@ PairState normalized(PairState state)
 {
     for (PairColor &c : state.colors) {
         c.rgb |= kOpaque;
-        if (c.baseChannel < 0 || c.baseChannel > 2)
-            c.baseChannel = 2;
+        c.baseChannel = baseChannelOf(c.baseChannel);
     }
     state.edited = state.edited == 0 ? 0 : 1;
     return state;
@@ -57,8 +56,9 @@ void ColorPair::setColor(int which, QRgb rgb)
     setState(next);
 }
 
-void ColorPair::setPreview(std::optional<QRgb> rgb)
+void ColorPair::setPreview(std::optional<QRgb> rgb, PreviewOrigin origin)
 {
+    m_previewOrigin = origin;
     if (rgb)
         *rgb |= kOpaque;
     if (rgb == m_preview)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/pairhistory.h"
 #include "model/pairstate.h"
+#include "model/undohistory.h"
 
 #include <QObject>
 #include <QRgb>
@@ -47,10 +47,15 @@ public:
     void setColor(int which, QRgb rgb);
     void setEditedColor(QRgb rgb) { setColor(edited(), rgb); }
 
+    // Where a preview comes from: the pointer anywhere on the screen, or the plane while the left button is
+    // held on it.
+    enum class PreviewOrigin { Screen, Plane };
     // A colour shown for the edited one before it is chosen (while the user drags or points at the screen);
     // nothing when none is.
     std::optional<QRgb> preview() const { return m_preview; }
-    void setPreview(std::optional<QRgb> rgb);
+    void setPreview(std::optional<QRgb> rgb, PreviewOrigin origin = PreviewOrigin::Screen);
+    // Where the preview, or the last one, came from.
+    PreviewOrigin previewOrigin() const { return m_previewOrigin; }
     // Colour which as it is shown now: the preview for the edited colour while there is one.
     QRgb shownColor(int which) const;
 
@@ -87,7 +92,8 @@ private:
 
     PairState m_state;
     std::optional<QRgb> m_preview;
-    PairHistory m_history;
+    PreviewOrigin m_previewOrigin = PreviewOrigin::Screen;
+    UndoHistory<PairState> m_history;
     int m_depth = 0;
     bool m_recording = true;
     PairState m_stepStart;

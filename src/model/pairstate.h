@@ -5,6 +5,12 @@
 
 #include <array>
 
+// A stored base channel as the pair takes it: any other than red and green is blue, as the form loads it.
+inline constexpr int baseChannelOf(int stored)
+{
+    return stored == 0 || stored == 1 ? stored : 2;
+}
+
 // One colour of the pair: the colour itself, opaque, and the base channel it is edited with (0 red,
 // 1 green, 2 blue).
 struct PairColor

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "pairswindow/pairscontroller.h"
 
+#include "menu/contextmenu.h"
 #include "pairswindow/pairsplacement.h"
 #include "pairswindow/pairswindow.h"
+#include "widgets/windowframe.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,9 +19,18 @@ constexpr QSize kDefaultSize(440, 480);
 } // namespace
 
 PairsController::PairsController(ColorPair &pair, const Services &services, QWidget &window)
-    : m_pair(pair), m_services(services), m_mainWindow(window), m_book(pair, services, window)
+    : m_pair(pair), m_services(services), m_mainWindow(window), m_book(pair, services, window),
+      m_goesWithWindow(
+          window, [this] { return m_window; }, [this] { setWindowShown(true); }),
+      m_windowAction(ContextMenu::newAction(window, QStringLiteral("Color pairs"),
+                                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)})),
+      m_addAction(ContextMenu::newAction(window, QStringLiteral("Add to color pairs"),
+                                         {QKeySequence(Qt::CTRL | Qt::Key_D)}))
 {
-    m_mainWindow.installEventFilter(this);
+    m_windowAction->setCheckable(true);
+    connect(m_windowAction, &QAction::triggered, this, &PairsController::setWindowShown);
+    connect(this, &PairsController::windowShownChanged, m_windowAction, &QAction::setChecked);
+    connect(m_addAction, &QAction::triggered, this, [this] { m_book.addCurrent(); });
 }
 
 PairsController::~PairsController()
@@ -64,10 +76,7 @@ bool PairsController::isWindowShown() const
 void PairsController::placeWindow()
 {
     const QRect frame = m_mainWindow.frameGeometry();
-    const QRect inner = m_mainWindow.geometry();
-    // The pairs window gets the same frame as the main window from the window manager.
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QMargins margins = windowframe::margins(m_mainWindow);
     const std::optional<std::string> saved = storedvalues::read(m_services.registry, kPlaceSavedName);
     const std::optional<QRect> savedFrame = pairsplacement::readSaved(
         QString::fromStdString(saved.value_or(std::string())), margins, m_window->minimumSize());
@@ -106,13 +115,6 @@ bool PairsController::eventFilter(QObject *watched, QEvent *event)
         emit windowShownChanged(type == QEvent::Show);
     } else if (watched == m_window && type == QEvent::WindowActivate) {
         m_book.followStore();
-    } else if (watched == &m_mainWindow && type == QEvent::Hide && isWindowShown()) {
-        // The list goes and comes with the main window, as when it shows the catalogue or quits.
-        m_reopen = true;
-        m_window->hide();
-    } else if (watched == &m_mainWindow && type == QEvent::Show && m_reopen) {
-        m_reopen = false;
-        setWindowShown(true);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "menu/feature.h"
 #include "model/colorpair.h"
 #include "pairswindow/pairsbook.h"
 #include "platform/services.h"
 #include "settings/storedvalues.h"
+#include "widgets/goeswithwindow.h"
 
 #include <QObject>
 
 #include <string>
 
 class PairsWindow;
+class QAction;
 class QWidget;
 
 // The window "Color pairs" over the list of pairs: made on first use, placed where it was last, its place
 // saved when it hides and with each save, and going and coming with the main window.
-class PairsController : public QObject
+class PairsController : public QObject, public Feature
 {
     Q_OBJECT
 
@@ -29,6 +32,10 @@ public:
 
     PairsBook &book() { return m_book; }
 
+    // "Color pairs" (Ctrl+Shift+P), checked while the window is shown, and "Add to color pairs" (Ctrl+D).
+    QAction *windowAction() const { return m_windowAction; }
+    QAction *addAction() const { return m_addAction; }
+
     void setWindowShown(bool shown);
     bool isWindowShown() const;
     // Made on first use.
@@ -36,6 +43,7 @@ public:
 
     // The window's place for a save; an empty name while the window has never been placed.
     storedvalues::Value savedPlace() const;
+    storedvalues::Value storedValue() const override { return savedPlace(); }
 
 signals:
     void windowShownChanged(bool shown);
@@ -54,6 +62,7 @@ private:
     PairsWindow *m_window = nullptr;
     // The window's frame and size as last placed or saved; empty before.
     QString m_place;
-    // The window was open when the main window was hidden.
-    bool m_reopen = false;
+    GoesWithWindow m_goesWithWindow;
+    QAction *m_windowAction;
+    QAction *m_addAction;
 };

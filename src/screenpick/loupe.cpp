@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screenpick/loupe.h"
 
-#include "platform/devicepixels.h"
+#include "screenpick/devicepixels.h"
 #include "screenpick/loupepicture.h"
 
 #include <QPainter>

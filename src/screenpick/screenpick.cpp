@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "screenpick/screenpick.h"
 
+#include "menu/contextmenu.h"
 #include "platform/messageboxes.h"
-#include "platform/screenpicker.h"
 #include "screenpick/loupe.h"
+#include "screenpick/screenpicker.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -18,8 +20,11 @@ constexpr qint64 kRepaintMs = 150;
 } // namespace
 
 ScreenPick::ScreenPick(ColorPair &pair, const Services &services, QWidget &window)
-    : m_pair(pair), m_services(services), m_window(window)
+    : m_pair(pair), m_services(services), m_window(window),
+      m_startAction(ContextMenu::newAction(window, QStringLiteral("Pick from screen"),
+                                           {QKeySequence(Qt::CTRL | Qt::Key_E)}))
 {
+    connect(m_startAction, &QAction::triggered, this, &ScreenPick::start);
     m_window.installEventFilter(this);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &ScreenPick::cancel);
 }

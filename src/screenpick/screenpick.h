@@ -12,6 +12,7 @@
 #include <optional>
 
 class Loupe;
+class QAction;
 class QWidget;
 namespace platform {
 class ScreenPicker;
@@ -34,6 +35,8 @@ public:
     ~ScreenPick() override;
 
     void start();
+    // "Pick from screen" (Ctrl+E).
+    QAction *startAction() const { return m_startAction; }
     // Ends a running pick as cancelled; nothing when none runs.
     void cancel();
 
@@ -51,6 +54,7 @@ private:
     ColorPair &m_pair;
     Services m_services;
     QWidget &m_window;
+    QAction *m_startAction;
     std::unique_ptr<platform::ScreenPicker> m_ownPicker;
     platform::ScreenPicker *m_picker = nullptr;
     std::unique_ptr<Loupe> m_loupe; // made on first use

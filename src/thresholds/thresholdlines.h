@@ -9,6 +9,7 @@
 #include <array>
 
 class OverlayLayer;
+class QAction;
 class QWidget;
 
 // Lines over the large picture and the sixteen small ones where the edited colour's plane crosses the
@@ -21,19 +22,23 @@ class ThresholdLines : public QObject
 public:
     ThresholdLines(ColorPair &pair, const std::array<QWidget *, 16> &swatches, QWidget &plane);
 
-    bool isShown() const { return m_shown; }
+    // "Show thresholds" (Ctrl+L), checked while the lines are shown.
+    QAction *shownAction() const { return m_shownAction; }
+
+    bool isShown() const;
     void setShown(bool shown);
 
 signals:
     void shownChanged(bool shown);
 
 private:
+    void show(bool shown);
     void update();
 
     ColorPair &m_pair;
     std::array<QWidget *, 16> m_swatches;
     QWidget &m_plane;
-    bool m_shown = false;
+    QAction *m_shownAction;
     // The 16 swatches' lines, then the plane's; made when first shown.
     std::array<OverlayLayer *, 17> m_overlays{};
     // What the lines were last drawn for.

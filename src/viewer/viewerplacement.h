@@ -30,8 +30,3 @@ ViewerPlacement placeBeside(const QRectF &mainFrame, const QRectF &screenArea,
 // are the windows' outer ones, frames included, as exactly as the window system tells them.
 void placeViewerBeside(QWidget &mainWindow, QWidget &viewer, const QRect &screenArea,
                        const QList<QRectF> &pictures = {});
-
-// Gives window the outer rectangle frame; a frame of no size moves it only. A window manager frames a
-// window only once it is on screen, so until then its frame is taken to be like model's, and it is put
-// right once its own frame is known.
-void placeFrame(QWidget &window, const QRectF &frame, const QWidget &model);

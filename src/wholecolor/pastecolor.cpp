@@ -3,12 +3,18 @@
 
 #include "color/colorparse.h"
 #include "color/visibletext.h"
+#include "menu/contextmenu.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
 
+#include <QAction>
+
 PasteColor::PasteColor(ColorPair &pair, const Services &services, QWidget &window)
-    : m_pair(pair), m_services(services), m_window(window)
+    : m_pair(pair), m_services(services), m_window(window),
+      m_pasteAction(
+          ContextMenu::newAction(window, QStringLiteral("Paste color"), {QKeySequence(Qt::CTRL | Qt::Key_V)}))
 {
+    QObject::connect(m_pasteAction, &QAction::triggered, m_pasteAction, [this] { paste(); });
 }
 
 void PasteColor::paste()

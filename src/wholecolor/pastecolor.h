@@ -4,6 +4,7 @@
 #include "model/colorpair.h"
 #include "platform/services.h"
 
+class QAction;
 class QWidget;
 
 // Paste: the colour the clipboard's text names becomes the colour being edited (its base channel stays);
@@ -16,9 +17,12 @@ public:
     PasteColor(ColorPair &pair, const Services &services, QWidget &window);
 
     void paste();
+    // "Paste color" (Ctrl+V).
+    QAction *pasteAction() const { return m_pasteAction; }
 
 private:
     ColorPair &m_pair;
     Services m_services;
     QWidget &m_window;
+    QAction *m_pasteAction;
 };

@@ -493,12 +493,19 @@ void tst_MainWindow::dragPreviewIsWhatTheReleasePicks()
 {
     QFETCH(QPoint, at);
     keys(Qt::CTRL | Qt::Key_K);
+    const auto sample = [this] { return f->control(QStringLiteral("picSample"))->accessibleDescription(); };
+    const QString stored = sample();
     QTest::mousePress(plane(), Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(plane(), at);
     const QString previewed =
         panelText(QStringLiteral("lblContrastRatio")) + panelText(QStringLiteral("lblApca"));
+    // The sample shows the stored colours until the release picks one.
+    QCOMPARE(sample(), stored);
+    // The preview's end and the pick are one change of the pair.
+    const QSignalSpy changes(&f->window->colorPair(), &ColorPair::changed);
     QTest::mouseRelease(plane(), Qt::LeftButton, {}, at);
     QCOMPARE(panelText(QStringLiteral("lblContrastRatio")) + panelText(QStringLiteral("lblApca")), previewed);
+    QCOMPARE(changes.count(), 1);
 }
 
 void tst_MainWindow::nearestPassingColour()

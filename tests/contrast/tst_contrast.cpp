@@ -2,7 +2,7 @@
 #include "contrast/contrast.h"
 #include "contrast/contrastcommand.h"
 #include "contrast/nearest.h"
-#include "contrast/thresholdoverlay.h"
+#include "thresholds/thresholdimages.h"
 
 #include <QTest>
 
@@ -291,7 +291,7 @@ void tst_Contrast::overlayLine()
 {
     // Against black, along the top row of the blue-based plane, the lines stand where green reaches 105, 136
     // and 174: dark on the last failing point, light on the first passing one, nothing anywhere else.
-    const QImage image = contrast::planeOverlay(2, 0, 0xFF000000u);
+    const QImage image = thresholds::planeOverlay(2, 0, 0xFF000000u);
     QCOMPARE(image.size(), QSize(256, 256));
     QList<int> dark, light;
     for (int x = 0; x < 256; ++x) {
@@ -311,7 +311,7 @@ void tst_Contrast::overlayLine()
         QVERIFY(x == 105 || x == 136 || x == 174);
 
     // A picture larger than the swatch keeps its margin clear.
-    const QImage bigger = contrast::swatchOverlay(2, 0, 0xFF000000u, QSize(70, 70));
+    const QImage bigger = thresholds::swatchOverlay(2, 0, 0xFF000000u, QSize(70, 70));
     QCOMPARE(bigger.pixel(26, 0), contrast::kLineDark);
     for (int y = 0; y < 70; ++y)
         QCOMPARE(qAlpha(bigger.pixel(66, y)), 0);

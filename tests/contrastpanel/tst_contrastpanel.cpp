@@ -2,9 +2,7 @@
 #include "contrastpanel/contrastpanel.h"
 #include "contrastpanel/contrastpanelcontroller.h"
 #include "contrastpanel/panelplacement.h"
-#include "support/fakeregistry.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingmessageboxes.h"
+#include "support/testservices.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,7 +16,7 @@ const PairState kDefaults{{{{qRgb(64, 128, 192), 1}, {qRgb(224, 224, 224), 2}}},
 
 } // namespace
 
-class tst_ContrastPanel : public QObject
+class tst_ContrastPanel : public QObject, private TestServices
 {
     Q_OBJECT
 
@@ -33,28 +31,16 @@ private slots:
     void copiesTheFigures();
 
 private:
-    Services services()
-    {
-        Services s;
-        s.messages = &messages;
-        s.clipboard = &clipboard;
-        s.registry = &registry;
-        return s;
-    }
     QString ratio(ContrastPanelController &c)
     {
         return c.panel().findChild<QLabel *>(QStringLiteral("lblContrastRatio"))->text();
     }
-
-    RecordingMessageBoxes messages;
-    RecordingClipboard clipboard;
-    FakeRegistry registry;
 };
 
 void tst_ContrastPanel::panelShowsFiguresAndSignalsClicks()
 {
     ContrastPanel panel;
-    panel.setColors(0x4080C0u, 0xE0E0E0u);
+    panel.showColors(0x4080C0u, 0xE0E0E0u);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     QCOMPARE(panel.width(), 619);
@@ -86,7 +72,7 @@ void tst_ContrastPanel::panelShowsFiguresAndSignalsClicks()
     // Beside the ratio, what contrast-color() gives for the background, in that colour on the background.
     auto *contrastColor = panel.findChild<QLabel *>(QStringLiteral("lblContrastColor"));
     QCOMPARE(contrastColor->text(), QStringLiteral("black"));
-    panel.setColors(0x757575u, 0xE0E0E0u);
+    panel.showColors(0x757575u, 0xE0E0E0u);
     QCOMPARE(contrastColor->text(), QStringLiteral("white"));
     QCOMPARE(contrastColor->accessibleName(), QStringLiteral("contrast-color(): white"));
     QCOMPARE(contrastColor->grab().toImage().pixel(1, 1) & 0xFFFFFFu, 0x757575u);

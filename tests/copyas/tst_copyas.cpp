@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "copyas/copyas.h"
-#include "support/fakeregistry.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingmessageboxes.h"
+#include "support/testservices.h"
 
 #include <QMenu>
 #include <QTest>
@@ -14,7 +12,7 @@ const QByteArray kKey = "Software\\Quenby Systems\\TVK";
 
 } // namespace
 
-class tst_CopyAs : public QObject
+class tst_CopyAs : public QObject, private TestServices
 {
     Q_OBJECT
 
@@ -35,14 +33,6 @@ private slots:
     void templatesComeFromTheStoreAndGoBack();
 
 private:
-    Services services()
-    {
-        Services s;
-        s.messages = &messages;
-        s.clipboard = &clipboard;
-        s.registry = &registry;
-        return s;
-    }
     QStringList entries(CopyAs &copyAs)
     {
         copyAs.refresh();
@@ -65,9 +55,6 @@ private:
 
     QWidget window;
     std::unique_ptr<ColorPair> pair;
-    FakeRegistry registry;
-    RecordingClipboard clipboard;
-    RecordingMessageBoxes messages;
 };
 
 // Each entry shows the text it copies, with the form's short name on the right ("&" doubled so that it

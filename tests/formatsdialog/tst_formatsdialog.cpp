@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "copyas/copyas.h"
 #include "formatsdialog/formatsdialog.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingmessageboxes.h"
+#include "support/testservices.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_FormatsDialog : public QObject
+class tst_FormatsDialog : public QObject, private TestServices
 {
     Q_OBJECT
 
@@ -19,10 +18,7 @@ private slots:
     {
         pair = std::make_unique<ColorPair>();
         pair->setState({{{{qRgb(64, 128, 192), 1}, {qRgb(224, 224, 224), 2}}}, 0});
-        Services services;
-        services.messages = &messages;
-        services.clipboard = &clipboard;
-        copyAs = std::make_unique<CopyAs>(*pair, services, window);
+        copyAs = std::make_unique<CopyAs>(*pair, services(), window);
         dialog = std::make_unique<FormatsDialog>(*copyAs, *pair, &window);
         dialog->show();
     }
@@ -49,8 +45,6 @@ private:
     }
 
     QWidget window;
-    RecordingMessageBoxes messages;
-    RecordingClipboard clipboard;
     std::unique_ptr<ColorPair> pair;
     std::unique_ptr<CopyAs> copyAs;
     std::unique_ptr<FormatsDialog> dialog;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "screenpick/screenpick.h"
-#include "support/fakescreenpicker.h"
-#include "support/recordingmessageboxes.h"
+#include "support/testservices.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,16 +21,11 @@ struct Picking
     }
 
     ColorPair pair;
-    FakeScreenPicker picker;
-    RecordingMessageBoxes messages;
-    Services services = [this] {
-        Services s;
-        s.messages = &messages;
-        s.screenPicker = &picker;
-        return s;
-    }();
+    TestServices doubles;
+    FakeScreenPicker &picker = doubles.screenPicker;
+    RecordingMessageBoxes &messages = doubles.messages;
     QWidget window;
-    ScreenPick pick{pair, services, window};
+    ScreenPick pick{pair, doubles.services(), window};
 };
 
 QWidget *loupeWindow()

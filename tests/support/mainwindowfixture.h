@@ -3,15 +3,7 @@
 
 #include "accessibility/accessibility.h"
 #include "app/frmmain.h"
-#include "platform/appexit.h"
-#include "platform/services.h"
-#include "support/fakefiledialogs.h"
-#include "support/fakeregistry.h"
-#include "support/fakescreenpicker.h"
-#include "support/faketextfilereader.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingmessageboxes.h"
-#include "support/recordingshell.h"
+#include "support/testservices.h"
 #include "widgets/captionlabel.h"
 
 #include <QRadioButton>
@@ -19,32 +11,10 @@
 
 #include <memory>
 
-// Counts the requests to end the program instead of ending it.
-class RecordingAppExit final : public platform::AppExit
-{
-public:
-    void endProgram(int) override { ++calls; }
-    int calls = 0;
-};
-
 // A main window wired to test doubles, started as the program starts it.
-class MainWindowFixture
+class MainWindowFixture : public TestServices
 {
 public:
-    Services services()
-    {
-        Services s;
-        s.messages = &messages;
-        s.appExit = &appExit;
-        s.registry = &registry;
-        s.shell = &shell;
-        s.clipboard = &clipboard;
-        s.files = &files;
-        s.screenPicker = &screenPicker;
-        s.fileDialogs = &fileDialogs;
-        return s;
-    }
-
     frmMain &start()
     {
         accessibility::install();
@@ -95,13 +65,5 @@ public:
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
 
-    RecordingMessageBoxes messages;
-    RecordingAppExit appExit;
-    FakeRegistry registry;
-    RecordingShell shell;
-    RecordingClipboard clipboard;
-    FakeTextFileReader files;
-    FakeScreenPicker screenPicker;
-    FakeFileDialogs fileDialogs;
     std::unique_ptr<frmMain> window;
 };

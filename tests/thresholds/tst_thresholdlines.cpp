@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "contrast/thresholdoverlay.h"
+#include "thresholds/thresholdimages.h"
 #include "thresholds/thresholdlines.h"
 #include "widgets/overlaylayer.h"
 
@@ -38,19 +38,19 @@ void tst_ThresholdLines::linesFollowTheEditedPlaneAndTheOtherColour()
     const auto *planeLines = plane->findChild<OverlayLayer *>();
     const auto *swatchLines = swatches[5]->findChild<OverlayLayer *>();
     QVERIFY(planeLines && planeLines->isVisible() && swatchLines);
-    QCOMPARE(planeLines->image(), contrast::planeOverlay(1, 128, qRgb(224, 224, 224)));
-    QCOMPARE(swatchLines->image(), contrast::swatchOverlay(1, 5, qRgb(224, 224, 224)));
+    QCOMPARE(planeLines->image(), thresholds::planeOverlay(1, 128, qRgb(224, 224, 224)));
+    QCOMPARE(swatchLines->image(), thresholds::swatchOverlay(1, 5, qRgb(224, 224, 224)));
 
     // The other colour, and the edited plane, move the lines.
     pair.setColor(1, qRgb(0, 0, 0));
-    QCOMPARE(planeLines->image(), contrast::planeOverlay(1, 128, qRgb(0, 0, 0)));
+    QCOMPARE(planeLines->image(), thresholds::planeOverlay(1, 128, qRgb(0, 0, 0)));
     pair.setColor(0, qRgb(10, 40, 20));
-    QCOMPARE(planeLines->image(), contrast::planeOverlay(1, 40, qRgb(0, 0, 0)));
+    QCOMPARE(planeLines->image(), thresholds::planeOverlay(1, 40, qRgb(0, 0, 0)));
     PairState foreground = pair.state();
     foreground.edited = 1;
     pair.setState(foreground);
-    QCOMPARE(planeLines->image(), contrast::planeOverlay(2, 0, qRgb(10, 40, 20)));
-    QCOMPARE(swatchLines->image(), contrast::swatchOverlay(2, 5, qRgb(10, 40, 20)));
+    QCOMPARE(planeLines->image(), thresholds::planeOverlay(2, 0, qRgb(10, 40, 20)));
+    QCOMPARE(swatchLines->image(), thresholds::swatchOverlay(2, 5, qRgb(10, 40, 20)));
 
     lines.setShown(false);
     QVERIFY(!planeLines->isVisible());

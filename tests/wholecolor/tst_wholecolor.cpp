@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "support/recordingclipboard.h"
-#include "support/recordingmessageboxes.h"
+#include "support/testservices.h"
 #include "wholecolor/paircommands.h"
 #include "wholecolor/pastecolor.h"
 
@@ -22,7 +21,7 @@ QString hex(QRgb c)
 
 } // namespace
 
-class tst_WholeColor : public QObject
+class tst_WholeColor : public QObject, private TestServices
 {
     Q_OBJECT
 
@@ -43,17 +42,7 @@ private slots:
     void nearestPassing();
 
 private:
-    Services services()
-    {
-        Services s;
-        s.messages = &messages;
-        s.clipboard = &clipboard;
-        return s;
-    }
-
     QWidget window;
-    RecordingMessageBoxes messages;
-    RecordingClipboard clipboard;
     std::unique_ptr<ColorPair> pair;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/pixelformat.h"
+#include "screenpick/pixelformat.h"
 
 #include <bit>
 

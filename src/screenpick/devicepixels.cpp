@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/devicepixels.h"
+#include "screenpick/devicepixels.h"
 
 #include <QGuiApplication>
 #include <QPixmap>

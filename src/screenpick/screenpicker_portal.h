@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/screenpicker.h"
+#include "screenpick/screenpicker.h"
 
 #include <QDBusConnection>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The pickers that need nothing but Qt and the native seams: the pointer grab and the one that cannot pick.
-#include "platform/screenpicker.h"
+#include "screenpick/screenpicker.h"
 
-#include "platform/devicepixels.h"
-#include "platform/screenpicker_native.h"
+#include "screenpick/devicepixels.h"
+#include "screenpick/screenpicker_native.h"
 
 #include <QCursor>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Screen picking on Windows: the pointer grab reads the desktop through Qt's screen grab.
-#include "platform/devicepixels.h"
-#include "platform/screenpicker.h"
-#include "platform/screenpicker_native.h"
+#include "screenpick/devicepixels.h"
+#include "screenpick/screenpicker.h"
+#include "screenpick/screenpicker_native.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Screen picking outside Windows: a pointer grab under X11, the desktop portal under Wayland.
-#include "platform/devicepixels.h"
-#include "platform/pixelformat.h"
-#include "platform/screenpicker_native.h"
-#include "platform/screenpicker_portal.h"
 #include "platform/xinput_portable.h"
+#include "screenpick/devicepixels.h"
+#include "screenpick/pixelformat.h"
+#include "screenpick/screenpicker_native.h"
+#include "screenpick/screenpicker_portal.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QDBusArgument>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "platform/screenpicker.h"
-#include "platform/screenpicker_portal.h"
+#include "screenpick/screenpicker.h"
+#include "screenpick/screenpicker_portal.h"
 #include "support/fakescreenpicker.h"
 
 #include <QColor>
