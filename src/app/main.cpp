@@ -6,7 +6,6 @@
 #include "buildversion.h"
 #include "platform/appexit.h"
 #include "platform/console.h"
-#include "platform/localnames.h"
 #include "platform/services.h"
 #include "platform/termination.h"
 #include "widgets/enterpressesbuttons.h"
@@ -21,9 +20,7 @@ int main(int argc, char *argv[])
     platform::keepRunningPastFileSizeLimit();
     // Answered before QApplication exists, so --help and --version need no display. File names of any
     // bytes stay those bytes.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << localnames::decode(argv[i]);
+    const QStringList arguments = platform::commandLineArguments(argc, argv);
     if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished) {
         platform::useParentConsole();
         return printOutcome(outcome, QFileInfo(arguments.value(0)).fileName(), stdout, stderr);

@@ -6,6 +6,7 @@
 #include <io.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 namespace platform {
 
@@ -32,6 +33,23 @@ void useParentConsole()
     }
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+}
+
+QStringList commandLineArguments(int argc, char *argv[])
+{
+    int count = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide) {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        return arguments;
+    }
+    QStringList arguments;
+    for (int i = 0; i < count; ++i)
+        arguments << QString::fromWCharArray(wide[i]);
+    LocalFree(wide);
+    return arguments;
 }
 
 } // namespace platform

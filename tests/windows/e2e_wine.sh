@@ -41,6 +41,9 @@ status=0
     fail "--bogus ended with $status and printed '$(cat "$work/out" "$work/err")'"
 converted=$("$wine" "$program" --convert html 'rgb(16, 32, 48)' 2>&1)
 [[ $converted == "#102030" ]] || fail "--convert printed '$converted' (a carriage return is a fault too)"
+# A file name with a character outside the ANSI code page reaches the program whole.
+"$wine" "$program" --export-pairs css "$(winepath_of "$work/色 é.css")" >/dev/null 2>&1 &&
+    grep -q '^:root {' "$work/色 é.css" || fail "--export-pairs did not write a file named with 色"
 # Wine's cmd on a terminal of its own (script gives it one) has a console that the program must attach to;
 # the terminal's escape sequences, which also stand for blanks, are taken out.
 windows_path=$(winepath_of "$program" | sed 's/\\/\\\\/g')
