@@ -6,6 +6,8 @@
 #include <io.h>
 
 #include <windows.h>
+
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 namespace platform {

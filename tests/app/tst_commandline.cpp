@@ -114,7 +114,8 @@ void tst_CommandLine::sessionPlatform()
 // Arguments are file names of any bytes: valid UTF-8 reads as text, every other byte comes back as itself.
 void tst_CommandLine::argumentsOfAnyBytes()
 {
-    // Windows' code pages make every byte some character; the arguments come from the wide command line there.
+    // Windows' code pages make every byte some character; there the arguments come from the wide
+    // command line.
     if (QString(QChar(0xE9)).toLocal8Bit() == "\xc3\xa9") {
         QCOMPARE(localnames::decode("caf\xc3\xa9 \xf0\x9f\x8e\xa8"),
                  QString::fromUtf8("caf\xc3\xa9 \xf0\x9f\x8e\xa8"));
