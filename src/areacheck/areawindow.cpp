@@ -73,6 +73,8 @@ AreaWindow::AreaWindow(ColorPair &pair, const Services &services, QWidget *paren
     for (const double level : contrast::kAreaLevels)
         cboLevel->addItem(QString::number(level) + QStringLiteral(":1"));
     cboLevel->setCurrentIndex(kDefaultLevel);
+    cboLevel->setAccessibleName(QStringLiteral("Level"));
+    accessibility::nameListWhenRead(*cboLevel);
     auto *lblLevel = new QLabel(QStringLiteral("&Level:"), this);
     lblLevel->setBuddy(cboLevel);
     picNearest = new QLabel(this);
