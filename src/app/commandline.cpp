@@ -121,6 +121,15 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
                              &level,   &large,       &format,      &matrix};
     if (!parser.parse(arguments)) {
         error = parser.errorText();
+        // A file or text that starts with '-' reads as an option where it is no option's value.
+        if (error.startsWith(QLatin1String("Unknown option")) &&
+            std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
+                return argument.contains(QLatin1String("-convert")) ||
+                       argument.contains(QLatin1String("-export-pairs")) ||
+                       argument.contains(QLatin1String("-contrast")) ||
+                       argument.contains(QLatin1String("-check-pairs"));
+            }))
+            error += QStringLiteral(" A file or text that starts with '-' goes after '--'.");
     } else if (const QStringList given = parser.optionNames();
                std::any_of(ownOptions.begin(), ownOptions.end(), [&](const QCommandLineOption *o) {
                    return given.count(o->names().constLast()) > 1;
@@ -155,13 +164,22 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
         outcome.finished = true;
         outcome.exitCode = 2;
         outcome.standardError =
-            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(command, error);
+            QStringLiteral("%1: %2 Try '%1 --help' for more information.\n").arg(command, error);
     } else if (parser.isSet(help)) {
         outcome.finished = true;
         // Without an application object Qt cannot name the program in its usage line, so it is written here.
         QString text = parser.helpText();
         text.remove(0, text.indexOf(u'\n'));
-        outcome.standardOutput = QStringLiteral("Usage: %1 [options]").arg(command) + text;
+        // The options' own arguments, which Qt's list of options cannot show.
+        outcome.standardOutput =
+            QStringLiteral("Usage: %1 [options]\n"
+                           "       %1 --convert FORM TEXT [TEXT2]\n"
+                           "       %1 --contrast FG BG\n"
+                           "       %1 --export-pairs FORMAT [FILE]\n"
+                           "       %1 --import-pairs FILE\n"
+                           "       %1 --check-pairs [FILE] [--level AA|AAA] [--large] [--format FORMAT]")
+                .arg(command) +
+            text;
     } else if (parser.isSet(convert)) {
         const convertcommand::Outcome converted =
             convertcommand::run(command, parser.value(convert), parser.positionalArguments());

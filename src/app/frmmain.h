@@ -159,8 +159,8 @@ private:
 
     ColorPair m_pair;
     FormBinding m_binding{*this, m_pair};
-    // Values the features save beside Params, asked for at each save.
-    std::vector<std::function<storedvalues::Value()>> m_savedBeside;
+    // Values the features save beside Params, written by a save when this copy changed them.
+    std::vector<SharedValue *> m_savedBeside;
     std::unique_ptr<Features, FeaturesDeleter> m_features;
 
     // Selects an option without running its handler.

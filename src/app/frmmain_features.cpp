@@ -84,9 +84,9 @@ void frmMain::createFeatures()
             f.menu.addSeparator();
     }
 
-    // What the features keep beside Params is asked for at each save, in this order.
-    for (const Feature *feature : std::initializer_list<const Feature *>{&f.contrast, &f.copyAs, &f.pairs})
-        m_savedBeside.push_back([feature] { return feature->storedValue(); });
+    // What the features keep beside Params goes with each save, in this order, when this copy changed it.
+    for (Feature *feature : std::initializer_list<Feature *>{&f.contrast, &f.copyAs, &f.pairs})
+        m_savedBeside.push_back(feature->sharedValue());
 
     // Where one feature follows another.
     f.descriptions.setContrastShown(f.contrast.isOpen());

@@ -28,15 +28,11 @@ QString fromSystemCodePage(const std::string &text)
 std::string frmMain::SaveParams()
 {
     StoreColor(editedColor());
-    // What the features keep beside Params is written in the same save; Params itself stays as it was.
-    std::vector<storedvalues::Value> values{
-        {storedvalues::kParams, toSystemCodePage(paramstext::build(ColorParams))}};
-    for (const auto &value : m_savedBeside) {
-        // A feature with nothing to keep gives no name.
-        if (storedvalues::Value v = value(); !v.first.empty())
-            values.push_back(std::move(v));
-    }
-    return storedvalues::write(m_services.registry, values);
+    // What the features keep beside Params goes into the same save, but only what this copy changed:
+    // another copy's formats or window place stay as that copy saved them.
+    return storedvalues::save(m_services.registry,
+                              {{storedvalues::kParams, toSystemCodePage(paramstext::build(ColorParams))}},
+                              m_savedBeside);
 }
 
 void frmMain::saveAndReport()

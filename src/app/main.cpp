@@ -1,28 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility/accessibility.h"
 #include "app/commandline.h"
+#include "app/commandoutput.h"
 #include "app/frmmain.h"
 #include "buildversion.h"
 #include "platform/appexit.h"
+#include "platform/localnames.h"
 #include "platform/services.h"
 #include "platform/termination.h"
 #include "widgets/enterpressesbuttons.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    // Answered before QApplication exists, so --help and --version need no display.
+    platform::keepRunningPastFileSizeLimit();
+    // Answered before QApplication exists, so --help and --version need no display. File names of any
+    // bytes stay those bytes.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished) {
-        std::fputs(outcome.standardOutput.toLocal8Bit().constData(), stdout);
-        std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
-        return outcome.exitCode;
-    }
+        arguments << localnames::decode(argv[i]);
+    if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished)
+        return printOutcome(outcome, QFileInfo(arguments.value(0)).fileName(), stdout, stderr);
     if (const QString platform = sessionPlatform(QProcessEnvironment::systemEnvironment());
         !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());

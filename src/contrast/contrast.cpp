@@ -132,7 +132,7 @@ QString visionName(Vision vision)
     case Vision::NoColour:
         break;
     }
-    return QStringLiteral("No colour vision");
+    return QStringLiteral("No color vision");
 }
 
 QRgb simulateVision(QRgb colour, Vision vision)

@@ -7,7 +7,6 @@
 #include "menu/contextmenu.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
-#include "settings/storedvalues.h"
 #include "widgets/windowframe.h"
 
 #include <QAction>
@@ -34,7 +33,8 @@ ContrastPanelController::ContrastPanelController(ColorPair &pair, QWidget &windo
     connect(m_openAction, &QAction::toggled, this, &ContrastPanelController::openOrClose);
     connect(m_copyAction, &QAction::triggered, this, &ContrastPanelController::copyContrast);
     connect(&m_pair, &ColorPair::changed, this, &ContrastPanelController::update);
-    if (storedvalues::read(m_services.registry, kSavedName) == "1")
+    m_saved.current = [this] { return savedValue(); };
+    if (m_saved.read(m_services.registry) == "1")
         setOpen(true);
 }
 

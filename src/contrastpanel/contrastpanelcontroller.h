@@ -4,6 +4,7 @@
 #include "menu/feature.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
+#include "settings/sharedvalue.h"
 #include "widgets/goeswithwindow.h"
 
 #include <QObject>
@@ -43,7 +44,8 @@ public:
     // The panel, made on first use.
     ContrastPanel &panel();
     std::string savedValue() const { return isOpen() ? "1" : "0"; }
-    storedvalues::Value storedValue() const override { return {kSavedName, savedValue()}; }
+    // The value as saved beside Params, which this copy writes only when it opened or closed the panel.
+    SharedValue *sharedValue() override { return &m_saved; }
     // Whether the open panel is a window of its own.
     bool isSeparate() const { return m_separate; }
 
@@ -67,6 +69,7 @@ private:
     QWidget &m_window;
     QSize m_designedSize;
     Services m_services;
+    SharedValue m_saved{kSavedName, SharedValue::Merge::Replace, "0"};
     ContrastPanel *m_panel = nullptr;
     bool m_thresholdsShown = false;
     bool m_separate = false;

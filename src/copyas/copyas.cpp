@@ -7,7 +7,6 @@
 #include "forms/templatestore.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
-#include "settings/storedvalues.h"
 
 #include <QMenu>
 #include <QWidget>
@@ -33,7 +32,9 @@ CopyAs::CopyAs(ColorPair &pair, const Services &services, QWidget &window)
     m_menu->setObjectName(QStringLiteral("mnuCopyAs"));
     m_menu->menuAction()->setObjectName(QStringLiteral("actCopyAs"));
     connect(m_menu, &QMenu::aboutToShow, this, &CopyAs::refresh);
-    if (const std::optional<std::string> saved = storedvalues::read(m_services.registry, kSavedName))
+    m_saved.current = [this] { return savedValue(); };
+    m_saved.adopt = [this](const std::string &text) { setTemplates(templatestore::read(text)); };
+    if (const std::optional<std::string> saved = m_saved.read(m_services.registry))
         m_templates = templatestore::read(*saved);
 }
 

@@ -4,6 +4,7 @@
 #include "menu/feature.h"
 #include "model/colorpair.h"
 #include "platform/services.h"
+#include "settings/sharedvalue.h"
 
 #include <QObject>
 #include <QStringList>
@@ -32,7 +33,9 @@ public:
     const QStringList &templates() const { return m_templates; }
     void setTemplates(const QStringList &templates);
     std::string savedValue() const;
-    storedvalues::Value storedValue() const override { return {kSavedName, savedValue()}; }
+    // The templates as saved beside Params, a line each: this copy's additions and removals are made on what
+    // another copy saved meanwhile.
+    SharedValue *sharedValue() override { return &m_saved; }
 
     // Puts text on the clipboard; a clipboard that refuses it is told in a box.
     void copy(const QString &text);
@@ -46,4 +49,5 @@ private:
     QWidget &m_window;
     QMenu *m_menu;
     QStringList m_templates;
+    SharedValue m_saved{kSavedName, SharedValue::Merge::Lines};
 };

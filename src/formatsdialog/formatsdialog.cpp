@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextLayout>
 
 namespace {
 
@@ -30,6 +31,32 @@ QLabel *label(QWidget *parent, const QString &name, QRect place, const QString &
     l->setText(text);
     l->setWordWrap(true);
     return l;
+}
+
+// The lines the preview has room for.
+constexpr int kPreviewLines = 2;
+
+// text broken into lines of width at most, at blanks where it can and anywhere where it must, and the last
+// line that fits ending in "…" when more would follow.
+QString fitted(const QString &text, const QFont &font, int width, int lines)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    const QFontMetrics metrics(font);
+    QStringList shown;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (shown.size() == lines - 1) {
+            shown << metrics.elidedText(text.sliced(line.textStart()), Qt::ElideRight, width);
+            break;
+        }
+        shown << text.sliced(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return shown.join(u'\n');
 }
 
 QPushButton *button(QWidget *parent, const QString &name, QRect place, const QString &text)
@@ -56,10 +83,8 @@ FormatsDialog::FormatsDialog(CopyAs &copyAs, ColorPair &pair, QWidget *parent)
     label(this, QStringLiteral("lblTemplate"), {10, 146, 420, 18}, QStringLiteral("New format:"));
     txbTemplate = make<QLineEdit>(this, QStringLiteral("txbTemplate"), {10, 166, 420, 24},
                                   QStringLiteral("New format"));
-    txbTemplate->setMaxLength(int(templatestore::kLongestTemplate));
     lblPreview =
         make<QLabel>(this, QStringLiteral("lblPreview"), {10, 194, 420, 36}, QStringLiteral("Gives"));
-    lblPreview->setWordWrap(true);
     lblPreview->setTextFormat(Qt::PlainText);
     lblPreview->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label(this, QStringLiteral("lblPlaceholders"), {10, 234, 420, 52},
@@ -98,19 +123,28 @@ void FormatsDialog::updatePreview()
 {
     const QString text = txbTemplate->text();
     const formtemplate::Parsed parsed = formtemplate::parse(text);
+    // A longer text is refused with a note rather than cut where the user may not see it (a paste).
+    const bool fits = text.size() <= templatestore::kLongestTemplate;
+    const bool fresh = !m_copyAs.templates().contains(text);
     const bool room = m_copyAs.templates().size() < templatestore::kMostTemplates;
-    cmdAdd->setEnabled(!text.isEmpty() && parsed.ok() && room);
+    cmdAdd->setEnabled(!text.isEmpty() && fits && fresh && parsed.ok() && room);
+    QString shown;
     if (text.isEmpty())
-        lblPreview->clear();
+        shown.clear();
+    else if (!fits)
+        shown = QStringLiteral("A format holds at most %1 characters; this one has %2.")
+                    .arg(templatestore::kLongestTemplate)
+                    .arg(text.size());
+    else if (!fresh)
+        shown = QStringLiteral("This format is in your list already.");
     else if (!parsed.ok())
-        lblPreview->setText(parsed.message());
+        shown = parsed.message();
     else if (!room)
-        lblPreview->setText(
-            QStringLiteral("There is room for %1 formats.").arg(templatestore::kMostTemplates));
+        shown = QStringLiteral("There is room for %1 formats.").arg(templatestore::kMostTemplates);
     else
-        lblPreview->setText(QStringLiteral("Gives: ") +
-                            formtemplate::render(parsed.value, m_pair.editedColor(), m_pair.background(),
-                                                 m_pair.foreground()));
+        shown = QStringLiteral("Gives: ") + formtemplate::render(parsed.value, m_pair.editedColor(),
+                                                                 m_pair.background(), m_pair.foreground());
+    lblPreview->setText(fitted(shown, lblPreview->font(), lblPreview->width(), kPreviewLines));
 }
 
 void FormatsDialog::addTemplate()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "forms/formtemplate.h"
 
+#include "color/visibletext.h"
+
 #include <algorithm>
 #include <array>
 
@@ -151,6 +153,8 @@ Parsed parse(QStringView text)
 QString Parsed::message() const
 {
     const QString at = QString::number(position + 1);
+    // The user's text is quoted as in every other message: on one line, in its order, cut when long.
+    const QString quoted = visibleExcerpt(placeholder, 40);
     switch (error) {
     case Error::None:
         return {};
@@ -159,10 +163,9 @@ QString Parsed::message() const
     case Error::UnmatchedClose:
         return QStringLiteral("The } at character %1 closes nothing (write }} for a brace)").arg(at);
     case Error::UnknownPlaceholder:
-        return QStringLiteral("Unknown placeholder {%1}").arg(placeholder);
+        return QStringLiteral("Unknown placeholder {%1}").arg(quoted);
     case Error::BadDecimals:
-        return QStringLiteral("Wrong decimals in {%1}: only rf, gf and bf take them, 0 to 6")
-            .arg(placeholder);
+        return QStringLiteral("Wrong decimals in {%1}: only rf, gf and bf take them, 0 to 6").arg(quoted);
     }
     return {};
 }

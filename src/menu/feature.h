@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/storedvalues.h"
+class SharedValue;
 
 // A feature beyond the form, as the main window assembles it: it offers its actions, each with its text
 // and shortcuts (checkable ones kept in step with the feature's own state, as a toggle action is), and
@@ -11,6 +11,7 @@ class Feature
 public:
     virtual ~Feature() = default;
 
-    // The value the feature keeps beside Params, as a save writes it; an empty name while it keeps none.
-    virtual storedvalues::Value storedValue() const { return {}; }
+    // The value the feature keeps beside Params, which a save writes when this copy changed it; null when it
+    // keeps none.
+    virtual SharedValue *sharedValue() { return nullptr; }
 };

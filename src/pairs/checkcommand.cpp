@@ -29,8 +29,12 @@ Outcome run(const QString &program, platform::Registry *registry, const QStringL
     NamedPairs pairs;
     QString notes;
     if (files.isEmpty()) {
-        const std::optional<std::string> stored = pairstore::stored(registry);
-        pairs = stored ? pairstore::read(*stored) : NamedPairs();
+        // A store that cannot be read is not an empty list.
+        const storedvalues::Reading stored = pairstore::stored(registry);
+        if (!stored.failure.empty())
+            return failure(program, QStringLiteral("the stored pairs could not be read: ") +
+                                        QString::fromStdString(stored.failure).simplified());
+        pairs = pairstore::read(stored.text.value_or(std::string()));
         if (pairs.isEmpty())
             return failure(program, QStringLiteral("the list of pairs is empty"));
     } else {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "pairs/orderedjson.h"
 
+#include <QHash>
+
 namespace orderedjson {
 
 namespace {
@@ -94,6 +96,8 @@ private:
             ++m_at;
             return true;
         }
+        // A name given twice keeps its first place and its last value, as JSON.parse does.
+        QHash<QString, size_t> places;
         for (;;) {
             skipBlanks();
             if (peek() != u'"')
@@ -109,7 +113,12 @@ private:
             Value member;
             if (!readValue(member, depth + 1))
                 return false;
-            value.members.emplace_back(std::move(key), std::move(member));
+            if (const auto place = places.constFind(key); place != places.cend()) {
+                value.members[*place].second = std::move(member);
+            } else {
+                places.insert(key, value.members.size());
+                value.members.emplace_back(std::move(key), std::move(member));
+            }
             skipBlanks();
             if (peek() == u'}') {
                 ++m_at;

@@ -22,7 +22,8 @@ struct Value
     std::vector<Value> items;
     std::vector<std::pair<QString, Value>> members;
 
-    // The first member named key of an object, or null.
+    // The member named key of an object, or null. A name the text gives twice is one member, in its first
+    // place with its last value.
     const Value *member(QStringView key) const;
     bool isObject() const { return kind == Kind::Object; }
     bool isString() const { return kind == Kind::String; }

@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <deque>
 #include <vector>
 
 namespace pairimport {
@@ -93,22 +94,21 @@ Imported paired(const std::vector<Found> &colours)
         const Found *second = nullptr;
     };
     std::vector<Open> entries;
-    QHash<QString, std::vector<size_t>> byStem;
+    // The entries of a stem still without a partner, all of one role (one of the other would have paired).
+    QHash<QString, std::deque<size_t>> byStem;
     Imported result;
     for (const Found &colour : colours) {
         if (colour.role == Role::None) {
             ++result.unpaired;
             continue;
         }
-        std::vector<size_t> &open = byStem[colour.stem.toCaseFolded()];
-        const auto partner = std::find_if(open.begin(), open.end(),
-                                          [&](size_t i) { return entries[i].first->role != colour.role; });
-        if (partner == open.end()) {
+        std::deque<size_t> &open = byStem[colour.stem.toCaseFolded()];
+        if (open.empty() || entries[open.front()].first->role == colour.role) {
             open.push_back(entries.size());
             entries.push_back({&colour});
         } else {
-            entries[*partner].second = &colour;
-            open.erase(partner);
+            entries[open.front()].second = &colour;
+            open.pop_front();
         }
     }
     for (const Open &entry : entries) {
@@ -138,11 +138,14 @@ Imported refused(const QString &message)
 }
 
 // GIMP palettes: a header line, then lines of red, green, blue and a name.
-Imported readGpl(QStringView text)
+Imported readGpl(QStringView original)
 {
+    // Lines may end in LF, CR LF or CR alone.
+    const QString text =
+        original.toString().replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     std::vector<Found> colours;
     qsizetype number = 0;
-    for (QStringView line : text.tokenize(u'\n', Qt::KeepEmptyParts)) {
+    for (QStringView line : QStringView(text).tokenize(u'\n', Qt::KeepEmptyParts)) {
         ++number;
         line = line.trimmed();
         if (number == 1 || line.isEmpty() || line.startsWith(u'#') || line.startsWith(u"Name:") ||

@@ -46,13 +46,14 @@ bool PairList::remove(qsizetype row)
 
 void PairList::append(const NamedPairs &more)
 {
-    QStringList taken = names();
+    pairnames::FreeNames free(names());
     m_pairs.reserve(m_pairs.size() + more.size());
     for (NamedPair pair : more) {
         pair.name = pairnames::cleaned(pair.name);
         if (pair.name.isEmpty())
-            pair.name = pairnames::nextFreeName(taken);
-        taken << pair.name;
+            pair.name = free.next();
+        else
+            free.take(pair.name);
         m_pairs.append(pair);
     }
 }

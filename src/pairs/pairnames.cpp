@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pairs/pairnames.h"
 
-#include <QSet>
+#include <QHash>
 
 namespace pairnames {
 
@@ -55,21 +55,34 @@ QString cleaned(QStringView name)
 
 QString nextFreeName(const QStringList &names)
 {
-    QSet<qsizetype> taken;
+    return FreeNames(names).next();
+}
+
+FreeNames::FreeNames(const QStringList &names)
+{
+    for (const QString &name : names)
+        take(name);
+}
+
+void FreeNames::take(const QString &name)
+{
     const QLatin1StringView prefix("Pair ");
-    for (const QString &name : names) {
-        if (!name.startsWith(prefix) || name.size() == prefix.size() || name.at(prefix.size()) == u'0')
-            continue;
-        bool ok = false;
-        const qsizetype n = QStringView(name).sliced(prefix.size()).toLongLong(&ok);
-        // toLongLong takes a sign and blanks; only plain digits count as the name a new pair would get.
-        if (ok && n > 0 && QString::number(n).size() == name.size() - prefix.size())
-            taken.insert(n);
-    }
-    qsizetype n = 1;
-    while (taken.contains(n))
-        ++n;
-    return prefix + QString::number(n);
+    if (!name.startsWith(prefix) || name.size() == prefix.size() || name.at(prefix.size()) == u'0')
+        return;
+    bool ok = false;
+    const qsizetype n = QStringView(name).sliced(prefix.size()).toLongLong(&ok);
+    // toLongLong takes a sign and blanks; only plain digits count as the name a new pair would get.
+    if (ok && n > 0 && QString::number(n).size() == name.size() - prefix.size())
+        m_taken.insert(n);
+}
+
+QString FreeNames::next()
+{
+    // Every number below m_next is taken, and stays taken.
+    while (m_taken.contains(m_next))
+        ++m_next;
+    m_taken.insert(m_next);
+    return QStringLiteral("Pair ") + QString::number(m_next);
 }
 
 QStringList exportNames(const QStringList &names)
@@ -77,11 +90,16 @@ QStringList exportNames(const QStringList &names)
     QStringList out;
     out.reserve(names.size());
     QSet<QString> taken;
+    // For each base name, the number from which its next "-N" is looked for: every one below is taken.
+    QHash<QString, int> suffixes;
     for (const QString &name : names) {
         const QString base = baseExportName(name);
         QString unique = base;
-        for (int n = 2; taken.contains(unique); ++n)
-            unique = base + u'-' + QString::number(n);
+        if (taken.contains(unique)) {
+            int &n = suffixes[base];
+            for (n = std::max(n, 2); taken.contains(unique = base + u'-' + QString::number(n));)
+                ++n;
+        }
         taken.insert(unique);
         out << unique;
     }

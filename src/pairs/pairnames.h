@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -18,6 +19,22 @@ QString cleaned(QStringView name);
 
 // "Pair N" with the smallest N from 1 that no name in names takes.
 QString nextFreeName(const QStringList &names);
+
+// The "Pair N" names that no pair takes, for naming many pairs in a row: each name costs about the same,
+// however many there are.
+class FreeNames
+{
+public:
+    explicit FreeNames(const QStringList &names);
+    // Counts name as taken from now on.
+    void take(const QString &name);
+    // "Pair N" with the smallest N from 1 that no name takes, taken from now on.
+    QString next();
+
+private:
+    QSet<qsizetype> m_taken;
+    qsizetype m_next = 1;
+};
 
 // The name of each pair in the exports, in order: lower case, every run of characters other than a-z and
 // 0-9 one "-", no "-" at either end, "pair" when nothing is left, and "-2", "-3", ... added to a name

@@ -19,12 +19,6 @@ Outcome failure(int code, const QString &program, const QString &message)
     return {code, QString(), program + QStringLiteral(": ") + message + u'\n'};
 }
 
-NamedPairs storedPairs(platform::Registry *registry)
-{
-    const std::optional<std::string> text = pairstore::stored(registry);
-    return text ? pairstore::read(*text) : NamedPairs();
-}
-
 } // namespace
 
 Outcome exportPairs(const QString &program, platform::Registry *registry, const QString &format,
@@ -39,7 +33,13 @@ Outcome exportPairs(const QString &program, platform::Registry *registry, const 
     if (files.size() > 1)
         return failure(2, program,
                        QStringLiteral("unexpected argument '%1'").arg(visibleExcerpt(files[1], kQuoted)));
-    const QString text = pairformats::write(*chosen, storedPairs(registry));
+    // A store that cannot be read is not an empty list.
+    const storedvalues::Reading stored = pairstore::stored(registry);
+    if (!stored.failure.empty())
+        return failure(1, program,
+                       QStringLiteral("the stored pairs could not be read: ") +
+                           QString::fromStdString(stored.failure).simplified());
+    const QString text = pairformats::write(*chosen, pairstore::read(stored.text.value_or(std::string())));
     if (files.isEmpty())
         return {0, text, {}};
     QString error;
@@ -61,9 +61,13 @@ Outcome importPairs(const QString &program, platform::Registry *registry, const 
     const pairimport::Imported imported = pairimport::read(*text);
     if (!imported.ok())
         return failure(2, program, file + QStringLiteral(": ") + imported.error);
-    PairList list(storedPairs(registry));
-    list.append(imported.pairs);
-    const std::string status = pairstore::save(registry, list.pairs());
+    // Added to the list as it is when the store is locked, so that imports at the same time lose nothing.
+    const std::string status =
+        pairstore::update(registry, [&imported](std::string_view, const NamedPairs &stored) {
+            PairList list(stored);
+            list.append(imported.pairs);
+            return std::optional(list.pairs());
+        });
     if (!status.starts_with('0'))
         return failure(1, program,
                        QStringLiteral("the pairs could not be saved: ") +

@@ -3,7 +3,6 @@
 
 #include "color/numbers.h"
 #include "pairs/pairnames.h"
-#include "settings/storedvalues.h"
 
 #include <QString>
 
@@ -72,6 +71,31 @@ std::optional<QString> unescaped(std::string_view text)
     return out;
 }
 
+// Calls each with every line of text that holds more than a CR, without its LF.
+template <typename Each> void forEachLine(std::string_view text, Each each)
+{
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line != "\r")
+            each(line);
+    }
+}
+
+std::optional<NamedPair> readLine(std::string_view line)
+{
+    if (line.back() == '\r')
+        line.remove_suffix(1);
+    const std::optional<PairColor> background = takeColor(line);
+    const std::optional<PairColor> foreground = background ? takeColor(line) : std::nullopt;
+    const std::optional<QString> name = foreground ? unescaped(line) : std::nullopt;
+    const QString kept = name ? pairnames::cleaned(*name) : QString();
+    if (kept.isEmpty())
+        return std::nullopt;
+    return NamedPair{kept, *background, *foreground};
+}
+
 } // namespace
 
 std::string write(const NamedPairs &pairs)
@@ -94,30 +118,53 @@ std::string write(const NamedPairs &pairs)
 NamedPairs read(std::string_view text)
 {
     NamedPairs pairs;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const std::optional<PairColor> background = takeColor(line);
-        const std::optional<PairColor> foreground = background ? takeColor(line) : std::nullopt;
-        const std::optional<QString> name = foreground ? unescaped(line) : std::nullopt;
-        const QString kept = name ? pairnames::cleaned(*name) : QString();
-        if (!kept.isEmpty())
-            pairs.append({kept, *background, *foreground});
-    }
+    forEachLine(text, [&pairs](std::string_view line) {
+        if (std::optional<NamedPair> pair = readLine(line))
+            pairs.append(std::move(*pair));
+    });
     return pairs;
 }
 
-std::optional<std::string> stored(platform::Registry *registry)
+std::string unreadLines(std::string_view text)
 {
-    return storedvalues::read(registry, kSavedName);
+    std::string lines;
+    forEachLine(text, [&lines](std::string_view line) {
+        if (!readLine(line))
+            lines.append(line).append(1, '\n');
+    });
+    return lines;
+}
+
+storedvalues::Reading stored(platform::Registry *registry)
+{
+    return storedvalues::readWhole(registry, kSavedName);
 }
 
 std::string save(platform::Registry *registry, const NamedPairs &pairs)
 {
     return storedvalues::write(registry, {{kSavedName, write(pairs)}});
+}
+
+std::string update(platform::Registry *registry, const Edit &edit, std::optional<std::string> *written)
+{
+    std::optional<std::string> text;
+    const std::string status = storedvalues::update(
+        registry, {kSavedName}, [&](const std::vector<std::optional<std::string>> &found) {
+            text.reset();
+            const std::string before = found[0].value_or(std::string());
+            const std::optional<NamedPairs> pairs = edit(before, read(before));
+            if (!pairs)
+                return std::vector<storedvalues::Value>();
+            text = write(*pairs) + unreadLines(before);
+            return std::vector<storedvalues::Value>{{kSavedName, *text}};
+        });
+    if (written) {
+        // As the store gives it back: without the line end of its last line.
+        while (text && !text->empty() && static_cast<unsigned char>(text->back()) < 32)
+            text->pop_back();
+        *written = status.starts_with('0') ? text : std::nullopt;
+    }
+    return status;
 }
 
 } // namespace pairstore

@@ -8,7 +8,6 @@
 #include "platform/clipboard.h"
 #include "platform/filedialogs.h"
 #include "platform/messageboxes.h"
-#include "settings/storedvalues.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,14 +19,6 @@ namespace {
 
 // As many steps as the colours keep.
 constexpr size_t kUndoSteps = 100;
-
-// The text as the store gives it back: without the line end of its last line.
-std::string asRead(std::string text)
-{
-    while (!text.empty() && static_cast<unsigned char>(text.back()) < 32)
-        text.pop_back();
-    return text;
-}
 
 const QStringList &exportFilters()
 {
@@ -53,7 +44,7 @@ const PairList &PairsBook::list()
 {
     if (!m_loaded) {
         m_loaded = true;
-        m_storedText = asRead(pairstore::stored(m_services.registry).value_or(std::string()));
+        m_storedText = pairstore::stored(m_services.registry).text.value_or(std::string());
         m_list = PairList(pairstore::read(m_storedText));
     }
     return m_list;
@@ -63,7 +54,7 @@ bool PairsBook::followStore()
 {
     if (!m_loaded)
         return false;
-    std::string now = asRead(pairstore::stored(m_services.registry).value_or(std::string()));
+    std::string now = pairstore::stored(m_services.registry).text.value_or(std::string());
     if (now == m_storedText)
         return false;
     m_storedText = std::move(now);
@@ -81,38 +72,63 @@ void PairsBook::tell(const QString &text, const QString &title, bool problem)
                                       : platform::MessageIcon::Information);
 }
 
-bool PairsBook::commit(const PairList &next)
+PairsBook::Stored PairsBook::store(const std::function<bool(PairList &)> &change, bool namesRows,
+                                   NamedPairs *before)
 {
-    const std::string text = pairstore::write(next.pairs());
-    const std::string status = storedvalues::write(m_services.registry, {{pairstore::kSavedName, text}});
+    list();
+    bool stale = false;
+    PairList next;
+    std::optional<std::string> written;
+    const std::string status = pairstore::update(
+        m_services.registry,
+        [&](std::string_view text, const NamedPairs &stored) -> std::optional<NamedPairs> {
+            stale = text != m_storedText;
+            // A change that names rows must not land on a list it was not made for.
+            if (stale && namesRows)
+                return std::nullopt;
+            next = stale ? PairList(stored) : m_list;
+            if (before)
+                *before = next.pairs();
+            if (!change(next))
+                return std::nullopt;
+            return next.pairs();
+        },
+        &written);
     if (!status.starts_with('0')) {
         tell(QString::fromStdString(status).trimmed() +
                  QStringLiteral("\r\n\r\nThe list of pairs stays as it was."),
              QStringLiteral("Cannot save color pairs"), true);
-        return false;
+        return Stored::Unchanged;
     }
-    m_storedText = asRead(text);
+    if (!written) {
+        if (stale)
+            followStore();
+        return stale && namesRows ? Stored::Stale : Stored::Unchanged;
+    }
+    if (stale) {
+        m_undo.clear();
+        m_redo.clear();
+    }
+    m_storedText = *written;
     m_list = next;
     emit listChanged();
-    return true;
+    return Stored::Yes;
 }
 
 bool PairsBook::edit(const std::function<bool(PairList &)> &change, bool namesRows)
 {
-    list();
-    // A change that names rows must not land on a list it was not made for.
-    if (followStore() && namesRows) {
+    NamedPairs before;
+    switch (store(change, namesRows, &before)) {
+    case Stored::Yes:
+        break;
+    case Stored::Stale:
         tell(QStringLiteral("Another program changed the list of pairs. The window now shows the list as it "
                             "is stored; nothing else was changed."),
              QStringLiteral("Color pairs"), false);
         return false;
+    case Stored::Unchanged:
+        return false;
     }
-    PairList next = m_list;
-    if (!change(next))
-        return false;
-    NamedPairs before = m_list.pairs();
-    if (!commit(next))
-        return false;
     m_undo.push_back(std::move(before));
     if (m_undo.size() > kUndoSteps)
         m_undo.erase(m_undo.begin());
@@ -177,13 +193,15 @@ bool PairsBook::redo()
 
 bool PairsBook::step(std::vector<NamedPairs> &from, std::vector<NamedPairs> &to)
 {
-    list();
-    // Another program's change clears the history, which no longer leads to it.
-    followStore();
     if (from.empty())
         return false;
-    NamedPairs current = m_list.pairs();
-    if (!commit(PairList(from.back())))
+    // Another program's change clears the history, which no longer leads to it.
+    NamedPairs current;
+    const auto restore = [&from](PairList &next) {
+        next = PairList(from.back());
+        return true;
+    };
+    if (store(restore, true, &current) != Stored::Yes)
         return false;
     from.pop_back();
     to.push_back(std::move(current));

@@ -59,10 +59,15 @@ signals:
     void listChanged();
 
 private:
-    // Stores next as the list and takes it; false, with the user told why, when the store refuses.
-    bool commit(const PairList &next);
-    // Makes change on a copy of the list and commits it, with a step of undo. A change that names rows is
-    // refused when the store holds another list than the window showed.
+    enum class Stored { Yes, Unchanged, Stale };
+    // Makes change on the list as stored now and stores it, as one change of the store that no other writer
+    // comes between, and takes it; sets before to the list it was made on. When another program changed
+    // the list since it was read, a change that names rows (or replaces the list, as undo does) is not
+    // made (Stale) and the list is read again; any other change is made on what that program stored, and
+    // the history, which no longer leads to it, is cleared. A store that refuses is told.
+    Stored store(const std::function<bool(PairList &)> &change, bool namesRows, NamedPairs *before = nullptr);
+    // Stores change as one step of undo; a change that names rows and finds the list changed elsewhere is
+    // refused with a note.
     bool edit(const std::function<bool(PairList &)> &change, bool namesRows);
     // Takes the last step of from back, keeping what it replaces in to.
     bool step(std::vector<NamedPairs> &from, std::vector<NamedPairs> &to);

@@ -31,6 +31,10 @@ PairsController::PairsController(ColorPair &pair, const Services &services, QWid
     connect(m_windowAction, &QAction::triggered, this, &PairsController::setWindowShown);
     connect(this, &PairsController::windowShownChanged, m_windowAction, &QAction::setChecked);
     connect(m_addAction, &QAction::triggered, this, [this] { m_book.addCurrent(); });
+    m_placeSaved.current = [this]() -> std::optional<std::string> {
+        const storedvalues::Value place = savedPlace();
+        return place.first.empty() ? std::nullopt : std::optional(place.second);
+    };
 }
 
 PairsController::~PairsController()
@@ -77,7 +81,7 @@ void PairsController::placeWindow()
 {
     const QRect frame = m_mainWindow.frameGeometry();
     const QMargins margins = windowframe::margins(m_mainWindow);
-    const std::optional<std::string> saved = storedvalues::read(m_services.registry, kPlaceSavedName);
+    const std::optional<std::string> saved = m_placeSaved.read(m_services.registry);
     const std::optional<QRect> savedFrame = pairsplacement::readSaved(
         QString::fromStdString(saved.value_or(std::string())), margins, m_window->minimumSize());
     QList<QRect> screens;
@@ -94,7 +98,7 @@ void PairsController::savePlace()
     if (!m_window)
         return;
     m_place = pairsplacement::savedText(m_window->pos(), m_window->size());
-    storedvalues::write(m_services.registry, {{kPlaceSavedName, m_place.toStdString()}});
+    storedvalues::save(m_services.registry, {}, {&m_placeSaved});
 }
 
 storedvalues::Value PairsController::savedPlace() const

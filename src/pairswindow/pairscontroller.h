@@ -5,6 +5,7 @@
 #include "model/colorpair.h"
 #include "pairswindow/pairsbook.h"
 #include "platform/services.h"
+#include "settings/sharedvalue.h"
 #include "settings/storedvalues.h"
 #include "widgets/goeswithwindow.h"
 
@@ -43,7 +44,8 @@ public:
 
     // The window's place for a save; an empty name while the window has never been placed.
     storedvalues::Value savedPlace() const;
-    storedvalues::Value storedValue() const override { return savedPlace(); }
+    // The place as saved beside Params, which this copy writes only when it placed the window elsewhere.
+    SharedValue *sharedValue() override { return &m_placeSaved; }
 
 signals:
     void windowShownChanged(bool shown);
@@ -62,6 +64,7 @@ private:
     PairsWindow *m_window = nullptr;
     // The window's frame and size as last placed or saved; empty before.
     QString m_place;
+    SharedValue m_placeSaved{kPlaceSavedName, SharedValue::Merge::Replace};
     GoesWithWindow m_goesWithWindow;
     QAction *m_windowAction;
     QAction *m_addAction;

@@ -10,6 +10,7 @@
 #include "widgets/linetextbox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,7 +25,8 @@
 
 namespace {
 
-constexpr QSize kMinimumSize(360, 260);
+// The rows the list shows at the least.
+constexpr int kLeastRows = 3;
 
 void paintSample(QPainter &painter, const QRect &rect, QRgb background, QRgb foreground, const QFont &font)
 {
@@ -101,7 +103,6 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmPairs"));
     setWindowTitle(QStringLiteral("Color pairs"));
-    setMinimumSize(kMinimumSize);
     accessibility::setWindow(*this);
 
     auto *swatch = new SampleSwatch(this);
@@ -111,6 +112,9 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     lblCurrent = new QLabel(this);
     lblCurrent->setObjectName(QStringLiteral("lblCurrent"));
     lblCurrent->setTextFormat(Qt::PlainText);
+    // As wide as its longest text, so that the window's least width never cuts it.
+    lblCurrent->setMinimumWidth(lblCurrent->fontMetrics().horizontalAdvance(
+        QStringLiteral("Current pair: 21.00:1, AA \u2717, AAA \u2717")));
 
     txbFilter = new LineTextBox(this);
     txbFilter->setObjectName(QStringLiteral("txbFilter"));
@@ -137,6 +141,9 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     // Fixed sizes: a thousand rows are laid out without measuring any of them.
     lstPairs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     lstPairs->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+    lstPairs->setMinimumHeight(lstPairs->horizontalHeader()->sizeHint().height() +
+                               kLeastRows * lstPairs->verticalHeader()->defaultSectionSize() +
+                               2 * lstPairs->frameWidth());
     QHeaderView *columns = lstPairs->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Fixed);
     columns->setSectionResizeMode(PairTableModel::Name, QHeaderView::Stretch);
@@ -188,40 +195,49 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     tblMatrix->addAction(m_load);
     tblMatrix->addAction(m_matrix);
 
+    // Tab goes through the window in its reading order, line by line.
+    QList<QWidget *> order;
+    const auto inOrder = [&order](QWidget *w) {
+        order << w;
+        return w;
+    };
     auto *top = new QHBoxLayout;
     top->addWidget(picCurrent);
     top->addWidget(lblCurrent, 1);
-    top->addWidget(button(add, QStringLiteral("cmdAdd")));
+    top->addWidget(inOrder(button(add, QStringLiteral("cmdAdd"))));
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(lblFilter);
-    filterRow->addWidget(txbFilter, 1);
+    filterRow->addWidget(inOrder(txbFilter), 1);
     auto *matrixButton = button(m_matrix, QStringLiteral("cmdMatrix"));
     matrixButton->setCheckable(true);
     connect(m_matrix, &QAction::toggled, matrixButton, &QPushButton::setChecked);
-    filterRow->addWidget(matrixButton);
+    filterRow->addWidget(inOrder(matrixButton));
+    // Only one of the two views shows at a time; the hidden one is skipped by Tab.
+    inOrder(lstPairs);
+    inOrder(tblMatrix);
     m_rowButtons = new QWidget(this);
     auto *rowButtons = new QHBoxLayout(m_rowButtons);
     rowButtons->setContentsMargins(0, 0, 0, 0);
-    rowButtons->addWidget(button(m_load, QStringLiteral("cmdLoad")));
-    rowButtons->addWidget(button(m_rename, QStringLiteral("cmdRename")));
-    rowButtons->addWidget(button(m_remove, QStringLiteral("cmdRemove")));
-    rowButtons->addWidget(button(m_moveUp, QStringLiteral("cmdMoveUp")));
-    rowButtons->addWidget(button(m_moveDown, QStringLiteral("cmdMoveDown")));
+    rowButtons->addWidget(inOrder(button(m_load, QStringLiteral("cmdLoad"))));
+    rowButtons->addWidget(inOrder(button(m_rename, QStringLiteral("cmdRename"))));
+    rowButtons->addWidget(inOrder(button(m_remove, QStringLiteral("cmdRemove"))));
+    rowButtons->addWidget(inOrder(button(m_moveUp, QStringLiteral("cmdMoveUp"))));
+    rowButtons->addWidget(inOrder(button(m_moveDown, QStringLiteral("cmdMoveDown"))));
     m_matrixButtons = new QWidget(this);
     auto *matrixButtons = new QHBoxLayout(m_matrixButtons);
     matrixButtons->setContentsMargins(0, 0, 0, 0);
-    matrixButtons->addWidget(button(m_load, QStringLiteral("cmdLoadCell")));
-    matrixButtons->addWidget(button(copyMarkdown, QStringLiteral("cmdCopyMarkdown")));
-    matrixButtons->addWidget(button(copyCsv, QStringLiteral("cmdCopyCsv")));
+    matrixButtons->addWidget(inOrder(button(m_load, QStringLiteral("cmdLoadCell"))));
+    matrixButtons->addWidget(inOrder(button(copyMarkdown, QStringLiteral("cmdCopyMarkdown"))));
+    matrixButtons->addWidget(inOrder(button(copyCsv, QStringLiteral("cmdCopyCsv"))));
     matrixButtons->addStretch(1);
     m_matrixButtons->hide();
     auto *listButtons = new QHBoxLayout;
-    listButtons->addWidget(button(m_undo, QStringLiteral("cmdUndo")));
-    listButtons->addWidget(button(m_redo, QStringLiteral("cmdRedo")));
+    listButtons->addWidget(inOrder(button(m_undo, QStringLiteral("cmdUndo"))));
+    listButtons->addWidget(inOrder(button(m_redo, QStringLiteral("cmdRedo"))));
     listButtons->addStretch(1);
-    listButtons->addWidget(button(import, QStringLiteral("cmdImport")));
-    listButtons->addWidget(button(exportAction, QStringLiteral("cmdExport")));
-    listButtons->addWidget(button(close, QStringLiteral("cmdClose")));
+    listButtons->addWidget(inOrder(button(import, QStringLiteral("cmdImport"))));
+    listButtons->addWidget(inOrder(button(exportAction, QStringLiteral("cmdExport"))));
+    listButtons->addWidget(inOrder(button(close, QStringLiteral("cmdClose"))));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(filterRow);
@@ -229,6 +245,10 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     layout->addWidget(m_rowButtons);
     layout->addWidget(m_matrixButtons);
     layout->addLayout(listButtons);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // The window is never smaller than its texts and buttons need whole, from its first placing on.
+    layout->activate();
 
     lstPairs->installEventFilter(this);
     tblMatrix->installEventFilter(this);
@@ -248,6 +268,7 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     showCurrentPair();
     selectListRow(0);
     updateActions();
+    showListFocus(false);
     lstPairs->setFocus();
 }
 
@@ -452,13 +473,17 @@ void PairsWindow::importPairs()
 
 bool PairsWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == lstPairs && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        showListFocus(event->type() == QEvent::FocusIn);
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if ((watched == lstPairs || watched == tblMatrix) && plain) {
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            loadCurrent();
+            // The Enter that confirms a rename comes here from the name's editor too; it only confirms.
+            if (QApplication::focusWidget() == watched)
+                loadCurrent();
             return true;
         }
         // Typing in the list filters it.
@@ -488,6 +513,20 @@ bool PairsWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void PairsWindow::showListFocus(bool focused)
+{
+    // The style draws the list alike with and without the focus; its selection shows which, as in most
+    // desktops' lists: in the highlight colour while the keys go to it, muted otherwise.
+    QPalette colours = palette();
+    if (!focused) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            colours.setColor(group, QPalette::Highlight, colours.color(group, QPalette::Midlight));
+            colours.setColor(group, QPalette::HighlightedText, colours.color(group, QPalette::Text));
+        }
+    }
+    lstPairs->setPalette(colours);
 }
 
 void PairsWindow::keyPressEvent(QKeyEvent *event)

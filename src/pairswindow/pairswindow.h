@@ -37,6 +37,7 @@ private:
     void showList();
     void filterChanged();
     void updateActions();
+    void showListFocus(bool focused);
     // The list row of the current row, or -1.
     qsizetype currentListRow() const;
     // Makes the row that shows the list's row current, or the nearest shown one.

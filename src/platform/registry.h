@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,12 +22,19 @@ inline constexpr std::uint32_t kRegOpenedExistingKey = 2;
 inline constexpr std::int32_t kErrorSuccess = 0;
 inline constexpr std::int32_t kErrorFileNotFound = 2;
 inline constexpr std::int32_t kErrorAccessDenied = 5;
+inline constexpr std::int32_t kErrorSharingViolation = 32;
+inline constexpr std::int32_t kErrorMoreData = 234;
 
 // An open key; 0 is no key.
 using RegKey = std::uintptr_t;
 
 // Names with their data, as setStringValue takes them.
 using StringValues = std::vector<std::pair<std::string, std::string>>;
+
+// The data of the values an update asked for, in the order asked; nothing for a value that is missing.
+using FoundValues = std::vector<std::optional<std::string>>;
+// Makes the values to store from those found; an empty list stores nothing.
+using ValueUpdate = std::function<StringValues(const FoundValues &found)>;
 
 // What writing values under a key came to: the result of creating or opening the key and its disposition,
 // then, once it was open, the result of storing the values.
@@ -77,6 +86,59 @@ public:
         }
         closeKey(key);
         return outcome;
+    }
+
+    // Reads the values names of subKey, lets update make the values to store from them, and stores those as
+    // writeStringValues does, with no other writer between the read and the write. update may run more than
+    // once, each time on the values as they are then. This one is for a registry that only this process
+    // writes; a registry shared with other processes overrides it with a lock they share.
+    virtual WriteOutcome updateStringValues(std::uint32_t root, const std::string &subKey,
+                                            const std::vector<std::string> &names, const ValueUpdate &update)
+    {
+        WriteOutcome outcome;
+        RegKey key = 0;
+        outcome.keyResult = createKey(root, subKey, &key, &outcome.disposition);
+        if (outcome.keyResult != kErrorSuccess)
+            return outcome;
+        FoundValues found;
+        for (const std::string &name : names) {
+            std::optional<std::string> data;
+            outcome.valueResult = readValue(key, name, &data);
+            if (outcome.valueResult != kErrorSuccess)
+                break;
+            found.push_back(std::move(data));
+        }
+        if (outcome.valueResult == kErrorSuccess) {
+            for (const auto &[name, data] : update(found)) {
+                outcome.valueResult = setStringValue(key, name, data);
+                if (outcome.valueResult != kErrorSuccess)
+                    break;
+            }
+        }
+        closeKey(key);
+        return outcome;
+    }
+
+    // Reads value name of an open key whole: nothing, with success, when it is missing. A value that grows
+    // between asking its size and reading it is read again at its new size.
+    std::int32_t readValue(RegKey key, const std::string &name, std::optional<std::string> *data)
+    {
+        std::uint32_t size = 0;
+        std::int32_t result = queryValue(key, name, nullptr, &size);
+        for (int tries = 1; result == kErrorSuccess; ++tries) {
+            std::string buffer(size, '\0');
+            result = queryValue(key, name, buffer.data(), &size);
+            if (result == kErrorSuccess) {
+                buffer.resize(size);
+                *data = std::move(buffer);
+                return result;
+            }
+            // A value that keeps growing is not read at all.
+            if (result != kErrorMoreData || tries == 5)
+                break;
+            result = kErrorSuccess;
+        }
+        return result == kErrorFileNotFound ? kErrorSuccess : result;
     }
 };
 

@@ -18,9 +18,7 @@ namespace platform {
 namespace {
 
 constexpr qint32 kErrorInvalidHandle = 6;
-constexpr qint32 kErrorSharingViolation = 32;
 constexpr qint32 kErrorInvalidParameter = 87;
-constexpr qint32 kErrorMoreData = 234;
 constexpr qint32 kErrorBadDb = 1009;
 constexpr qint32 kErrorCantRead = 1012;
 constexpr qint32 kErrorCantWrite = 1013;
@@ -215,7 +213,7 @@ std::int32_t PortableRegistry::update(const std::function<std::int32_t(IniDocume
 
 RegKey PortableRegistry::addOpenKey(const QString &group, bool writable)
 {
-    m_openKeys.insert(++m_lastKey, {group, writable});
+    m_openKeys.insert(++m_lastKey, {group, writable, nullptr});
     return m_lastKey;
 }
 
@@ -264,6 +262,13 @@ std::int32_t PortableRegistry::setStringValue(RegKey key, const std::string &nam
 WriteOutcome PortableRegistry::writeStringValues(std::uint32_t root, const std::string &subKey,
                                                  const StringValues &values)
 {
+    return updateStringValues(root, subKey, {}, [&values](const FoundValues &) { return values; });
+}
+
+WriteOutcome PortableRegistry::updateStringValues(std::uint32_t root, const std::string &subKey,
+                                                  const std::vector<std::string> &names,
+                                                  const ValueUpdate &makeValues)
+{
     WriteOutcome outcome;
     if (root != kHkeyCurrentUser) {
         outcome.keyResult = kErrorInvalidHandle;
@@ -271,13 +276,31 @@ WriteOutcome PortableRegistry::writeStringValues(std::uint32_t root, const std::
     }
     bool keyOpen = false;
     bool created = false;
-    // The key is made, when it is missing, in the same save as its values.
+    // The values are read and written under the lock, and read again when another program wrote the file
+    // in between; the key is made, when it is missing, in the same save as its values.
     const std::int32_t code = update([&](IniDocument &document) {
-        QString group;
         keyOpen = false;
+        const int section = document.section(resolvePath(document, bytes(subKey)).group);
+        if (section >= 0 && document.sectionDamaged(section))
+            return kErrorBadDb;
+        keyOpen = true;
+        FoundValues found;
+        for (const std::string &name : names) {
+            const int line =
+                section < 0 ? -1 : document.entry(section, kValuesPrefix + escapeName(bytes(name)));
+            std::optional<QByteArray> stored = line < 0 ? QByteArray() : document.value(line);
+            if (!stored)
+                return kErrorBadDb;
+            found.push_back(line < 0 ? std::nullopt : std::optional(stored->toStdString()));
+        }
+        const StringValues values = makeValues(found);
+        created = false;
+        // Nothing to store makes no key either.
+        if (values.empty())
+            return kErrorSuccess;
+        QString group;
         if (const std::int32_t code = openPath(document, subKey, &group, &created))
             return code;
-        keyOpen = true;
         for (const auto &[name, data] : values) {
             if (const std::int32_t code = storeValue(document, group, name, data))
                 return code;
@@ -310,6 +333,9 @@ std::int32_t PortableRegistry::openKey(std::uint32_t root, const std::string &su
     if (section >= 0 && document.sectionDamaged(section))
         return kErrorBadDb;
     *key = addOpenKey(path.group, false);
+    // A key opened for reading answers from this one version of the file, so that a value's size and its
+    // data never come from two different saves.
+    m_openKeys[*key].document = std::make_shared<const IniDocument>(std::move(document));
     return kErrorSuccess;
 }
 
@@ -321,9 +347,12 @@ std::int32_t PortableRegistry::queryValue(RegKey key, const std::string &name, c
     const auto open = m_openKeys.constFind(key);
     if (open == m_openKeys.cend())
         return kErrorInvalidHandle;
-    IniDocument document;
-    if (const qint32 code = load(&document))
-        return code;
+    IniDocument loaded;
+    if (!open->document) {
+        if (const qint32 code = load(&loaded))
+            return code;
+    }
+    const IniDocument &document = open->document ? *open->document : loaded;
     const int section = document.section(open->group);
     if (section < 0)
         return open->group == kRootGroup ? kErrorFileNotFound : kErrorKeyDeleted;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace platform {
 
@@ -36,6 +37,11 @@ public:
     // Makes the key, when it is missing, and stores the values in one replace of the file.
     WriteOutcome writeStringValues(std::uint32_t root, const std::string &subKey,
                                    const StringValues &values) override;
+    // Reads and stores the values under the lock that every save of this store takes; when another program
+    // wrote the file in between, makeValues runs again on what it wrote.
+    WriteOutcome updateStringValues(std::uint32_t root, const std::string &subKey,
+                                    const std::vector<std::string> &names,
+                                    const ValueUpdate &makeValues) override;
 
     // The file this registry lives in.
     QString filePath() const { return m_filePath; }
@@ -45,7 +51,8 @@ public:
     // else .config in an absolute HOME, else in the home the user database gives.
     static QString defaultFilePath();
     // Runs in every save between reading the file and replacing it, where another program's change is what
-    // the save must not lose; for tests that act as that program.
+    // the save must not lose; for tests that act as that program (which may be another registry on the
+    // same file).
     void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
 
 private:
@@ -53,6 +60,8 @@ private:
     {
         QString group; // the key's section in the file, spelled as stored
         bool writable = false;
+        // For a key opened for reading: the file as it was read then.
+        std::shared_ptr<const IniDocument> document;
     };
 
     // Reads the file into document and, when asked, what it was into snapshot.

@@ -73,6 +73,30 @@ public:
 
     std::int32_t closeKey(RegKey key) override { return RegCloseKey(toHkey(key)); }
 
+    // The registry makes each call whole, but not a read and the write that follows it: the copies of the
+    // program take turns through a mutex of the user's session, waited for as long as the store's file lock
+    // is elsewhere.
+    WriteOutcome updateStringValues(std::uint32_t root, const std::string &subKey,
+                                    const std::vector<std::string> &names, const ValueUpdate &update) override
+    {
+        WriteOutcome outcome;
+        const HANDLE mutex = CreateMutexA(nullptr, FALSE, "Local\\Quenby Systems registry store");
+        if (!mutex) {
+            outcome.keyResult = static_cast<std::int32_t>(GetLastError());
+            return outcome;
+        }
+        // An abandoned mutex was held by a copy that ended; the registry itself is whole.
+        const DWORD waited = WaitForSingleObject(mutex, 2000);
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
+            outcome = Registry::updateStringValues(root, subKey, names, update);
+            ReleaseMutex(mutex);
+        } else {
+            outcome.keyResult = kErrorSharingViolation;
+        }
+        CloseHandle(mutex);
+        return outcome;
+    }
+
     std::string systemMessage(std::int32_t code) override
     {
         char text[100];

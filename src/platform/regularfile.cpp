@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/regularfile.h"
 
+#include "platform/localnames.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -86,7 +88,7 @@ constexpr char kCopyInfix[] = ".tmp";
 bool stillAsRead(const QByteArray &target, const Snapshot &expected)
 {
     Snapshot now;
-    const Failure failure = readSnapshot(QFile::decodeName(target), expected.bytes.size(), &now);
+    const Failure failure = readSnapshot(localnames::decode(target), expected.bytes.size(), &now);
     if (!expected.exists)
         return failure == Failure::Missing;
     return failure == Failure::None && now.bytes == expected.bytes && now.identity == expected.identity;
@@ -117,7 +119,7 @@ Failure replacedFile(const QByteArray &name, QByteArray *target, bool *exists, s
 
 Reader::Reader(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = localnames::encode(path);
     struct stat info
     {
     };
@@ -199,11 +201,9 @@ Failure replace(const QString &path, const QByteArray &bytes, const Snapshot *ex
     struct stat old
     {
     };
-    if (const Failure failure = replacedFile(QFile::encodeName(path), &target, &exists, &old);
+    if (const Failure failure = replacedFile(localnames::encode(path), &target, &exists, &old);
         failure != Failure::None)
         return failure;
-    if (!exists && !QDir().mkpath(QFileInfo(QFile::decodeName(target)).absolutePath()))
-        return Failure::IoError;
 
     const QByteArray temporary =
         target + kCopyInfix + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
@@ -241,7 +241,7 @@ Failure replace(const QString &path, const QByteArray &bytes, const Snapshot *ex
     }
     // Make the rename itself durable; a file system that cannot flush folders has nothing to lose here.
     const int folder =
-        ::open(QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath()).constData(),
+        ::open(localnames::encode(QFileInfo(localnames::decode(target)).absolutePath()).constData(),
                O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
         ::fsync(folder);
@@ -257,9 +257,9 @@ void removeStaleCopies(const QString &path)
     struct stat info
     {
     };
-    if (replacedFile(QFile::encodeName(path), &target, &exists, &info) != Failure::None)
+    if (replacedFile(localnames::encode(path), &target, &exists, &info) != Failure::None)
         return;
-    const QFileInfo file(QFile::decodeName(target));
+    const QFileInfo file(localnames::decode(target));
     const QString prefix = file.fileName() + QLatin1String(kCopyInfix);
     const QDir folder = file.dir();
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
@@ -269,13 +269,13 @@ void removeStaleCopies(const QString &path)
             !std::all_of(number.begin(), number.end(),
                          [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z'); }))
             continue;
-        const QByteArray copy = QFile::encodeName(folder.filePath(name));
+        const QByteArray copy = localnames::encode(folder.filePath(name));
         if (::lstat(copy.constData(), &info) == 0 && S_ISREG(info.st_mode))
             ::unlink(copy.constData());
     }
 }
 
-Lock::Lock(const QString &path, int waitMs) : m_name(QFile::encodeName(path))
+Lock::Lock(const QString &path, int waitMs) : m_name(localnames::encode(path))
 {
     QElapsedTimer waited;
     waited.start();

@@ -5,7 +5,8 @@
 #include <QString>
 
 // Files the program reads and writes, opened only when they are regular files: a FIFO, device, folder or
-// socket in their place fails at once instead of blocking or being replaced.
+// socket in their place fails at once instead of blocking or being replaced. Paths are encoded as
+// localnames does, so that a name of any bytes is used as it was given.
 namespace platform::regularfile {
 
 enum class Failure { None, Missing, NotRegular, Denied, TooLarge, IoError, Busy, Changed };
@@ -54,9 +55,9 @@ private:
 Failure readSnapshot(const QString &path, qint64 limit, Snapshot *snapshot);
 
 // Replaces the regular file at path, or the regular file a link there leads to, by bytes: written beside
-// it, flushed, read back and renamed over it. On any failure the old file stays as it was. Given what the
-// file was when read, the rename is made only while it still is that (Changed if not), so that another
-// program's change made in the meantime is not lost.
+// it, flushed, read back and renamed over it; its folder must exist. On any failure the old file stays as it
+// was. Given what the file was when read, the rename is made only while it still is that (Changed if not), so
+// that another program's change made in the meantime is not lost.
 Failure replace(const QString &path, const QByteArray &bytes, const Snapshot *expected = nullptr);
 
 // Removes the copies that replace makes beside the file at path and that a replace ended by a kill left

@@ -79,4 +79,9 @@ void Termination::signalArrived()
     m_exit.endProgram(m_save() ? 0 : 1);
 }
 
+void keepRunningPastFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 } // namespace platform

@@ -33,4 +33,8 @@ private:
     QSocketNotifier *m_notifier = nullptr;
 };
 
+// Makes a write past the file-size limit (ulimit -f) fail, to be reported as any failed write is, instead
+// of ending the program.
+void keepRunningPastFileSizeLimit();
+
 } // namespace platform

@@ -19,4 +19,7 @@ Termination::~Termination() = default;
 
 void Termination::signalArrived() {}
 
+// Windows has no file-size limit that sends a signal.
+void keepRunningPastFileSizeLimit() {}
+
 } // namespace platform

@@ -14,21 +14,16 @@ void trimControlCharacters(std::string &text)
         text.pop_back();
 }
 
-} // namespace
-
-std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
-                           const std::string &strName, const std::string &strValue)
+// Values as the registry stores strings: each with its terminating zero.
+platform::StringValues terminated(platform::StringValues values)
 {
-    return RegWriteStrings(registry, rootKey, strKey, {{strName, strValue}});
+    for (auto &value : values)
+        value.second.push_back('\0');
+    return values;
 }
 
-std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
-                            const std::vector<std::pair<std::string, std::string>> &values)
+std::string statusOf(platform::Registry &registry, const platform::WriteOutcome &outcome)
 {
-    platform::StringValues data = values;
-    for (auto &value : data)
-        value.second.push_back('\0');
-    const platform::WriteOutcome outcome = registry.writeStringValues(rootKey, strKey, data);
     if (outcome.keyResult != platform::kErrorSuccess)
         return std::to_string(outcome.keyResult) + " Unable to create (or find) key.  " +
                registry.systemMessage(outcome.keyResult);
@@ -42,6 +37,35 @@ std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey,
     else if (outcome.disposition == platform::kRegOpenedExistingKey)
         status = "0 Key already exists.";
     return status + "  " + registry.systemMessage(platform::kErrorSuccess);
+}
+
+} // namespace
+
+std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                           const std::string &strName, const std::string &strValue)
+{
+    return RegWriteStrings(registry, rootKey, strKey, {{strName, strValue}});
+}
+
+std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                            const std::vector<std::pair<std::string, std::string>> &values)
+{
+    return statusOf(registry, registry.writeStringValues(rootKey, strKey, terminated(values)));
+}
+
+std::string RegUpdateStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                             const std::vector<std::string> &strNames, const StringChange &change)
+{
+    const auto makeValues = [&change](const platform::FoundValues &found) {
+        FoundStrings texts;
+        for (std::optional<std::string> data : found) {
+            if (data)
+                trimControlCharacters(*data);
+            texts.push_back(data && !data->empty() ? data : std::nullopt);
+        }
+        return terminated(change(texts));
+    };
+    return statusOf(registry, registry.updateStringValues(rootKey, strKey, strNames, makeValues));
 }
 
 std::string RegReadString(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
@@ -67,7 +91,15 @@ std::string RegReadString(platform::Registry &registry, std::uint32_t rootKey, c
     }
     std::string buffer(size, ' ');
     std::uint32_t count = size;
-    const std::int32_t result = registry.queryValue(key, strName, buffer.data(), &count);
+    std::int32_t result = registry.queryValue(key, strName, buffer.data(), &count);
+    // The value grew since its size was asked (another program saved it): it is read at its new size.
+    for (int tries = 1; result == platform::kErrorMoreData && tries < 5; ++tries) {
+        buffer.assign(count, ' ');
+        result = registry.queryValue(key, strName, buffer.data(), &count);
+    }
+    // A read that copied nothing gives no text, not the blanks the buffer was filled with.
+    if (result == platform::kErrorMoreData)
+        count = 0;
     if (count != 0) {
         // A count beyond the buffer (the value grew in between) takes no more than the buffer.
         strValue = buffer.substr(0, count);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +27,19 @@ std::string RegWriteString(platform::Registry &registry, std::uint32_t rootKey, 
 // not be written.
 std::string RegWriteStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
                             const std::vector<std::pair<std::string, std::string>> &values);
+
+// What RegUpdateStrings is given and what it writes: texts as RegReadString gives them (nothing for a value
+// that is missing or empty), and names with texts as RegWriteStrings takes them.
+using FoundStrings = std::vector<std::optional<std::string>>;
+using StringChange =
+    std::function<std::vector<std::pair<std::string, std::string>>(const FoundStrings &found)>;
+
+// Reads the string values strNames of strKey below rootKey, lets change make the values to write from them,
+// and writes those as RegWriteStrings does, with no other writer of the store in between. change may run
+// more than once, each time on the values as they are then; when it gives nothing, nothing is written. The
+// status is that of RegWriteStrings, also for a value that could not be read.
+std::string RegUpdateStrings(platform::Registry &registry, std::uint32_t rootKey, const std::string &strKey,
+                             const std::vector<std::string> &strNames, const StringChange &change);
 
 // Reads the string value strName of strKey below rootKey into strValue, without its trailing
 // control characters; strValue keeps what it held when nothing was read.

@@ -88,6 +88,22 @@ run 1 "$table"$'1 of 2 pairs fails AA for normal text.\n' --check-pairs "$work/p
 run 0 $'Imported 2 pairs.\n' --import-pairs "$work/pairs.json"
 run 0 "$gpl${gpl#*#$'\n'}" --export-pairs gpl
 
+# Two processes importing at once, ten times each, lose no pair and duplicate none.
+printf 'GIMP Palette\n1 2 3\tRace background\n4 5 6\tRace foreground\n' >"$work/race.gpl"
+for importer in 1 2; do
+    (
+        for ((i = 0; i < 10; i++)); do
+            env -u DISPLAY HOME="$work/home" XDG_CONFIG_HOME="$work/config" ASAN_OPTIONS=detect_leaks=0 \
+                timeout 20 "$program" --import-pairs "$work/race.gpl" >>"$work/race.out" 2>&1 ||
+                echo "import failed" >>"$work/race.out"
+        done
+    ) &
+done
+wait
+[[ $(grep -c '^Imported 1 pair.$' "$work/race.out") == 20 ]] || fail "the imports said $(sort "$work/race.out" | uniq -c)"
+run 0 "$gpl${gpl#*#$'\n'}$(printf '  1   2   3\tRace background\n  4   5   6\tRace foreground\n%.0s' {1..20})"$'\n' \
+    --export-pairs gpl
+
 # Another program's single colours: those that pair by name are taken, the others counted.
 printf ':root { --hero-bg: #000; --accent: red; --hero-fg: #fff; --muted-bg: #eee; --x-fg: #111; }\n' >"$work/other.css"
 run 0 $'Imported 1 pair; 3 colors had no partner.\n' --import-pairs "$work/other.css"
@@ -106,6 +122,73 @@ refused 2 "unexpected argument 'more'" --import-pairs "$work/site.gpl" more
 run 2 "" --import-pairs
 [[ $(cat "$work/err") == *"Missing value after '--import-pairs'"* ]] || fail "--import-pairs alone said $(cat "$work/err")"
 refused 1 "$work/nowhere/pairs.css" --export-pairs css "$work/nowhere/pairs.css"
+
+# A store that cannot be read is no empty list: an export or import fails with one line and changes nothing.
+cp "$store" "$work/store.bak"
+for obstacle in fifo folder "link loop" damaged "over 1 MiB" "value given twice"; do
+    rm -rf "$store"
+    case $obstacle in
+    fifo) mkfifo "$store" ;;
+    folder) mkdir "$store" ;;
+    "link loop") ln -s "$store" "$store" ;;
+    damaged) printf '[HKEY_CURRENT_USER\ngarbage\n' >"$store" ;;
+    "over 1 MiB") { cat "$work/store.bak" && head -c 1048576 /dev/zero | tr '\0' ';'; } >"$store" ;;
+    "value given twice") sed 's/^values\\Pairs=.*/&\n&/' "$work/store.bak" >"$store" ;;
+    esac
+    for arguments in "--export-pairs css" "--import-pairs $work/race.gpl"; do
+        run 1 "" $arguments
+        [[ $(wc -l <"$work/err") == 1 && $(cat "$work/err") == *" could not be "* ]] ||
+            fail "$arguments with a store that is a $obstacle said '$(cat "$work/err")'"
+    done
+done
+rm -rf "$store" && cp "$work/store.bak" "$store"
+
+# Repeated or mixed options do nothing; a file that starts with '-' is an option's value, or follows '--'.
+refused 2 "Give each option once." --import-pairs "$work/race.gpl" --import-pairs "$work/race.gpl"
+refused 2 "Give one of --convert, --export-pairs, --import-pairs" --import-pairs "$work/race.gpl" --export-pairs css
+cp "$work/race.gpl" "$work/-dash.gpl"
+(cd "$work" && run 0 $'Imported 1 pair.\n' --import-pairs -dash.gpl)
+(cd "$work" && refused 2 "goes after '--'" --export-pairs css -dash.css)
+(cd "$work" && run 0 "" --export-pairs css -- -dash.css && [[ -s $work/-dash.css ]]) || fail "no -dash.css"
+
+# File names of any bytes are used as they are.
+cp "$work/race.gpl" "$work/in"$'\xff'".gpl"
+run 0 $'Imported 1 pair.\n' --import-pairs "$work/in"$'\xff'".gpl"
+run 0 "" --export-pairs gpl "$work/out"$'\xfe'".gpl"
+[[ -s $work/out$'\xfe'.gpl ]] || fail "the export did not write out\\xfe.gpl: $(ls "$work" | od -c)"
+css=$(env -u DISPLAY HOME="$work/home" XDG_CONFIG_HOME="$work/config" ASAN_OPTIONS=detect_leaks=0 "$program" \
+    --export-pairs css)
+
+# A write that fails ends with one line and exit code 1 and leaves an existing file as it was: standard
+# output that is full or closed, a file-size limit with SIGXFSZ ignored or not, a full disk.
+writeFails() { # <message> <shell command that runs "$@" with its own redirection>
+    local message=$1 status=0
+    shift
+    printf 'old\n' >"$work/old.css"
+    env -u DISPLAY HOME="$work/home" XDG_CONFIG_HOME="$work/config" ASAN_OPTIONS=detect_leaks=0 \
+        bash -c "$1" bash "$program" 2>"$work/err" || status=$?
+    [[ $status == 1 && $(wc -l <"$work/err") == 1 && $(cat "$work/err") == *"$message"* ]] ||
+        fail "'$1' ended with $status and said '$(cat "$work/err")'"
+    [[ $(cat "$work/old.css") == old && -z $(find "$work" -maxdepth 1 -name 'old.css.tmp*') ]] ||
+        fail "'$1' changed old.css or left a copy"
+}
+writeFails "standard output: No space left on device" '"$1" --export-pairs css >/dev/full'
+writeFails "standard output: Bad file descriptor" '"$1" --export-pairs css >&-'
+writeFails "standard output: File too large" "ulimit -f 1; \"\$1\" --export-pairs css >$work/old.out"
+writeFails "old.css: File too large" "ulimit -f 1; \"\$1\" --export-pairs css $work/old.css"
+writeFails "old.css: File too large" "trap '' XFSZ; ulimit -f 1; \"\$1\" --export-pairs css $work/old.css"
+mkdir "$work/disk"
+if mount -t tmpfs -o size=64k tmpfs "$work/disk" 2>/dev/null; then
+    trap 'umount "$work/disk"; rm -rf "$work"' EXIT
+    printf 'old\n' >"$work/disk/tokens.css"
+    head -c 1M /dev/zero >"$work/disk/filler" 2>/dev/null || true
+    run 1 "" --export-pairs css "$work/disk/tokens.css"
+    [[ $(cat "$work/err") == *"tokens.css: No space left on device" && $(cat "$work/disk/tokens.css") == old ]] ||
+        fail "the export to a full disk said '$(cat "$work/err")' and left '$(cat "$work/disk/tokens.css")'"
+    [[ $(ls "$work/disk") == $'filler\ntokens.css' ]] || fail "the full disk holds $(ls "$work/disk")"
+else
+    echo "SKIP: no tmpfs could be mounted; the export to a full disk is not checked"
+fi
 
 # A thousand pairs with the longest names in other scripts fit in the store; six hundred more would pass
 # its limit, and that import is refused before anything changes.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/commandline.h"
+#include "platform/localnames.h"
 
 #include <QTest>
 
@@ -14,6 +15,7 @@ private slots:
     void checkOptions();
     void sessionPlatform_data();
     void sessionPlatform();
+    void argumentsOfAnyBytes();
 };
 
 void tst_CommandLine::outcome_data()
@@ -83,7 +85,8 @@ void tst_CommandLine::checkOptions()
     QFETCH(QString, message);
     const CommandLineOutcome outcome = parseCommandLine(QStringList{"/usr/bin/qcp"} + arguments);
     QCOMPARE(outcome.exitCode, 2);
-    QCOMPARE(outcome.standardError.section(u'\n', 0, 0), QStringLiteral("qcp: ") + message);
+    QCOMPARE(outcome.standardError,
+             QStringLiteral("qcp: %1 Try 'qcp --help' for more information.\n").arg(message));
 }
 
 void tst_CommandLine::sessionPlatform_data()
@@ -110,6 +113,26 @@ void tst_CommandLine::sessionPlatform()
     for (const QString &variable : variables)
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     QCOMPARE(::sessionPlatform(environment), platform);
+}
+
+// Arguments are file names of any bytes: valid UTF-8 reads as text, every other byte comes back as itself.
+void tst_CommandLine::argumentsOfAnyBytes()
+{
+    QCOMPARE(localnames::decode("caf\xc3\xa9 \xf0\x9f\x8e\xa8"),
+             QString::fromUtf8("caf\xc3\xa9 \xf0\x9f\x8e\xa8"));
+    QCOMPARE(localnames::decode("a\xff"), QStringLiteral("a\xdcff"));
+    const QByteArray alphabet("A\x80\xbf\xc0\xc3\xa9\xe2\xed\xa0\xf0\xf4\x9f\xff");
+    QList<QByteArray> names{{}};
+    for (int length = 0; length < 4; ++length) {
+        QList<QByteArray> longer;
+        for (const QByteArray &name : names) {
+            for (const char byte : alphabet) {
+                longer << name + byte;
+                QCOMPARE(localnames::encode(localnames::decode(longer.last())), longer.last());
+            }
+        }
+        names = longer;
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

@@ -63,6 +63,7 @@ private slots:
     void nearestPassingColour();
     void thresholdLinesLeaveThePlaneItsColours();
     void copyAsAndFormatsSavedBesideParams();
+    void aSecondCopySavesOnlyWhatItChanged();
     void paste_data();
     void paste();
     void swapAndUndo();
@@ -555,6 +556,45 @@ void tst_MainWindow::copyAsAndFormatsSavedBesideParams()
     f->startActive();
     copyAsEntries().last()->trigger();
     QCOMPARE(f->clipboard.text, QStringLiteral("#4080c0/#e0e0e0"));
+}
+
+// Two copies of the program on one store: a save writes Params and what that copy changed, on top of what
+// the other copy saved.
+void tst_MainWindow::aSecondCopySavesOnlyWhatItChanged()
+{
+    MainWindowFixture doubles;
+    Services services = doubles.services();
+    services.registry = &f->registry;
+    frmMain second(services);
+    second.Form_Load();
+    const auto trigger = [](frmMain &window, const QString &entry) {
+        for (QAction *action : window.findChild<QMenu *>(QStringLiteral("mnuContext"))->actions()) {
+            if (action->text() == entry)
+                action->trigger();
+        }
+    };
+    const auto addFormat = [&trigger](frmMain &window, const QString &format) {
+        trigger(window, QStringLiteral("Formats..."));
+        auto *box = window.findChild<QLineEdit *>(QStringLiteral("txbTemplate"));
+        QTest::keyClicks(box, format);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    };
+    const auto stored = [this](const char *name) {
+        return f->registry.keys.value("Software\\Quenby Systems\\TVK").value(name);
+    };
+
+    trigger(*f->window, QStringLiteral("Contrast panel"));
+    addFormat(*f->window, QStringLiteral("{r}"));
+    QTest::mouseClick(second.findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    QCOMPARE(stored("Formats"), QByteArray("{r}\n") + '\0');
+    QCOMPARE(stored("ContrastPanel"), QByteArray("1") + '\0');
+    addFormat(second, QStringLiteral("{g}"));
+    QCOMPARE(stored("Formats"), QByteArray("{r}\n{g}\n") + '\0');
+    QCOMPARE(stored("ContrastPanel"), QByteArray("1") + '\0');
+    auto *copyAs = second.findChild<QMenu *>(QStringLiteral("mnuCopyAs"));
+    emit copyAs->aboutToShow();
+    QCOMPARE(copyAs->actions().size(), 20 + 1 + 2);
 }
 
 // Ctrl+V with the focus on a picture pastes a colour; in a base box it pastes text, within the box's limit.

@@ -65,7 +65,7 @@ void tst_ContrastPanel::panelShowsFiguresAndSignalsClicks()
     QVERIFY(qRed(corner) == qGreen(corner) && qGreen(corner) == qBlue(corner));
     // Its name tells the colours it paints.
     const QString name = panel.findChild<QWidget *>(QStringLiteral("picVision(3)"))->accessibleName();
-    QVERIFY2(name.startsWith(QStringLiteral("No colour vision: foreground #")) &&
+    QVERIFY2(name.startsWith(QStringLiteral("No color vision: foreground #")) &&
                  name.endsWith(QStringLiteral(" on background ") + QColor(corner).name().toUpper()),
              qPrintable(name));
 

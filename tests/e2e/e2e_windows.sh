@@ -36,7 +36,17 @@ click_in() { timeout 10 xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}
 key() { timeout 10 xdotool key "$@"; }
 
 wait_for 50 sh -c "xprop -id $main _NET_FRAME_EXTENTS | grep -q =" || fail "the main window has no frame"
-read -r main_left main_top _ _ < <(frame "$main")
+read -r main_left main_top main_width main_height < <(frame "$main")
+
+# A window of one size tells the window manager so: it offers no maximizing, and a click on the place of
+# the maximize button in the title bar (which openbox 3.6 draws, disabled, on every window) changes nothing.
+actions=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
+[[ $actions == *_NET_WM_ACTION_MOVE* && $actions != *MAXIMIZE* ]] || fail "the main window allows $actions"
+timeout 10 xdotool mousemove $((main_left + main_width - 28)) $((main_top + 10)) click 1
+sleep 0.5
+[[ $(frame "$main") == "$main_left $main_top $main_width $main_height" ]] ||
+    fail "a click on the maximize button made the main window $(frame "$main")"
+[[ $(xprop -id "$main" _NET_WM_STATE) != *MAXIMIZED* ]] || fail "the main window is maximized"
 
 # The catalogue: 100 twips right of and 400 twips below the main window, frames included.
 click_in "$main" 300 512 # the catalogue button, under the copy list

@@ -29,6 +29,7 @@ private slots:
     void previewFollowsTheColours();
     void addAndRemove();
     void fullListTakesNoMore();
+    void longPreviewEndsInAnEllipsis();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -65,6 +66,8 @@ void tst_FormatsDialog::previewAsTyped_data()
         << "The { at character 1 is not closed (write {{ for a brace)" << false;
     QTest::newRow("nothing typed") << ""
                                    << "" << false;
+    QTest::newRow("one character too many is refused, not cut")
+        << QString(501, u'x') << "A format holds at most 500 characters; this one has 501." << false;
 }
 
 void tst_FormatsDialog::previewAsTyped()
@@ -95,6 +98,9 @@ void tst_FormatsDialog::addAndRemove()
     QTest::keyClick(control("txbTemplate"), Qt::Key_Return);
     QCOMPARE(copyAs->templates(), (QStringList{"{hex}", "{r}"}));
     QCOMPARE(control<QLineEdit>("txbTemplate")->text(), QString());
+    type(QStringLiteral("{r}"));
+    QVERIFY(!canAdd());
+    QCOMPARE(preview(), QStringLiteral("This format is in your list already."));
 
     auto *list = control<QListWidget>("lstTemplates");
     QCOMPARE(list->count(), 2);
@@ -111,6 +117,18 @@ void tst_FormatsDialog::fullListTakesNoMore()
     type(QStringLiteral("{g}"));
     QVERIFY(!canAdd());
     QCOMPARE(preview(), QStringLiteral("There is room for 50 formats."));
+}
+
+void tst_FormatsDialog::longPreviewEndsInAnEllipsis()
+{
+    type(QString(QStringLiteral("{hex}")).repeated(80));
+    const auto *label = control<QLabel>("lblPreview");
+    const QStringList lines = preview().split(u'\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith(QStringLiteral("Gives:")));
+    QVERIFY(lines[1].endsWith(QChar(0x2026)));
+    for (const QString &line : lines)
+        QVERIFY(label->fontMetrics().horizontalAdvance(line) <= label->width());
 }
 
 QTEST_MAIN(tst_FormatsDialog)

@@ -86,6 +86,12 @@ void tst_Templates::rejects_data()
             << QStringLiteral("x{%1}").arg(name) << QStringLiteral("Unknown placeholder {%1}").arg(name);
     for (const char *name : {"r:2", "rf:7", "rf:", "rf:12", "rf:x", "hex:1"})
         QTest::addRow("decimals {%s}", name) << QStringLiteral("{%1}").arg(name) << decimals.arg(name);
+    QTest::newRow("a line end shown") << "{a\nb}" << QStringLiteral("Unknown placeholder {a\u240Ab}");
+    QTest::newRow("a direction override shown")
+        << QStringLiteral("{rf:\u202Ex}") << decimals.arg(QStringLiteral("rf:<U+202E>x"));
+    QTest::newRow("a long name cut")
+        << "{" + QString(50, u'x') + "}"
+        << QStringLiteral("Unknown placeholder {%1\u2026}").arg(QString(40, u'x'));
 }
 
 void tst_Templates::rejects()

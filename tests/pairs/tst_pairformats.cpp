@@ -157,6 +157,8 @@ void tst_PairFormats::pairsColoursOfOtherPrograms_data()
     QTest::newRow("gpl with CR LF and no names")
         << "GIMP Palette\r\nColumns: 4\r\n1 2 3\r\n4 5 6 Text background\r\n7 8 9 Text foreground\r\n"
         << QStringList{"Text: #040506 on #070809"} << 1;
+    QTest::newRow("gpl with CR alone") << "GIMP Palette\r4 5 6 Text background\r7 8 9 Text foreground\r"
+                                       << QStringList{"Text: #040506 on #070809"} << 0;
     QTest::newRow("css: -bg and -fg, -background, any case, in order of the first colour")
         << "/* theme */\n:root {\n  --link-FG: #00f;\n  --surface: white;\n  --Link-bg: rgb(255 255 255);\n"
            "  --alert-background: #ff0000 !important;\n  --alert-foreground: hsl(0 0% 100%);\n}\n"
@@ -189,6 +191,11 @@ void tst_PairFormats::pairsColoursOfOtherPrograms_data()
         << "{ \"g\": { \"$description\": \"Hero banner\", \"fg\": { \"$value\": \"#fff\" },"
            " \"bg\": { \"$value\": \"#000\" } } }"
         << QStringList{"Hero banner: #000000 on #ffffff"} << 0;
+    QTest::newRow("json: a name given twice, the last value in the first place")
+        << "{ \"a\": { \"bg\": { \"$value\": \"#111\" }, \"fg\": { \"$value\": \"#222\" } },"
+           " \"b\": { \"bg\": { \"$value\": \"#333\" }, \"fg\": { \"$value\": \"#444\" } },"
+           " \"a\": { \"bg\": { \"$value\": \"#555\" }, \"fg\": { \"$value\": \"#666\" } } }"
+        << QStringList{"a: #555555 on #666666", "b: #333333 on #444444"} << 0;
     QTest::newRow("json: background and foreground with no stem")
         << "{ \"background\": { \"$value\": \"#000\" }, \"foreground\": { \"$value\": \"#fff\" } }"
         << QStringList{": #000000 on #ffffff"} << 0;

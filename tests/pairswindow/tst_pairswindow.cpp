@@ -41,7 +41,9 @@ private slots:
     void exportAndImportThroughTheDialogs();
     void aRefusedSaveChangesNothingAndIsTold();
     void aListChangedElsewhereIsShownBeforeARowIsChanged();
+    void anAddIsMadeAgainOnWhatAnotherProgramStoredMeanwhile();
     void currentPairKeepsUpWithTheColours();
+    void atItsSmallestItShowsEverythingWholeAndTabReadsInOrder();
     void screenReadersReadTheRows();
     void ctrlMShowsEveryForegroundAgainstEveryBackground();
     void placeAndSizeAreRemembered();
@@ -212,6 +214,8 @@ void tst_PairsWindow::f2RenamesWithTheNameTrimmed()
     // The editor gives its text back once the key has been handled.
     QTRY_COMPARE(stored(), QByteArray("ffffff 0 222222 1 Body text\n0645ad 2 ffffff 0 Visited links\n"));
     QCOMPARE(currentName(), QStringLiteral("Visited links"));
+    // The Enter that confirms the name does not also load the pair.
+    QCOMPARE(f->channels(), (QStringList{"64", "128", "192"}));
 
     // A name of blanks only is not taken.
     keys(Qt::Key_F2);
@@ -338,6 +342,54 @@ void tst_PairsWindow::aListChangedElsewhereIsShownBeforeARowIsChanged()
     // Adding needs no row, and adds to what is stored.
     keys(Qt::CTRL | Qt::Key_D);
     QCOMPARE(stored(), "000000 0 ffffff 0 Other\n" + kTwoPairs + "4080c0 1 e0e0e0 2 Pair 1\n");
+}
+
+// Another program's import lands after the window read the list, as the window's own save begins: the
+// pair is added to what that program stored, and a line that no version of the list reads stays.
+void tst_PairsWindow::anAddIsMadeAgainOnWhatAnotherProgramStoredMeanwhile()
+{
+    start(kTwoPairs + "not a pair\n");
+    open();
+    f->registry.beforeSave = [this] {
+        f->registry.beforeSave = nullptr;
+        f->registry.keys[kKey]["Pairs"].prepend("000000 0 ffffff 0 Imported\n");
+    };
+    keys(Qt::CTRL | Qt::Key_D);
+    QCOMPARE(stored(), "000000 0 ffffff 0 Imported\n" + kTwoPairs + "4080c0 1 e0e0e0 2 Pair 1\nnot a pair\n");
+    QCOMPARE(rows().size(), 4);
+}
+
+void tst_PairsWindow::atItsSmallestItShowsEverythingWholeAndTabReadsInOrder()
+{
+    start(kTwoPairs);
+    open();
+    window()->resize(1, 1);
+    QTRY_COMPARE(window()->size(), window()->minimumSize());
+    for (const QPushButton *button : window()->findChildren<QPushButton *>())
+        QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->objectName()));
+    const auto *current = f->control<QLabel>(QStringLiteral("lblCurrent"));
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_X); // a ratio of 21.00:1, the longest
+    f->window->colorPair().setColor(0, 0xFF000000u);
+    f->window->colorPair().setColor(1, 0xFFFFFFFFu);
+    QCOMPARE(current->text(), QString::fromUtf8("Current pair: 21.00:1, AA \u2713, AAA \u2713"));
+    QVERIFY(current->width() >= current->fontMetrics().horizontalAdvance(current->text()));
+
+    // The selected row is in the highlight colour while the list has the focus, grey otherwise.
+    const auto selectedColour = [this] {
+        const QRect name = table()->visualRect(table()->currentIndex());
+        const QPoint row(name.right() - 2, name.center().y());
+        return window()->grab().toImage().pixelColor(table()->viewport()->mapTo(window(), row));
+    };
+    QCOMPARE(QApplication::focusWidget(), table());
+    QVERIFY(selectedColour().saturation() > 128);
+    QStringList order;
+    for (int i = 0; i < 11; ++i) {
+        keys(Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+        QCOMPARE(selectedColour().saturation() > 128, i == 10);
+    }
+    QCOMPARE(order, (QStringList{"cmdLoad", "cmdRename", "cmdRemove", "cmdMoveDown", "cmdImport", "cmdExport",
+                                 "cmdClose", "cmdAdd", "txbFilter", "cmdMatrix", "lstPairs"}));
 }
 
 void tst_PairsWindow::currentPairKeepsUpWithTheColours()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "platform/inidocument.h"
 #include "platform/registry_portable.h"
 #include "settings/registry3.h"
 #include "settings/registry3cases.h"
@@ -136,6 +137,9 @@ private slots:
     void staleCopiesRemoved();
     void anotherWriterMeanwhile_data();
     void anotherWriterMeanwhile();
+    void updateMeanwhile_data();
+    void updateMeanwhile();
+    void readIsOneVersion();
     void sharedCases_data();
     void sharedCases();
 
@@ -675,6 +679,101 @@ void tst_RegistryPortable::anotherWriterMeanwhile()
     QCOMPARE(write(registry, kKey, "Params", "new"), code);
     QCOMPARE(writes, everyTime ? 5 : 1);
     QCOMPARE(fileBytes(storePath()), after);
+}
+
+// A read-modify-write of the value List (adding the line "x") while another program, which takes no lock,
+// writes the store between the read and the rename: the change is made again on what that program wrote.
+void tst_RegistryPortable::updateMeanwhile_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // what the other program does to the store
+    QTest::addColumn<bool>("everyTime");    // on each try of the save, or on the first only
+    QTest::addColumn<qint32>("code");
+    QTest::addColumn<int>("runs"); // how often the change ran
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QByteArray>("other");
+
+    QTest::newRow("nothing") << "" << false << 0 << 1 << QByteArray("a\nx\n") << QByteArray("1");
+    QTest::newRow("a line added to the value")
+        << "add" << false << 0 << 2 << QByteArray("a\nb\nx\n") << QByteArray("1");
+    QTest::newRow("the value removed") << "remove" << false << 0 << 2 << QByteArray("x\n") << QByteArray("1");
+    QTest::newRow("another value changed")
+        << "other" << false << 0 << 2 << QByteArray("a\nx\n") << QByteArray("2");
+    QTest::newRow("the value damaged") << "damage" << false << 1009 << 1 << QByteArray() << QByteArray("1");
+    QTest::newRow("written on every try")
+        << "add" << true << 32 << 5 << QByteArray("a\nb\nb\nb\nb\nb\n") << QByteArray("1");
+}
+
+void tst_RegistryPortable::updateMeanwhile()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, everyTime);
+    QFETCH(qint32, code);
+    QFETCH(int, runs);
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, other);
+    PortableRegistry registry(storePath());
+    QCOMPARE(write(registry, kKey, "List", "a\n"), 0);
+    QCOMPARE(write(registry, kKey, "Other", "1"), 0);
+
+    // The other program edits the file in place, as an editor that saves over it does.
+    const auto edit = [&] {
+        platform::IniDocument document(fileBytes(storePath()));
+        const int section = document.section("HKEY_CURRENT_USER\\Software\\Quenby Systems\\TVK");
+        const int line = document.entry(section, "values/List");
+        if (meanwhile == "add")
+            document.setValue(section, "values/List", *document.value(line) + "b\n");
+        else if (meanwhile == "other")
+            document.setValue(section, "values/Other", "2");
+        QByteArray bytes = document.bytes();
+        if (meanwhile == "remove")
+            bytes.replace("values\\List=@ByteArray(a\\n)\n", "");
+        if (meanwhile == "damage")
+            bytes.replace("values\\List=", "values\\List=\"");
+        QVERIFY(writeFile(storePath(), bytes));
+    };
+    int edits = 0;
+    registry.setBeforeReplace([&] {
+        if (!meanwhile.isEmpty() && (edits++ == 0 || everyTime))
+            edit();
+    });
+    const QByteArray before = fileBytes(storePath());
+    int ran = 0;
+    const platform::WriteOutcome outcome = registry.updateStringValues(
+        kHkeyCurrentUser, kKey.toStdString(), {"List"}, [&ran](const platform::FoundValues &found) {
+            ++ran;
+            return platform::StringValues{{"List", found[0].value_or("") + "x\n"}};
+        });
+    QCOMPARE(outcome.keyResult, 0);
+    QCOMPARE(outcome.valueResult, code);
+    QCOMPARE(ran, runs);
+    registry.setBeforeReplace({});
+    if (code == 0)
+        QCOMPARE(read(registry, kKey, "List").data, list);
+    else if (meanwhile == "damage")
+        QCOMPARE(fileBytes(storePath()), QByteArray(before).replace("values\\List=", "values\\List=\""));
+    else
+        QCOMPARE(read(registry, kKey, "List").data, list);
+    QCOMPARE(read(registry, kKey, "Other").data, other);
+}
+
+// A value's size and its data come from the same version of the file, whatever is saved in between.
+void tst_RegistryPortable::readIsOneVersion()
+{
+    PortableRegistry registry(storePath());
+    PortableRegistry other(storePath());
+    QCOMPARE(write(registry, kKey, "Pairs", "short"), 0);
+    RegKey key = 0;
+    QCOMPARE(registry.openKey(kHkeyCurrentUser, kKey.toStdString(), &key), 0);
+    quint32 size = 0;
+    QCOMPARE(registry.queryValue(key, "Pairs", nullptr, &size), 0);
+    QCOMPARE(write(other, kKey, "Pairs", "a longer list"), 0);
+    QByteArray data(size, '\0');
+    QCOMPARE(registry.queryValue(key, "Pairs", data.data(), &size), 0);
+    QCOMPARE(data, QByteArray("short"));
+    registry.closeKey(key);
+    std::string text;
+    QCOMPARE(Registry3::RegReadString(registry, kHkeyCurrentUser, kKey.toStdString(), "Pairs", text), "0 OK");
+    QCOMPARE(text, "a longer list");
 }
 
 // The string store's cases that hold over every registry, over this one in its own file; a key a case

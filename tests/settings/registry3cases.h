@@ -48,6 +48,7 @@ public:
     Check(platform::Registry &registry, std::string key) : m_registry(registry), m_key(std::move(key)) {}
 
     const std::string &key() const { return m_key; }
+    platform::Registry &registry() { return m_registry; }
     const std::vector<std::string> &failures() const { return m_failures; }
 
     std::string write(const std::string &name, const std::string &value)
@@ -117,6 +118,28 @@ inline void readStored(Check &c, const std::string &data, const std::string &exp
     c.equal("value", read, expected);
 }
 
+// A read-modify-write sees the values as stored (a missing one as nothing) and writes what it makes of them.
+inline void update(Check &c)
+{
+    c.write("Params", "a\r\n");
+    int runs = 0;
+    const std::string status = Registry3::RegUpdateStrings(
+        c.registry(), platform::kHkeyCurrentUser, c.key(), {"Params", "Missing"},
+        [&](const Registry3::FoundStrings &found) -> std::vector<std::pair<std::string, std::string>> {
+            ++runs;
+            if (found.size() != 2 || found[0] != "a" || found[1])
+                return {};
+            return {{"Params", *found[0] + "b"}, {"Added", "c"}};
+        });
+    c.equal("status", status, "0 Key already exists.  " + c.systemText(0));
+    c.equal("runs", std::to_string(runs), "1");
+    for (const auto &[name, expected] : {std::pair("Params", "ab"), std::pair("Added", "c")}) {
+        std::string read;
+        c.read(c.key(), name, read);
+        c.equal(name, read, expected);
+    }
+}
+
 // A read that fails early leaves the caller's text alone.
 inline void readFails(Check &c, const std::string &key, const std::string &name, const std::string &status)
 {
@@ -144,6 +167,7 @@ inline const std::vector<Case> &cases()
          [](Check &c) { readFails(c, c.key() + "\\Missing", "Params", "1 Key not found or is empty."); }},
         {"empty key", [](Check &c) { readFails(c, "", "Other", "1 Key not found or is empty."); }},
         {"empty name", [](Check &c) { readFails(c, c.key(), "", "2 Name not specified."); }},
+        {"read-modify-write of values", update},
     };
     return list;
 }

@@ -72,18 +72,25 @@ void tst_Registry3::readString_data()
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<qint32>("openFailure");
     QTest::addColumn<qint32>("readFailure");
+    QTest::addColumn<int>("growths");
     QTest::addColumn<QByteArray>("successText"); // the system's text for code 0; null: English
     QTest::addColumn<QStringList>("result");     // status, then the caller's text, which starts as "before"
 
     const QByteArray english;
     const QByteArray x("x");
     QTest::newRow("control characters only")
-        << QByteArray("\r\n\0", 3) << 0 << 0 << english << QStringList{"0 OK", ""};
+        << QByteArray("\r\n\0", 3) << 0 << 0 << 0 << english << QStringList{"0 OK", ""};
     QTest::newRow("open fails otherwise")
-        << x << 5 << 0 << english << QStringList{"1 Key not found or is empty.", "before"};
-    QTest::newRow("read refused") << x << 0 << 5 << english << QStringList{"4 Access is denied.\r\n", ""};
-    QTest::newRow("read says not found") << x << 0 << 2 << english << QStringList{"3 Name not found.", ""};
-    QTest::newRow("German") << QByteArray("abc\0", 4) << 0 << 0 << kGermanSuccess
+        << x << 5 << 0 << 0 << english << QStringList{"1 Key not found or is empty.", "before"};
+    QTest::newRow("read refused") << x << 0 << 5 << 0 << english
+                                  << QStringList{"4 Access is denied.\r\n", ""};
+    QTest::newRow("read says not found")
+        << x << 0 << 2 << 0 << english << QStringList{"3 Name not found.", ""};
+    // Another program saves a longer value between the size and the data: it is read at its new size.
+    QTest::newRow("grown once") << x << 0 << 0 << 1 << english << QStringList{"0 OK", "x+"};
+    QTest::newRow("growing at every read")
+        << x << 0 << 0 << 99 << english << QStringList{"4 More data is available.\r\n", ""};
+    QTest::newRow("German") << QByteArray("abc\0", 4) << 0 << 0 << 0 << kGermanSuccess
                             << QStringList{"0 OK probably", "abc"};
 }
 
@@ -92,6 +99,7 @@ void tst_Registry3::readString()
     QFETCH(QByteArray, stored);
     QFETCH(qint32, openFailure);
     QFETCH(qint32, readFailure);
+    QFETCH(int, growths);
     QFETCH(QByteArray, successText);
     QFETCH(QStringList, result);
 
@@ -99,6 +107,7 @@ void tst_Registry3::readString()
     registry.keys[kKey]["Params"] = stored;
     registry.openFailure = openFailure;
     registry.readFailure = readFailure;
+    registry.growths = growths;
     if (!successText.isNull())
         registry.messages.insert(0, successText);
 

@@ -14,12 +14,14 @@
 class FakeRegistry final : public platform::Registry
 {
 public:
-    qint32 createFailure = 0;           // createKey fails, no key results
-    qint32 writeFailure = 0;            // setStringValue fails, the old data stays
-    qint32 openFailure = 0;             // openKey fails, no key results
-    qint32 readFailure = 0;             // the data read fails after its size was given, nothing is copied
-    quint32 forcedDisposition = 0;      // when not 0, reported by createKey instead of the true one
+    qint32 createFailure = 0;      // createKey fails, no key results
+    qint32 writeFailure = 0;       // setStringValue fails, the old data stays
+    qint32 openFailure = 0;        // openKey fails, no key results
+    qint32 readFailure = 0;        // the data read fails after its size was given, nothing is copied
+    quint32 forcedDisposition = 0; // when not 0, reported by createKey instead of the true one
+    int growths = 0; // reads of data that find the value one byte longer, as another saver left it
     QHash<qint32, QByteArray> messages; // texts that replace the English ones, as on another system
+    std::function<void()> beforeSave;   // runs as a save begins: another program's save that lands first
 
     // Keys by their path below the root, each with its values; paths compare exactly.
     QMap<QByteArray, QMap<QByteArray, QByteArray>> keys;
@@ -72,6 +74,10 @@ public:
     {
         if (!m_open.contains(key))
             return kInvalidHandle;
+        if (data && growths > 0 && keys[m_open.value(key)].contains(QByteArray::fromStdString(name))) {
+            --growths;
+            keys[m_open.value(key)][QByteArray::fromStdString(name)] += '+';
+        }
         const auto values = keys.value(m_open.value(key));
         if (!values.contains(QByteArray::fromStdString(name)))
             return platform::kErrorFileNotFound;
@@ -89,6 +95,23 @@ public:
         return fits ? 0 : kMoreData;
     }
 
+    platform::WriteOutcome writeStringValues(std::uint32_t root, const std::string &subKey,
+                                             const platform::StringValues &values) override
+    {
+        if (beforeSave)
+            beforeSave();
+        return Registry::writeStringValues(root, subKey, values);
+    }
+
+    platform::WriteOutcome updateStringValues(std::uint32_t root, const std::string &subKey,
+                                              const std::vector<std::string> &names,
+                                              const platform::ValueUpdate &update) override
+    {
+        if (beforeSave)
+            beforeSave();
+        return Registry::updateStringValues(root, subKey, names, update);
+    }
+
     std::int32_t closeKey(platform::RegKey key) override { return m_open.remove(key) ? 0 : kInvalidHandle; }
 
     std::string systemMessage(std::int32_t code) override
@@ -98,6 +121,7 @@ public:
             {platform::kErrorFileNotFound, "The system cannot find the file specified.\r\n"},
             {platform::kErrorAccessDenied, "Access is denied.\r\n"},
             {1013, "The configuration registry key could not be written.\r\n"},
+            {kMoreData, "More data is available.\r\n"},
         };
         return messages.contains(code) ? messages.value(code).toStdString() : english.value(code);
     }

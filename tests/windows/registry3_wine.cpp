@@ -52,6 +52,45 @@ std::vector<std::string> storedAsString(platform::Registry &registry, const std:
     return failures;
 }
 
+// Two threads add to one count at once, each with read-modify-writes of its own, as two copies of the
+// program would: the store's lock lets none of the additions be lost.
+std::vector<std::string> concurrentUpdates(platform::Registry &registry, const std::string &key)
+{
+    struct Adder
+    {
+        platform::Registry *registry;
+        const std::string *key;
+        int failed = 0;
+    };
+    constexpr int kEach = 150;
+    const auto add = [](LPVOID parameter) -> DWORD {
+        Adder &adder = *static_cast<Adder *>(parameter);
+        for (int i = 0; i < kEach; ++i) {
+            const std::string status = Registry3::RegUpdateStrings(
+                *adder.registry, platform::kHkeyCurrentUser, *adder.key, {"Count"},
+                [](const Registry3::FoundStrings &found) -> std::vector<std::pair<std::string, std::string>> {
+                    return {{"Count", std::to_string((found[0] ? std::stoi(*found[0]) : 0) + 1)}};
+                });
+            adder.failed += status.starts_with('0') ? 0 : 1;
+        }
+        return 0;
+    };
+    Adder adders[2] = {{&registry, &key}, {&registry, &key}};
+    HANDLE threads[2];
+    for (int i = 0; i < 2; ++i)
+        threads[i] = CreateThread(nullptr, 0, add, &adders[i], 0, nullptr);
+    WaitForMultipleObjects(2, threads, TRUE, INFINITE);
+    for (HANDLE thread : threads)
+        CloseHandle(thread);
+    std::string count;
+    Registry3::RegReadString(registry, platform::kHkeyCurrentUser, key, "Count", count);
+    if (adders[0].failed + adders[1].failed > 0)
+        return {std::to_string(adders[0].failed + adders[1].failed) + " updates failed"};
+    if (count != std::to_string(2 * kEach))
+        return {"the count is " + registry3cases::quoted(count) + ", expected " + std::to_string(2 * kEach)};
+    return {};
+}
+
 struct Tally
 {
     int passed = 0;
@@ -85,6 +124,8 @@ int main()
     }
     tally.report("values are stored as REG_SZ with their terminator",
                  storedAsString(registry, base + "\\type"));
+    tally.report("updates from two threads at once lose nothing",
+                 concurrentUpdates(registry, base + "\\count"));
 
     // Leave nothing behind: this run's key, and the parent too once no other run uses it.
     std::vector<std::string> cleanup;
