@@ -4,7 +4,9 @@
 #include "contrast/contrast.h"
 
 #include <QHeaderView>
+#include <QHash>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -15,7 +17,8 @@ QString hexText(QRgb rgb)
 }
 
 // The sample above, the figures below on the window's own ground; the figures of a failing cell on a
-// hatched ground, so that failing cells stand apart without telling colours apart.
+// hatched ground, so that failing cells stand apart without telling colours apart. Texts are laid out once
+// and kept: shaping them again for each of thousands of cells is most of the painting's time.
 class CellDelegate : public QStyledItemDelegate
 {
 public:
@@ -33,19 +36,51 @@ public:
         QFont bold = option.font;
         bold.setBold(true);
         painter->setFont(bold);
-        painter->drawText(sample, Qt::AlignCenter, QStringLiteral("Aa"));
+        drawCentred(painter, sample, laidOut(QStringLiteral("Aa"), bold));
         painter->fillRect(figures, option.palette.base());
         const bool passes = index.data(PairMatrixModel::PassesRole).toBool();
         if (!passes)
             painter->fillRect(figures, QBrush(option.palette.mid().color(), Qt::BDiagPattern));
         painter->setFont(option.font);
         painter->setPen(option.palette.text().color());
-        painter->drawText(figures, Qt::AlignCenter, index.data(Qt::DisplayRole).toString());
+        drawCentred(painter, figures, laidOut(index.data(Qt::DisplayRole).toString(), option.font));
         if (option.state & QStyle::State_Selected) {
             painter->setPen(QPen(option.palette.highlight().color(), 2));
             painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
         }
     }
+
+private:
+    // A text laid out in font, kept while the fonts stay; there are at most a few thousand figures.
+    const QStaticText &laidOut(const QString &text, const QFont &font) const
+    {
+        QFont plain = font;
+        plain.setBold(false);
+        if (plain != m_font) {
+            m_texts.clear();
+            m_font = plain;
+        }
+        const QString key = (font.bold() ? u'b' : u'n') + text;
+        auto found = m_texts.find(key);
+        if (found == m_texts.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), font);
+            found = m_texts.insert(key, laid);
+        }
+        return *found;
+    }
+
+    static void drawCentred(QPainter *painter, const QRect &box, const QStaticText &text)
+    {
+        const QSizeF size = text.size();
+        painter->drawStaticText(QPointF(box.left() + (box.width() - size.width()) / 2,
+                                        box.top() + (box.height() - size.height()) / 2),
+                                text);
+    }
+
+    mutable QHash<QString, QStaticText> m_texts;
+    mutable QFont m_font;
 };
 
 } // namespace
