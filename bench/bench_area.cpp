@@ -26,7 +26,9 @@ QImage photoLike(int width, int height)
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const int level = 255 * x / width;
-            const auto channel = [&](int offset) { return std::clamp(level + offset + noise(random), 0, 255); };
+            const auto channel = [&](int offset) {
+                return std::clamp(level + offset + noise(random), 0, 255);
+            };
             line[x] = qRgb(channel(0), channel(-30 * y / height), channel(20));
         }
     }

@@ -3,8 +3,8 @@
 
 #include "contrast/contrast.h"
 
-#include <QHeaderView>
 #include <QHash>
+#include <QHeaderView>
 #include <QPainter>
 #include <QStaticText>
 #include <QStyledItemDelegate>
