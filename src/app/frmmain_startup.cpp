@@ -6,6 +6,7 @@
 #include "app/programidentity.h"
 #include "color/colors.h"
 #include "platform/appexit.h"
+#include "platform/nativewindow.h"
 #include "widgets/captionlabel.h"
 #include "widgets/fonts.h"
 #include "widgets/linetextbox.h"
@@ -93,7 +94,8 @@ void frmMain::centreOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = frameGeometry();
+    // With the frame, where the window system knows it before the window is shown.
+    QRect frame = frameGeometry().marginsAdded(platform::frameMarginsBeforeShow(*this));
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
 }

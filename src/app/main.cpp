@@ -5,7 +5,7 @@
 #include "app/frmmain.h"
 #include "buildversion.h"
 #include "platform/appexit.h"
-#include "platform/localnames.h"
+#include "platform/console.h"
 #include "platform/services.h"
 #include "platform/termination.h"
 #include "widgets/enterpressesbuttons.h"
@@ -20,11 +20,11 @@ int main(int argc, char *argv[])
     platform::keepRunningPastFileSizeLimit();
     // Answered before QApplication exists, so --help and --version need no display. File names of any
     // bytes stay those bytes.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << localnames::decode(argv[i]);
-    if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished)
+    const QStringList arguments = platform::commandLineArguments(argc, argv);
+    if (const CommandLineOutcome outcome = parseCommandLine(arguments); outcome.finished) {
+        platform::useParentConsole();
         return printOutcome(outcome, QFileInfo(arguments.value(0)).fileName(), stdout, stderr);
+    }
     if (const QString platform = sessionPlatform(QProcessEnvironment::systemEnvironment());
         !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform.toLatin1());

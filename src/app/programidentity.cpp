@@ -2,6 +2,7 @@
 #include "app/programidentity.h"
 
 #include "buildversion.h"
+#include "platform/versionresource.h"
 
 namespace SpecifySoftware {
 
@@ -11,8 +12,10 @@ QString ProgramVersion;
 void SetProgramIdentity()
 {
     ProgramName = QStringLiteral("Quenby Color Picker");
-    ProgramVersion =
-        QString::number(buildversion::major) + u'.' + QString::number(buildversion::minor) + u'0';
+    // The version resource where the program has one (on Windows), made from the same project version.
+    const platform::VersionNumbers version = platform::programVersionResource().value_or(
+        platform::VersionNumbers{buildversion::major, buildversion::minor});
+    ProgramVersion = QString::number(version.major) + u'.' + QString::number(version.minor) + u'0';
 }
 
 } // namespace SpecifySoftware

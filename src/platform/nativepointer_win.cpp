@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Windows reports mouse positions in whole device pixels and Qt maps them to logical ones itself; nothing
-// more exact is kept here.
+// Windows reports mouse positions in whole device pixels, and Qt divides them by the scale factor without
+// rounding, so an event's own position is already exact; nothing more exact is kept here.
 #include "platform/nativepointer.h"
 
 namespace platform {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMargins>
 #include <QMarginsF>
 #include <QRectF>
 
@@ -16,5 +17,10 @@ namespace platform {
 // where the window system does not say.
 std::optional<QRectF> exactGeometry(const QWidget &window);
 std::optional<QMarginsF> exactFrameMargins(const QWidget &window);
+
+// The frame a top-level window that is not shown yet will have, as far as the window system knows it
+// before showing it: Windows knows it once the native window exists (Qt's frameGeometry() leaves it out
+// until the window is shown); X window managers add theirs only later, so nothing is known here.
+QMargins frameMarginsBeforeShow(QWidget &window);
 
 } // namespace platform

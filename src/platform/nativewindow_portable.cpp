@@ -90,4 +90,9 @@ std::optional<QMarginsF> exactFrameMargins(const QWidget &window)
     return margins;
 }
 
+QMargins frameMarginsBeforeShow(QWidget &)
+{
+    return {};
+}
+
 } // namespace platform

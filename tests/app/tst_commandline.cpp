@@ -118,9 +118,13 @@ void tst_CommandLine::sessionPlatform()
 // Arguments are file names of any bytes: valid UTF-8 reads as text, every other byte comes back as itself.
 void tst_CommandLine::argumentsOfAnyBytes()
 {
-    QCOMPARE(localnames::decode("caf\xc3\xa9 \xf0\x9f\x8e\xa8"),
-             QString::fromUtf8("caf\xc3\xa9 \xf0\x9f\x8e\xa8"));
-    QCOMPARE(localnames::decode("a\xff"), QStringLiteral("a\xdcff"));
+    // Windows' code pages make every byte some character; there the arguments come from the wide
+    // command line.
+    if (QString(QChar(0xE9)).toLocal8Bit() == "\xc3\xa9") {
+        QCOMPARE(localnames::decode("caf\xc3\xa9 \xf0\x9f\x8e\xa8"),
+                 QString::fromUtf8("caf\xc3\xa9 \xf0\x9f\x8e\xa8"));
+        QCOMPARE(localnames::decode("a\xff"), QStringLiteral("a\xdcff"));
+    }
     const QByteArray alphabet("A\x80\xbf\xc0\xc3\xa9\xe2\xed\xa0\xf0\xf4\x9f\xff");
     QList<QByteArray> names{{}};
     for (int length = 0; length < 4; ++length) {

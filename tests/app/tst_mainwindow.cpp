@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "contrastpanel/contrastpanel.h"
+#include "platform/nativewindow.h"
 #include "support/mainwindowfixture.h"
 #include "widgets/overlaylayer.h"
 #include "widgets/picturebox.h"
@@ -102,6 +103,10 @@ void tst_MainWindow::lookAtStartUp()
     QCOMPARE(f->window->size(), QSize(619, 547));
     QCOMPARE(f->window->windowTitle(), QStringLiteral("Quenby Color Picker 5.00"));
     QVERIFY(!f->window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+#ifdef Q_OS_WIN
+    QSKIP(
+        "the golden image is the offscreen rendering on Linux; Windows draws text and controls its own way");
+#endif
     const QImage shown = f->window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString golden = QStringLiteral(QCP_TEST_SOURCE_DIR "/app/golden/mainwindow.png");
     if (qEnvironmentVariableIsSet("QCP_UPDATE_GOLDEN")) {
@@ -149,15 +154,18 @@ void tst_MainWindow::shownOnceDrawn()
     f->start();
     qApp->removeEventFilter(&atShow);
 
-    QRect centred(0, 0, 619, height);
+    // Centred with its frame, as far as the window system knows it before showing (Windows does).
+    const QMargins frame = platform::frameMarginsBeforeShow(*f->window);
+    QRect centred = QRect(0, 0, 619, height).marginsAdded(frame);
     centred.moveCenter(f->window->screen()->availableGeometry().center());
     QString expected;
     // The default background's plane: green 128, red 0 and blue 0 at the top left.
-    QDebug(&expected) << QStringLiteral("Quenby Color Picker 5.00") << centred << Qt::hex << 0x8000;
+    QDebug(&expected) << QStringLiteral("Quenby Color Picker 5.00") << centred.marginsRemoved(frame)
+                      << Qt::hex << 0x8000;
     QCOMPARE(atShow.state, expected);
     // Once shown it neither moves nor grows; its frame, when the window system adds one, lies outside.
     QCOMPARE(f->window->frameGeometry().topLeft(), centred.topLeft());
-    QCOMPARE(f->window->size(), centred.size());
+    QCOMPARE(f->window->size(), QSize(619, height));
 }
 
 void tst_MainWindow::releaseOnThePlanePicks_data()
