@@ -85,8 +85,15 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
     const QCommandLineOption large(QStringLiteral("large"),
                                    QStringLiteral("With --check-pairs: check for large text."));
     const QCommandLineOption format(
-        QStringLiteral("format"), QStringLiteral("With --check-pairs: text (the default), json or markdown."),
+        QStringLiteral("format"),
+        QStringLiteral(
+            "With --check-pairs: text (the default), json or markdown; with --matrix text, markdown "
+            "or csv."),
         QStringLiteral("format"));
+    const QCommandLineOption matrix(
+        QStringLiteral("matrix"),
+        QStringLiteral("With --check-pairs: print every foreground of the pairs against every background, "
+                       "each cell its ratio and whether it passes, instead of the list."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(convert);
@@ -97,6 +104,7 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
     parser.addOption(level);
     parser.addOption(large);
     parser.addOption(format);
+    parser.addOption(matrix);
     for (const QtOption &qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -109,8 +117,8 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
     QString error;
     checkcommand::Options checking;
     const auto commands = {&convert, &exportPairs, &importPairs, &contrastOption, &checkPairs};
-    const auto ownOptions = {&convert,    &exportPairs, &importPairs, &contrastOption,
-                             &checkPairs, &level,       &large,       &format};
+    const auto ownOptions = {&convert, &exportPairs, &importPairs, &contrastOption, &checkPairs,
+                             &level,   &large,       &format,      &matrix};
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         // A file or text that starts with '-' reads as an option where it is no option's value.
@@ -135,17 +143,22 @@ CommandLineOutcome parseCommandLine(const QStringList &arguments)
                !parser.positionalArguments().isEmpty()) {
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     } else if (!parser.isSet(checkPairs) &&
-               (parser.isSet(level) || parser.isSet(large) || parser.isSet(format))) {
-        error = QStringLiteral("--level, --large and --format go with --check-pairs.");
+               (parser.isSet(level) || parser.isSet(large) || parser.isSet(format) || parser.isSet(matrix))) {
+        error = QStringLiteral("--level, --large, --format and --matrix go with --check-pairs.");
     } else if (parser.isSet(checkPairs)) {
         const std::optional<paircheck::Level> named = paircheck::levelNamed(parser.value(level));
         const std::optional<paircheck::Format> chosen = paircheck::formatNamed(parser.value(format));
         if (parser.isSet(level) && !named)
             error = QStringLiteral("Unknown level '%1' (AA or AAA).").arg(parser.value(level));
         else if (parser.isSet(format) && !chosen)
-            error = QStringLiteral("Unknown format '%1' (text, json or markdown).").arg(parser.value(format));
+            error = QStringLiteral("Unknown format '%1' (text, json, markdown or csv).")
+                        .arg(parser.value(format));
+        else if (parser.isSet(matrix) && chosen == paircheck::Format::Json)
+            error = QStringLiteral("--matrix prints text, markdown or csv.");
+        else if (!parser.isSet(matrix) && chosen == paircheck::Format::Csv)
+            error = QStringLiteral("--format csv goes with --matrix.");
         checking = {named.value_or(paircheck::Level::AA), parser.isSet(large),
-                    chosen.value_or(paircheck::Format::Text)};
+                    chosen.value_or(paircheck::Format::Text), parser.isSet(matrix)};
     }
     if (!error.isEmpty()) {
         outcome.finished = true;

@@ -5,6 +5,7 @@
 #include "app/frmmain.h"
 
 #include "accessibility/pickdescriptions.h"
+#include "areacheck/areacheck.h"
 #include "contrastpanel/contrastpanelcontroller.h"
 #include "copyas/copyas.h"
 #include "formatsdialog/formatsdialog.h"
@@ -28,7 +29,8 @@ struct frmMain::Features
           thresholds(w.m_pair, swatches, *w.picGraphic), paste(w.m_pair, w.m_services, w),
           commands(w.m_pair, w.m_services, w), screenPick(w.m_pair, w.m_services, w),
           copyAs(w.m_pair, w.m_services, w.m_settings, w), menu(w),
-          descriptions(w.m_pair, *w.picGraphic, swatches), pairs(w.m_pair, w.m_services, w.m_settings, w)
+          descriptions(w.m_pair, *w.picGraphic, swatches), pairs(w.m_pair, w.m_services, w.m_settings, w),
+          area(w.m_pair, w.m_services, w)
     {
     }
 
@@ -42,6 +44,7 @@ struct frmMain::Features
     ContextMenu menu;
     PickDescriptions descriptions;
     PairsController pairs;
+    AreaCheck area;
 
     void showFormats(frmMain &w)
     {
@@ -73,7 +76,7 @@ void frmMain::createFeatures()
     for (QAction *entry :
          {f.contrast.openAction(), f.thresholds.shownAction(), nearest[0], nearest[1], nearest[2],
           f.contrast.copyAction(), static_cast<QAction *>(nullptr), f.copyAs.menu()->menuAction(), formats,
-          f.paste.pasteAction(), f.screenPick.startAction(), f.commands.swapAction(),
+          f.paste.pasteAction(), f.screenPick.startAction(), f.area.startAction(), f.commands.swapAction(),
           static_cast<QAction *>(nullptr), f.commands.undoAction(), f.commands.redoAction(),
           static_cast<QAction *>(nullptr), f.pairs.windowAction(), f.pairs.addAction()}) {
         if (entry)
@@ -92,4 +95,6 @@ void frmMain::createFeatures()
             &ContrastPanelController::setThresholdsShown);
     connect(&f.contrast, &ContrastPanelController::nearestRequested, this,
             [&f](double threshold) { f.commands.moveToNearestPassing(threshold); });
+    connect(&f.area, &AreaCheck::pickRequested, &f.screenPick, &ScreenPick::startArea);
+    connect(&f.screenPick, &ScreenPick::areaTaken, &f.area, &AreaCheck::show);
 }

@@ -5,6 +5,7 @@
 #include "contrast/contrast.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <queue>
 #include <vector>
@@ -173,32 +174,38 @@ double oklabDistanceSquared(const Oklab &p, const Oklab &q)
     return (dL * dL + da * da) + db * db;
 }
 
-std::optional<QRgb> nearestPassing(QRgb edited, QRgb other, double threshold)
+namespace {
+
+// The luminances within a ratio of another: those from black up to one point and from another point up to
+// white, so a range of luminances meets them where one of its ends does.
+struct Passing
+{
+    double otherLuminance;
+    double threshold;
+    bool contains(double luminance) const
+    {
+        return passes(luminanceRatio(luminance, otherLuminance), threshold);
+    }
+    bool meets(double low, double high) const { return contains(low) || contains(high); }
+};
+
+template <typename Set> std::optional<QRgb> searchNearest(QRgb edited, const Set &set)
 {
     const ChannelTables &lum = channelTables();
     const ConeTables &cones = coneTables();
     const std::vector<double> &roots = rootTable();
-    const double otherLuminance = relativeLuminance(other);
-    const auto passesAt = [&](double luminance) {
-        return passes(luminanceRatio(luminance, otherLuminance), threshold);
-    };
-    if (passesAt(relativeLuminance(edited)))
+    if (set.contains(relativeLuminance(edited)))
         return edited;
-    // The ratio grows the farther the luminance lies from the other's, so black or white reaches it if any
-    // does.
-    if (!passesAt(0.0) && !passesAt(relativeLuminance(0xFFFFFFu)))
-        return std::nullopt;
-
     const Oklab target = toOklab(edited);
     Best best;
     for (QRgb seed : {0xFF000000u, 0xFFFFFFFFu}) {
-        if (passesAt(relativeLuminance(seed)))
+        if (set.contains(relativeLuminance(seed)))
             best.offer(oklabDistanceSquared(target, toOklab(seed)), seed);
     }
 
     // Best first over an octree of the colour cube. Luminance and every cone response grow with each
-    // channel, so a cube's extremes sit at its two far corners: a cube with a passing colour has one at a
-    // corner, and the corners bound the cube's OKLab box.
+    // channel, so a cube's extremes sit at its two far corners: its luminances lie between theirs, and the
+    // corners bound the cube's OKLab box.
     std::vector<Node> storage;
     storage.reserve(4096);
     std::priority_queue<Node, std::vector<Node>, std::greater<>> queue(std::greater<>(), std::move(storage));
@@ -212,13 +219,12 @@ std::optional<QRgb> nearestPassing(QRgb edited, QRgb other, double threshold)
             const int g = node.g + ((child & 2) ? half : 0);
             const int b = node.b + ((child & 1) ? half : 0);
             if (half == 1) {
-                if (passesAt(luminanceOf(lum, r, g, b)))
+                if (set.contains(luminanceOf(lum, r, g, b)))
                     best.offer(oklabDistanceSquared(target, labOf(conesOf(cones, r, g, b))), rgbOf(r, g, b));
                 continue;
             }
             const int last = half - 1;
-            if (!passesAt(luminanceOf(lum, r, g, b)) &&
-                !passesAt(luminanceOf(lum, r + last, g + last, b + last)))
+            if (!set.meets(luminanceOf(lum, r, g, b), luminanceOf(lum, r + last, g + last, b + last)))
                 continue;
             const double bound = boundSquared(target, conesBelow(cones, roots, r, g, b),
                                               conesAbove(cones, roots, r + last, g + last, b + last));
@@ -226,14 +232,15 @@ std::optional<QRgb> nearestPassing(QRgb edited, QRgb other, double threshold)
                 queue.push({bound, r, g, b, half});
         }
     }
+    if (!best.found)
+        return std::nullopt;
     return best.colour;
 }
 
-std::optional<QRgb> nearestPassingByTryingAll(QRgb edited, QRgb other, double threshold)
+template <typename Contains> std::optional<QRgb> tryAll(QRgb edited, const Contains &contains)
 {
     const ChannelTables &lum = channelTables();
     const ConeTables &cones = coneTables();
-    const double otherLuminance = relativeLuminance(other);
     const Oklab target = toOklab(edited);
     Best best;
     for (int r = 0; r < 256; ++r) {
@@ -246,7 +253,7 @@ std::optional<QRgb> nearestPassingByTryingAll(QRgb edited, QRgb other, double th
             const double *yBlue = lum.blue.data(), *lBlue = cones.l[2].data(), *mBlue = cones.m[2].data(),
                          *sBlue = cones.s[2].data();
             for (int b = 0; b < 256; ++b) {
-                if (!passes(luminanceRatio(y + yBlue[b], otherLuminance), threshold))
+                if (!contains(y + yBlue[b]))
                     continue;
                 const Cones c{std::cbrt(l + lBlue[b]), std::cbrt(m + mBlue[b]), std::cbrt(s + sBlue[b])};
                 const double d = oklabDistanceSquared(target, labOf(c));
@@ -258,6 +265,35 @@ std::optional<QRgb> nearestPassingByTryingAll(QRgb edited, QRgb other, double th
     if (!best.found)
         return std::nullopt;
     return best.colour;
+}
+
+} // namespace
+
+std::optional<QRgb> nearestPassing(QRgb edited, QRgb other, double threshold)
+{
+    const Passing passing{relativeLuminance(other), threshold};
+    // The ratio grows the farther the luminance lies from the other's, so black or white reaches it if any
+    // does.
+    if (!passing.contains(0.0) && !passing.contains(relativeLuminance(0xFFFFFFu)) &&
+        !passing.contains(relativeLuminance(edited)))
+        return std::nullopt;
+    return searchNearest(edited, passing);
+}
+
+std::optional<QRgb> nearestPassingByTryingAll(QRgb edited, QRgb other, double threshold)
+{
+    const Passing passing{relativeLuminance(other), threshold};
+    return tryAll(edited, [&](double luminance) { return passing.contains(luminance); });
+}
+
+std::optional<QRgb> nearestWithLuminanceIn(QRgb edited, const LuminanceSet &set)
+{
+    return searchNearest(edited, set);
+}
+
+std::optional<QRgb> nearestWithLuminanceByTryingAll(QRgb edited, const std::function<bool(double)> &contains)
+{
+    return tryAll(edited, contains);
 }
 
 } // namespace contrast

@@ -4,6 +4,7 @@
 #include "color/visibletext.h"
 #include "pairs/pairfiles.h"
 #include "pairs/pairimport.h"
+#include "pairs/pairmatrix.h"
 #include "pairs/pairstore.h"
 
 namespace checkcommand {
@@ -64,7 +65,9 @@ Outcome run(const QString &program, platform::Registry *registry, const QStringL
     for (const NamedPair &pair : pairs)
         checked << paircheck::check(pair, options.large);
     return {paircheck::failing(checked, options.level) > 0 ? 1 : 0,
-            paircheck::report(checked, options.level, options.large, options.format), notes};
+            options.matrix ? pairmatrix::report(pairs, checked, options.level, options.large, options.format)
+                           : paircheck::report(checked, options.level, options.large, options.format),
+            notes};
 }
 
 } // namespace checkcommand

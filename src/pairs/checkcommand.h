@@ -26,6 +26,8 @@ struct Options
     paircheck::Level level = paircheck::Level::AA;
     bool large = false;
     paircheck::Format format = paircheck::Format::Text;
+    // Every foreground of the pairs against every background instead of the list.
+    bool matrix = false;
 };
 
 // The report of every pair of files[0] (any file --import-pairs reads), or of the stored list without a

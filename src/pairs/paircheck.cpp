@@ -30,22 +30,6 @@ QString sizeName(bool large)
     return large ? QStringLiteral("large text") : QStringLiteral("normal text");
 }
 
-// "All 3 pairs pass AA for normal text.", "1 of 3 pairs fails AAA for large text."
-QString summary(const QList<Checked> &pairs, Level level, bool large)
-{
-    const qsizetype failed = failing(pairs, level);
-    const QString rule = levelName(level) + QStringLiteral(" for ") + sizeName(large);
-    if (failed == 0) {
-        return pairs.size() == 1 ? QStringLiteral("The pair passes %1.").arg(rule)
-                                 : QStringLiteral("All %1 pairs pass %2.").arg(pairs.size()).arg(rule);
-    }
-    return QStringLiteral("%1 of %2 %3 %4.")
-        .arg(failed)
-        .arg(pairs.size())
-        .arg(pairs.size() == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"),
-             (failed == 1 ? QStringLiteral("fails ") : QStringLiteral("fail ")) + rule);
-}
-
 QString json(const QList<Checked> &pairs, Level level, bool large)
 {
     QString text =
@@ -85,7 +69,24 @@ std::optional<Format> formatNamed(QStringView name)
         return Format::Json;
     if (name == u"markdown")
         return Format::Markdown;
+    if (name == u"csv")
+        return Format::Csv;
     return std::nullopt;
+}
+
+QString summary(const QList<Checked> &pairs, Level level, bool large)
+{
+    const qsizetype failed = failing(pairs, level);
+    const QString rule = levelName(level) + QStringLiteral(" for ") + sizeName(large);
+    if (failed == 0) {
+        return pairs.size() == 1 ? QStringLiteral("The pair passes %1.").arg(rule)
+                                 : QStringLiteral("All %1 pairs pass %2.").arg(pairs.size()).arg(rule);
+    }
+    return QStringLiteral("%1 of %2 %3 %4.")
+        .arg(failed)
+        .arg(pairs.size())
+        .arg(pairs.size() == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"),
+             (failed == 1 ? QStringLiteral("fails ") : QStringLiteral("fail ")) + rule);
 }
 
 QString levelName(Level level)

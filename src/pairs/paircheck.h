@@ -12,10 +12,10 @@
 namespace paircheck {
 
 enum class Level { AA, AAA };
-enum class Format { Text, Json, Markdown };
+enum class Format { Text, Json, Markdown, Csv };
 
 std::optional<Level> levelNamed(QStringView name);   // "AA", "AAA"
-std::optional<Format> formatNamed(QStringView name); // "text", "json", "markdown"
+std::optional<Format> formatNamed(QStringView name); // "text", "json", "markdown", "csv"
 QString levelName(Level level);
 
 // WCAG 2's thresholds: AA 4.5 (3 for large text), AAA 7 (4.5 for large text).
@@ -47,6 +47,10 @@ QString markdownTable(const Table &table);
 // The report of a check of pairs at level (for large text when large), in format, ending with a line end:
 // a table of every pair with its colours, ratio and verdicts, then how many fail.
 QString report(const QList<Checked> &pairs, Level level, bool large, Format format);
+
+// How many of the pairs fail: "All 3 pairs pass AA for normal text.", "1 of 3 pairs fails AAA for large
+// text."
+QString summary(const QList<Checked> &pairs, Level level, bool large);
 
 // How many of the pairs fail level.
 qsizetype failing(const QList<Checked> &pairs, Level level);

@@ -5,6 +5,7 @@
 #include "pairs/pairformats.h"
 #include "pairs/pairimport.h"
 #include "pairs/pairstore.h"
+#include "platform/clipboard.h"
 #include "platform/filedialogs.h"
 #include "platform/messageboxes.h"
 
@@ -140,9 +141,22 @@ void PairsBook::load(qsizetype row)
     if (row < 0 || row >= list().size())
         return;
     const NamedPair &chosen = m_list.at(row);
+    load(chosen.background, chosen.foreground);
+}
+
+void PairsBook::load(const PairColor &background, const PairColor &foreground)
+{
     PairState state = m_pair.state();
-    state.colors = {chosen.background, chosen.foreground};
+    state.colors = {background, foreground};
     m_pair.setState(state);
+}
+
+void PairsBook::copy(const QString &text)
+{
+    QString error;
+    platform::Clipboard &clipboard = *m_services.clipboard;
+    if (!clipboard.clear(error) || !clipboard.setText(text, error))
+        tell(error, QStringLiteral("Error"), true);
 }
 
 bool PairsBook::rename(qsizetype row, const QString &typed)

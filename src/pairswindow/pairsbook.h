@@ -37,6 +37,9 @@ public:
     // Makes the pair at row the pair being chosen, both colours with their base channels, as one step
     // of the pair model's undo.
     void load(qsizetype row);
+    void load(const PairColor &background, const PairColor &foreground);
+    // Puts text on the clipboard; a clipboard that refuses it is told.
+    void copy(const QString &text);
     bool rename(qsizetype row, const QString &typed);
     bool move(qsizetype row, int by);
     bool remove(qsizetype row);

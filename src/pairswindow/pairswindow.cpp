@@ -4,6 +4,7 @@
 #include "accessibility/accessibility.h"
 #include "contrast/contrast.h"
 #include "model/colorpair.h"
+#include "pairswindow/pairmatrixview.h"
 #include "pairswindow/pairsbook.h"
 #include "pairswindow/pairtablemodel.h"
 #include "widgets/linetextbox.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -151,6 +153,11 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
                                         {PairTableModel::AAA, 48}})
         columns->resizeSection(column, width);
     lstPairs->setContextMenuPolicy(Qt::ActionsContextMenu);
+    tblMatrix = new PairMatrixView(this);
+    tblMatrix->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_views = new QStackedWidget(this);
+    m_views->addWidget(lstPairs);
+    m_views->addWidget(tblMatrix);
 
     QAction *add = makeAction(QStringLiteral("&Add current pair"), {QKeySequence(Qt::CTRL | Qt::Key_D)},
                               &PairsWindow::addCurrent);
@@ -172,6 +179,21 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     QAction *exportAction = makeAction(QStringLiteral("E&xport..."), {}, &PairsWindow::exportPairs);
     QAction *close = makeAction(QStringLiteral("&Close"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
                                 &QWidget::hide);
+    m_matrix = new QAction(QStringLiteral("&Matrix"), this);
+    m_matrix->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_matrix->setShortcutContext(Qt::WindowShortcut);
+    m_matrix->setCheckable(true);
+    connect(m_matrix, &QAction::toggled, this, &PairsWindow::showMatrix);
+    QWidget::addAction(m_matrix);
+    lstPairs->addAction(m_matrix);
+    QAction *copyMarkdown = makeAction(QStringLiteral("Copy as Mar&kdown"), {}, &PairsWindow::copyMarkdown);
+    QAction *copyCsv = makeAction(QStringLiteral("Copy as C&SV"), {}, &PairsWindow::copyCsv);
+    for (QAction *matrixOnly : {copyMarkdown, copyCsv}) {
+        lstPairs->removeAction(matrixOnly);
+        tblMatrix->addAction(matrixOnly);
+    }
+    tblMatrix->addAction(m_load);
+    tblMatrix->addAction(m_matrix);
 
     // Tab goes through the window in its reading order, line by line.
     QList<QWidget *> order;
@@ -186,13 +208,29 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(lblFilter);
     filterRow->addWidget(inOrder(txbFilter), 1);
+    auto *matrixButton = button(m_matrix, QStringLiteral("cmdMatrix"));
+    matrixButton->setCheckable(true);
+    connect(m_matrix, &QAction::toggled, matrixButton, &QPushButton::setChecked);
+    filterRow->addWidget(inOrder(matrixButton));
+    // Only one of the two views shows at a time; the hidden one is skipped by Tab.
     inOrder(lstPairs);
-    auto *rowButtons = new QHBoxLayout;
+    inOrder(tblMatrix);
+    m_rowButtons = new QWidget(this);
+    auto *rowButtons = new QHBoxLayout(m_rowButtons);
+    rowButtons->setContentsMargins(0, 0, 0, 0);
     rowButtons->addWidget(inOrder(button(m_load, QStringLiteral("cmdLoad"))));
     rowButtons->addWidget(inOrder(button(m_rename, QStringLiteral("cmdRename"))));
     rowButtons->addWidget(inOrder(button(m_remove, QStringLiteral("cmdRemove"))));
     rowButtons->addWidget(inOrder(button(m_moveUp, QStringLiteral("cmdMoveUp"))));
     rowButtons->addWidget(inOrder(button(m_moveDown, QStringLiteral("cmdMoveDown"))));
+    m_matrixButtons = new QWidget(this);
+    auto *matrixButtons = new QHBoxLayout(m_matrixButtons);
+    matrixButtons->setContentsMargins(0, 0, 0, 0);
+    matrixButtons->addWidget(inOrder(button(m_load, QStringLiteral("cmdLoadCell"))));
+    matrixButtons->addWidget(inOrder(button(copyMarkdown, QStringLiteral("cmdCopyMarkdown"))));
+    matrixButtons->addWidget(inOrder(button(copyCsv, QStringLiteral("cmdCopyCsv"))));
+    matrixButtons->addStretch(1);
+    m_matrixButtons->hide();
     auto *listButtons = new QHBoxLayout;
     listButtons->addWidget(inOrder(button(m_undo, QStringLiteral("cmdUndo"))));
     listButtons->addWidget(inOrder(button(m_redo, QStringLiteral("cmdRedo"))));
@@ -203,8 +241,9 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(filterRow);
-    layout->addWidget(lstPairs, 1);
-    layout->addLayout(rowButtons);
+    layout->addWidget(m_views, 1);
+    layout->addWidget(m_rowButtons);
+    layout->addWidget(m_matrixButtons);
     layout->addLayout(listButtons);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -212,11 +251,15 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     layout->activate();
 
     lstPairs->installEventFilter(this);
+    tblMatrix->installEventFilter(this);
     txbFilter->installEventFilter(this);
     connect(txbFilter, &QLineEdit::textChanged, this, &PairsWindow::filterChanged);
     connect(txbFilter, &QLineEdit::returnPressed, this, &PairsWindow::loadCurrent);
     connect(lstPairs, &QAbstractItemView::doubleClicked, this, &PairsWindow::loadCurrent);
+    connect(tblMatrix, &QAbstractItemView::doubleClicked, this, &PairsWindow::loadCurrent);
     connect(lstPairs->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &PairsWindow::updateActions);
+    connect(tblMatrix->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &PairsWindow::updateActions);
     connect(m_model, &PairTableModel::renameRequested, &m_book, &PairsBook::rename);
     connect(&m_book, &PairsBook::listChanged, this, &PairsWindow::showList);
@@ -265,7 +308,7 @@ void PairsWindow::showList()
     const qsizetype row = currentListRow();
     m_model->refresh();
     selectListRow(row);
-    updateActions();
+    showMatrix(m_matrix->isChecked());
 }
 
 void PairsWindow::filterChanged()
@@ -273,7 +316,35 @@ void PairsWindow::filterChanged()
     const qsizetype row = currentListRow();
     m_model->setFilter(txbFilter->text());
     selectListRow(row);
+    showMatrix(m_matrix->isChecked());
+}
+
+void PairsWindow::showMatrix(bool shown)
+{
+    if (shown) {
+        // The matrix is of the rows the filter leaves.
+        NamedPairs pairs;
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            pairs << m_book.list().at(m_model->listRow(row));
+        tblMatrix->setPairs(pairs);
+    }
+    const bool focused = m_views->currentWidget()->hasFocus();
+    m_views->setCurrentWidget(shown ? static_cast<QWidget *>(tblMatrix) : lstPairs);
+    m_rowButtons->setVisible(!shown);
+    m_matrixButtons->setVisible(shown);
+    if (focused)
+        m_views->currentWidget()->setFocus();
     updateActions();
+}
+
+void PairsWindow::copyMarkdown()
+{
+    m_book.copy(tblMatrix->markdown());
+}
+
+void PairsWindow::copyCsv()
+{
+    m_book.copy(tblMatrix->csv());
 }
 
 void PairsWindow::updateActions()
@@ -282,11 +353,13 @@ void PairsWindow::updateActions()
     const bool any = row >= 0;
     // Moving is in the whole list; with rows hidden by the filter it would seem to do nothing.
     const bool whole = txbFilter->text().isEmpty();
-    m_load->setEnabled(any);
-    m_rename->setEnabled(any);
-    m_remove->setEnabled(any);
-    m_moveUp->setEnabled(any && whole && row > 0);
-    m_moveDown->setEnabled(any && whole && row + 1 < m_book.list().size());
+    // In the matrix the keys of a row would act on a row not shown.
+    const bool matrix = m_matrix->isChecked();
+    m_load->setEnabled(matrix ? tblMatrix->currentCell().has_value() : any);
+    m_rename->setEnabled(any && !matrix);
+    m_remove->setEnabled(any && !matrix);
+    m_moveUp->setEnabled(any && !matrix && whole && row > 0);
+    m_moveDown->setEnabled(any && !matrix && whole && row + 1 < m_book.list().size());
     m_undo->setEnabled(m_book.canUndo());
     m_redo->setEnabled(m_book.canRedo());
 }
@@ -329,7 +402,11 @@ void PairsWindow::addCurrent()
 
 void PairsWindow::loadCurrent()
 {
-    m_book.load(currentListRow());
+    if (!m_matrix->isChecked()) {
+        m_book.load(currentListRow());
+    } else if (const auto cell = tblMatrix->currentCell()) {
+        m_book.load(cell->first, cell->second);
+    }
 }
 
 void PairsWindow::renameCurrent()
@@ -402,10 +479,10 @@ bool PairsWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (watched == lstPairs && plain) {
+    if ((watched == lstPairs || watched == tblMatrix) && plain) {
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // The Enter that confirms a rename comes here from the name's editor too; it only confirms.
-            if (QApplication::focusWidget() == lstPairs)
+            if (QApplication::focusWidget() == watched)
                 loadCurrent();
             return true;
         }

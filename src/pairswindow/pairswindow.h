@@ -5,17 +5,21 @@
 
 class ColorPair;
 class LineTextBox;
+class PairMatrixView;
 class PairTableModel;
 class PairsBook;
 class QAction;
 class QLabel;
+class QStackedWidget;
 class QTableView;
 
 // "Color pairs": the list of pairs, one a row with its name, a sample of the pair, the contrast ratio and
 // the marks for AA and AAA normal text, under the current pair and a filter. Every action has a key and a
 // button or menu entry: Ctrl+D adds the current pair, Enter or a double click loads a row, F2 renames,
 // Delete removes, Alt+Up and Alt+Down move, Ctrl+Z and Ctrl+Shift+Z undo and redo, typing filters by
-// name, Escape clears the filter and then closes the window, as Ctrl+Shift+P does.
+// name, Escape clears the filter and then closes the window, as Ctrl+Shift+P does. Ctrl+M shows instead
+// every foreground of the rows against every background, where Enter loads a cell's pair and the matrix
+// copies as Markdown or CSV.
 class PairsWindow : public QWidget
 {
     Q_OBJECT
@@ -50,6 +54,9 @@ private:
     void redo();
     void exportPairs();
     void importPairs();
+    void showMatrix(bool shown);
+    void copyMarkdown();
+    void copyCsv();
 
     PairsBook &m_book;
     ColorPair &m_pair;
@@ -58,6 +65,11 @@ private:
     QWidget *picCurrent;
     LineTextBox *txbFilter;
     QTableView *lstPairs;
+    PairMatrixView *tblMatrix;
+    QStackedWidget *m_views;
+    QWidget *m_rowButtons;
+    QWidget *m_matrixButtons;
+    QAction *m_matrix = nullptr;
     QAction *m_load = nullptr;
     QAction *m_rename = nullptr;
     QAction *m_remove = nullptr;

@@ -3,6 +3,7 @@
 
 #include "screenpick/devicepixels.h"
 #include "screenpick/loupepicture.h"
+#include "screenpick/sample.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -41,19 +42,19 @@ void Loupe::follow(const QPoint &pointer, const loupe::Level &level)
     move(platform::logicalPointOf(target.topLeft()).toPoint());
 }
 
-void Loupe::showPixels(const QImage &area, int magnification, QRgb other)
+void Loupe::showPixels(const QImage &area, int magnification, QRgb other, int sampleSize)
 {
-    m_picture = loupe::picture(area, magnification);
+    m_picture = loupe::picture(area, magnification, sampleSize);
     const QPoint centre(area.width() / 2, area.height() / 2);
-    const QRgb colour = area.valid(centre) ? area.pixel(centre) : qRgb(0, 0, 0);
-    m_caption = loupe::caption(colour, other);
+    m_caption =
+        loupe::caption(sample::mean(area, sample::squareAround(centre, sampleSize)), other, sampleSize);
     setAccessibleDescription(m_caption);
     update();
 }
 
-std::optional<qint64> Loupe::sinceUncovered(const QPoint &device) const
+std::optional<qint64> Loupe::sinceUncovered(const QRect &device) const
 {
-    if (!m_moved.isValid() || !m_uncovered.contains(device))
+    if (!m_moved.isValid() || !m_uncovered.intersects(device))
         return std::nullopt;
     return m_moved.elapsed();
 }

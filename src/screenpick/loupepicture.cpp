@@ -3,6 +3,7 @@
 
 #include "color/colors.h"
 #include "contrast/contrast.h"
+#include "screenpick/sample.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ QRgb outlineColor(QRgb color)
     return contrast::contrastRatio(color, black) >= contrast::contrastRatio(color, white) ? black : white;
 }
 
-QImage picture(const QImage &area, int magnification)
+QImage picture(const QImage &area, int magnification, int sampleSize)
 {
     const int side = 2 * kFrame;
     QImage image(area.width() * magnification + side, area.height() * magnification + side,
@@ -43,10 +44,11 @@ QImage picture(const QImage &area, int magnification)
     const QPoint centre(source.width() / 2, source.height() / 2);
     if (!source.rect().contains(centre))
         return image;
-    const QRgb outline = outlineColor(source.pixel(centre));
+    const QRect sampled = sample::squareAround(centre, sampleSize) & source.rect();
+    const QRgb outline = outlineColor(sample::mean(source, sampled));
     const int width = std::max(1, magnification / 8);
-    const QRect square(kFrame + centre.x() * magnification, kFrame + centre.y() * magnification,
-                       magnification, magnification);
+    const QRect square(kFrame + sampled.left() * magnification, kFrame + sampled.top() * magnification,
+                       sampled.width() * magnification, sampled.height() * magnification);
     for (int y = square.top(); y <= square.bottom(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         const bool edgeRow = y < square.top() + width || y > square.bottom() - width;
@@ -58,11 +60,11 @@ QImage picture(const QImage &area, int magnification)
     return image;
 }
 
-QString caption(QRgb color, QRgb other)
+QString caption(QRgb color, QRgb other, int sampleSize)
 {
     return Colors::ColorValueHex(qint16(qRed(color)), qint16(qGreen(color)), qint16(qBlue(color))) +
            QStringLiteral("  ") + contrast::ratioFigure(contrast::contrastRatio(color, other)) +
-           QStringLiteral(":1");
+           QStringLiteral(":1") + (sampleSize > 1 ? QStringLiteral("  (%1x%1)").arg(sampleSize) : QString());
 }
 
 } // namespace loupe

@@ -15,12 +15,14 @@ inline constexpr int kFrame = 1;
 QRgb outlineColor(QRgb color);
 
 // area (odd on both sides) magnified: each pixel a square of magnification device pixels, no smoothing,
-// inside the frame; the centre pixel's square outlined inside its own edge, its middle left as it is; a
-// pixel outside every screen (transparent) shown as a grey check.
-QImage picture(const QImage &area, int magnification);
+// inside the frame; the sample, the centre pixel or the square of sampleSize pixels around it, outlined
+// inside its own edge in black or white (whichever stands out more against its mean), each pixel's middle
+// left as it is; a pixel outside every screen (transparent) shown as a grey check.
+QImage picture(const QImage &area, int magnification, int sampleSize = 1);
 
-// The text under the picture: the colour's HTML form and its contrast ratio against other, cut to two
-// decimals as the contrast panel cuts it: "#4080C0  4.57:1".
-QString caption(QRgb color, QRgb other);
+// The text under the picture: the sample's HTML form and its contrast ratio against other, cut to two
+// decimals as the contrast panel cuts it, and the sample's size when it is more than a pixel:
+// "#4080C0  4.57:1", "#4080C0  4.57:1  (3x3)".
+QString caption(QRgb color, QRgb other, int sampleSize = 1);
 
 } // namespace loupe

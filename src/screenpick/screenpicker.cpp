@@ -3,6 +3,7 @@
 #include "screenpick/screenpicker.h"
 
 #include "screenpick/devicepixels.h"
+#include "screenpick/sample.h"
 #include "screenpick/screenpicker_native.h"
 
 #include <QCursor>
@@ -38,14 +39,17 @@ public:
 
 signals:
     void moved();
+    void pressed(Qt::MouseButton button);
     void clicked(Qt::MouseButton button);
     void stepped(int dx, int dy);
     void chosen();
     void escaped();
+    void sampleKey(int size);
     void wheeled(int steps);
 
 protected:
     void mouseMoveEvent(QMouseEvent *) override { emit moved(); }
+    void mousePressEvent(QMouseEvent *event) override { emit pressed(event->button()); }
     // The pick ends on the release, so that no stray release reaches the window below once the grab is gone.
     void mouseReleaseEvent(QMouseEvent *event) override { emit clicked(event->button()); }
     void keyPressEvent(QKeyEvent *event) override
@@ -73,6 +77,8 @@ protected:
             emit escaped();
             break;
         default:
+            if (const int size = sample::sizeOfKey(event->key()))
+                emit sampleKey(size);
             break;
         }
     }
@@ -90,10 +96,11 @@ private:
     int m_wheel = 0;
 };
 
-QRgb colorAt(const QPoint &device)
+// The mean of the square of size pixels around device.
+QRgb colorAt(const QPoint &device, int size)
 {
-    const QImage pixel = deviceScreenArea(QRect(device, QSize(1, 1)));
-    return pixel.isNull() ? qRgb(0, 0, 0) : pixel.pixel(0, 0) | 0xFF000000u;
+    const QImage square = deviceScreenArea(sample::squareAround(device, size));
+    return square.isNull() ? qRgb(0, 0, 0) : sample::mean(square, square.rect());
 }
 
 // The device pixel under the pointer; Qt's logical position serves only where the window system cannot
@@ -109,10 +116,15 @@ public:
     GrabScreenPicker()
     {
         connect(&m_widget, &GrabWidget::moved, this, &GrabScreenPicker::report);
+        connect(&m_widget, &GrabWidget::pressed, this, &GrabScreenPicker::onPressed);
         connect(&m_widget, &GrabWidget::clicked, this, &GrabScreenPicker::onClicked);
         connect(&m_widget, &GrabWidget::stepped, this, &GrabScreenPicker::step);
         connect(&m_widget, &GrabWidget::chosen, this, &GrabScreenPicker::pickHere);
         connect(&m_widget, &GrabWidget::escaped, this, &GrabScreenPicker::cancel);
+        connect(&m_widget, &GrabWidget::sampleKey, this, [this](int size) {
+            if (!m_area)
+                emit sampleSizeChosen(size);
+        });
         connect(&m_widget, &GrabWidget::wheeled, this, &GrabScreenPicker::wheelTurned);
         forwardWheelButtons(m_widget, [this](int steps) { emit wheelTurned(steps); });
         m_retry.setInterval(20);
@@ -132,17 +144,14 @@ public:
 
     bool isActive() const override { return m_active; }
 
-    void start() override
+    void start() override { begin(false); }
+    void startArea() override { begin(true); }
+    void setSampleSize(int size) override
     {
-        if (m_active)
-            return;
-        m_active = true;
-        m_attempts = 0;
+        m_sampleSize = size;
         m_lastReported.reset();
-        m_widget.show();
-        // The grab only takes once the helper window is on the screen, which the window system decides,
-        // and not while another program holds the pointer (an open menu, a drag): it is tried for a second.
-        m_retry.start();
+        if (m_active && !m_retry.isActive())
+            report();
     }
 
     void cancel() override
@@ -156,6 +165,21 @@ public:
     QImage screenArea(const QRect &device) const override { return deviceScreenArea(device); }
 
 private:
+    void begin(bool area)
+    {
+        if (m_active)
+            return;
+        m_active = true;
+        m_area = area;
+        m_anchor.reset();
+        m_attempts = 0;
+        m_lastReported.reset();
+        m_widget.show();
+        // The grab only takes once the helper window is on the screen, which the window system decides,
+        // and not while another program holds the pointer (an open menu, a drag): it is tried for a second.
+        m_retry.start();
+    }
+
     void tryGrab()
     {
         const QWindow *window = m_widget.windowHandle();
@@ -182,7 +206,7 @@ private:
         emit pointerAt(device);
         if (!m_active)
             return; // a window that followed the pointer ended the pick
-        const QRgb color = colorAt(device);
+        const QRgb color = colorAt(device, m_area ? 1 : m_sampleSize);
         if (m_lastReported == color)
             return;
         m_lastReported = color;
@@ -197,14 +221,38 @@ private:
 
     void pickHere()
     {
-        const QRgb color = colorAt(pointerPixel());
+        const QPoint here = pointerPixel();
+        if (m_area) {
+            // The first press, or Enter, is one corner; the release, or the next Enter, the other.
+            if (!m_anchor) {
+                anchorAt(here);
+                return;
+            }
+            const QRect area = QRect(*m_anchor, here).normalized();
+            finish();
+            emit areaPicked(area);
+            return;
+        }
+        const QRgb color = colorAt(here, m_sampleSize);
         finish();
         emit picked(color);
     }
 
+    void anchorAt(const QPoint &device)
+    {
+        m_anchor = device;
+        emit areaStarted(device);
+    }
+
+    void onPressed(Qt::MouseButton button)
+    {
+        if (m_area && button == Qt::LeftButton && !m_anchor && !m_retry.isActive())
+            anchorAt(pointerPixel());
+    }
+
     void onClicked(Qt::MouseButton button)
     {
-        if (button == Qt::LeftButton)
+        if (button == Qt::LeftButton && (!m_area || m_anchor))
             pickHere();
         else if (button == Qt::RightButton)
             cancel();
@@ -228,6 +276,9 @@ private:
     QTimer m_poll;
     int m_attempts = 0;
     bool m_active = false;
+    bool m_area = false;
+    int m_sampleSize = 1;
+    std::optional<QPoint> m_anchor;
     std::optional<QRgb> m_lastReported;
 };
 
@@ -237,6 +288,8 @@ public:
     explicit UnavailableScreenPicker(const QString &reason) : m_reason(reason) {}
 
     bool isActive() const override { return m_active; }
+
+    void startArea() override { start(); }
 
     void start() override
     {
@@ -265,6 +318,11 @@ private:
 };
 
 } // namespace
+
+void ScreenPicker::startArea()
+{
+    QTimer::singleShot(0, this, [this] { emit failed(screenPickUnavailableText()); });
+}
 
 QString screenPickUnavailableText()
 {

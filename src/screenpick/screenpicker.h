@@ -12,8 +12,9 @@
 
 namespace platform {
 
-// Taking one colour from anywhere on the screen. A pick runs until the user chooses a point or gives up;
-// it always ends with exactly one of picked, cancelled or failed, never inside start().
+// Taking one colour, or an area, from anywhere on the screen. A pick runs until the user chooses a point
+// (or an area) or gives up; it always ends with exactly one of picked (areaPicked), cancelled or failed,
+// never inside start().
 class ScreenPicker : public QObject
 {
     Q_OBJECT
@@ -24,8 +25,14 @@ public:
     // Starts a pick. While one runs, the pointer grab carries on with it, and the desktop portal gives up
     // the request it is still waiting for (the portal may have lost it) and asks anew.
     virtual void start() = 0;
+    // Starts a pick of an area: the user drags a rectangle (or presses Enter at two corners). Where the
+    // program cannot see the screen, the pick fails with screenPickUnavailableText().
+    virtual void startArea();
     // Whether a pick is running.
     virtual bool isActive() const = 0;
+    // The colour picked, and hovered, is the mean of the square of size pixels around the pointer (1, 3
+    // or 5), where the program can see the screen.
+    virtual void setSampleSize(int size) { Q_UNUSED(size); }
     // Ends a running pick as if the user had given up, with cancelled before this returns; nothing when
     // none runs.
     virtual void cancel() = 0;
@@ -49,6 +56,12 @@ signals:
     void wheelTurned(int steps);
     // The colour the user chose, exact to 24 bits (alpha always 255).
     void picked(QRgb color);
+    // The keys 1, 3 and 5 while picking a colour: the side of the square whose mean to take.
+    void sampleSizeChosen(int size);
+    // The first corner of an area, and the area the user chose, in device pixels of the desktop, both
+    // corners inside.
+    void areaStarted(const QPoint &device);
+    void areaPicked(const QRect &device);
     // The user gave up (Esc, right button, the desktop's own cancel), or cancel() was called.
     void cancelled();
     // The pick could not run; reason is a sentence fit to show the user.

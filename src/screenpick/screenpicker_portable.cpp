@@ -207,6 +207,20 @@ public:
         emit cancelled();
     }
 
+    void startArea() override
+    {
+        if (m_other)
+            m_other->startArea();
+        else
+            ScreenPicker::startArea();
+    }
+
+    void setSampleSize(int size) override
+    {
+        if (m_other)
+            m_other->setSampleSize(size);
+    }
+
     QImage screenArea(const QRect &device) const override
     {
         return m_other ? m_other->screenArea(device) : QImage();
@@ -275,6 +289,9 @@ private:
         connect(m_other.get(), &ScreenPicker::pointerAt, this, &ScreenPicker::pointerAt);
         connect(m_other.get(), &ScreenPicker::wheelTurned, this, &ScreenPicker::wheelTurned);
         connect(m_other.get(), &ScreenPicker::picked, this, &ScreenPicker::picked);
+        connect(m_other.get(), &ScreenPicker::sampleSizeChosen, this, &ScreenPicker::sampleSizeChosen);
+        connect(m_other.get(), &ScreenPicker::areaStarted, this, &ScreenPicker::areaStarted);
+        connect(m_other.get(), &ScreenPicker::areaPicked, this, &ScreenPicker::areaPicked);
         connect(m_other.get(), &ScreenPicker::cancelled, this, &ScreenPicker::cancelled);
         connect(m_other.get(), &ScreenPicker::failed, this, &ScreenPicker::failed);
         m_other->start();

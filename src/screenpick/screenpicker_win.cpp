@@ -52,12 +52,13 @@ LRESULT CALLBACK takeClicks(int code, WPARAM message, LPARAM data)
     GetWindowThreadProcessId(WindowFromPoint(at), &process);
     if (process == GetCurrentProcessId())
         return CallNextHookEx(mouseHook, code, message, data);
-    if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-        const QPointF global = QCursor::pos();
-        QCoreApplication::postEvent(
-            grabbingWindow, new QMouseEvent(QEvent::MouseButtonRelease, grabbingWindow->mapFromGlobal(global),
-                                            global, button, Qt::NoButton, Qt::NoModifier));
-    }
+    // The press too: a pick of an area takes its first corner there.
+    const bool released = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+    const QPointF global = QCursor::pos();
+    QCoreApplication::postEvent(
+        grabbingWindow, new QMouseEvent(released ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress,
+                                        grabbingWindow->mapFromGlobal(global), global, button,
+                                        released ? Qt::NoButton : button, Qt::NoModifier));
     return 1; // neither the press nor the release reaches the program under the pointer
 }
 

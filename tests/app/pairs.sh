@@ -74,6 +74,9 @@ table+=$'Links!     #4080c0     #e0e0e0     3.13   fail  fail\n'
 run 1 "$table"$'1 of 2 pairs fails AA for normal text.\n' --check-pairs
 quiet
 run 0 "${table//fail  fail/pass  fail}"$'All 2 pairs pass AA for large text.\n' --check-pairs --large
+# The same as every foreground against every background, with the exit code of the pairs.
+run 1 $'Foreground \\ background,#ffffff,#4080c0\n#222222,15.90 pass,3.83 fail\n#e0e0e0,1.32 fail,3.13 fail\n' \
+    --check-pairs --matrix --format csv
 run 0 $'Contrast ratio 21.00:1\nAA normal text 4.5: pass\nAA large text 3: pass\nAAA normal text 7: pass\nAAA large text 4.5: pass\nUser interface 3: pass\nAPCA Lc 106.0\n' --contrast black white
 
 run 0 "" --export-pairs json "$work/pairs.json"

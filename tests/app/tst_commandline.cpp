@@ -65,9 +65,13 @@ void tst_CommandLine::checkOptions_data()
     QTest::newRow("unknown level") << QStringList{"--check-pairs", "--level", "A", "/nonexistent/pairs.css"}
                                    << "Unknown level 'A' (AA or AAA).";
     QTest::newRow("unknown format") << QStringList{"--check-pairs", "--format", "xml", "/nonexistent/p.css"}
-                                    << "Unknown format 'xml' (text, json or markdown).";
+                                    << "Unknown format 'xml' (text, json, markdown or csv).";
+    QTest::newRow("a matrix in json") << QStringList{"--check-pairs", "--matrix", "--format", "json"}
+                                      << "--matrix prints text, markdown or csv.";
+    QTest::newRow("a list in csv") << QStringList{"--check-pairs", "--format", "csv"}
+                                   << "--format csv goes with --matrix.";
     QTest::newRow("level without check") << QStringList{"--large", "--contrast", "white", "navy"}
-                                         << "--level, --large and --format go with --check-pairs.";
+                                         << "--level, --large, --format and --matrix go with --check-pairs.";
     QTest::newRow("a level twice") << QStringList{"--check-pairs", "--level", "AA", "--level", "AAA"}
                                    << "Give each option once.";
     QTest::newRow("two commands") << QStringList{"--contrast", "white", "navy", "--check-pairs"}

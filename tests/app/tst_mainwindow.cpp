@@ -452,8 +452,9 @@ void tst_MainWindow::contextMenuListsTheActionsWithShortcuts()
              (QStringList{"Contrast panel Ctrl+K", "Show thresholds Ctrl+L", "Nearest color with 3:1 Ctrl+3",
                           "Nearest color with 4.5:1 Ctrl+4", "Nearest color with 7:1 Ctrl+7",
                           "Copy contrast Ctrl+Shift+C", "Copy as ", "Formats... ", "Paste color Ctrl+V",
-                          "Pick from screen Ctrl+E", "Swap colors Ctrl+Shift+X", "Undo Ctrl+Z",
-                          "Redo Ctrl+Shift+Z", "Color pairs Ctrl+Shift+P", "Add to color pairs Ctrl+D"}));
+                          "Pick from screen Ctrl+E", "Check text over an area... Ctrl+Shift+A",
+                          "Swap colors Ctrl+Shift+X", "Undo Ctrl+Z", "Redo Ctrl+Shift+Z",
+                          "Color pairs Ctrl+Shift+P", "Add to color pairs Ctrl+D"}));
 }
 
 void tst_MainWindow::contrastPanelGrowsTheWindowAndIsRemembered()

@@ -176,6 +176,30 @@ if not wait_until(5, lambda: checked(swatches[0]) and not checked(swatches[8])):
 if not wait_until(5, lambda: plane.name == "Colour plane: green 8; blue across, red down"):
     fail(f"after 'green = 8' the plane reads {plane.name!r}")
 
+# Text over an area, picked with the keys alone: Enter at one corner, the arrows, Enter at the other. The
+# window is a frame whose figures are named labels in a grouping, and a change of the foreground tells them.
+key("ctrl+shift+a")
+time.sleep(1)
+key("Return", "Right", "Right", "Right", "Down", "Down", "Return")
+area = wait_until(10, lambda: window("Text over an area"))
+if not area or area.getRoleName() != "frame":
+    fail("the window for an area is not a frame")
+all_focusable_named(area, "area window")
+figures = named(area, "Figures", "panel")
+lines = [n.name for n in walk(figures) if n.getRoleName() == "label"]
+if not any(re.fullmatch(r"Foreground #[0-9A-F]{6} over an area of 4 x 3 pixels", n) for n in lines) or \
+        not any(re.fullmatch(r"Lowest contrast ratio \d+\.\d\d:1", n) for n in lines):
+    fail(f"the area's figures read {lines}")
+named(area, "The area, magnified")
+lowest = [n for n in walk(figures) if n.name.startswith("Lowest contrast ratio")][0]
+subprocess.run(["xdotool", "windowactivate", "--sync", subprocess.run(
+    ["xdotool", "search", "--onlyvisible", "--name", "^Quenby Color Picker"], capture_output=True,
+    text=True).stdout.split()[0]], check=True, timeout=10)
+before = lowest.name
+seen, = events_after(["ctrl+shift+x"], lowest)
+if not any(kind.startswith("object:property-change:accessible-name") for kind, _ in seen) or lowest.name == before:
+    fail(f"a change of the foreground did not tell the figures: {seen}, {before!r} to {lowest.name!r}")
+
 # The viewer is a frame; the catalogue reads each program it shows once, as a link.
 press(named(main, "Help", "push button"))
 viewer = wait_until(10, lambda: window("Help for TVK"))

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The list of pairs under a real window manager with real keys: pairs added with Ctrl+D in both windows,
 # renamed with F2, moved with Alt+Down and removed with Delete are there after a restart, in the window
-# that opens again where it was closed.
+# that opens again where it was closed; the matrix of every foreground against every background loads a
+# cell's pair with Enter and copies as CSV.
 # Usage: e2e_pairs.sh <program>
 set -euo pipefail
 
@@ -75,5 +76,18 @@ wait_for 50 pairs_are "4080c0 1 e0e0e0 2 Body text" || fail "Delete after the re
 keys ctrl+z
 wait_for 50 pairs_are $'e0e0e0 2 4080c0 1 Pair 2\n4080c0 1 e0e0e0 2 Body text' ||
     fail "Ctrl+Z after the restart stored $(stored_pairs)"
+
+# Ctrl+M: #4080c0 and #e0e0e0 against #e0e0e0 and #4080c0; Right and Enter load #4080c0 on itself, which
+# no pair has.
+keys ctrl+m Right Return
+timeout 10 xdotool windowactivate --sync "$window"
+keys ctrl+shift+c
+[[ $(timeout 5 xclip -o -selection clipboard | head -n1) == $'Foreground #4080C0 on background #4080C0\r' ]] ||
+    fail "the matrix's cell loaded $(timeout 5 xclip -o -selection clipboard | head -n1)"
+timeout 10 xdotool windowactivate --sync "$pairs"
+keys alt+s
+csv=$'Foreground \\ background,#e0e0e0,#4080c0\r\n#4080c0,3.13 fail,1.00 fail\r\n#e0e0e0,1.00 fail,3.13 fail\r\n'
+[[ $(timeout 5 xclip -o -selection clipboard; printf .) == "$csv." ]] ||
+    fail "the matrix copied $(timeout 5 xclip -o -selection clipboard | od -c | head)"
 
 echo "PASS"

@@ -4,7 +4,8 @@
 # known pattern on it, at scale factors 1 and 1.5: the loupe shows the screen's own pixels around the
 # pointer and covers none of them, beside the pointer and on the other side near the screen's edges; the
 # arrow keys move one pixel (Shift ten), the wheel changes the magnification, and a click takes exactly
-# the pixel under the pointer.
+# the pixel under the pointer, or the mean of the square of 3 or 5 around it after the key 3 or 5; a drag
+# with Ctrl+Shift+A over the pattern gives the figures of "Text over an area" and its striped pixels.
 # Usage: e2e_screenpick.sh <program>
 set -euo pipefail
 
@@ -60,6 +61,42 @@ check_scale() {
     wait_for 50 no_window '^Loupe$' || fail "the loupe stayed after the pick"
     keys ctrl+shift+c
     [[ $(background) == "#D49120" ]] || fail "at scale $scale a click on 1712, 345 picked $(background)"
+
+    # Across the pattern's seam at its x 256 (red 255, 0, 1, ...; blue 32, then 96), 3 x 3 and 5 x 5 take
+    # the mean of each channel, rounded: red 85.3, green 100, blue 74.7; then red 102.4, blue 70.4. The
+    # choice holds for the next pick (one pixel on: red 52.2, green 101, blue 83.2), and 1 takes the pixel
+    # again.
+    averaged_pick() {
+        timeout 10 xdotool mousemove "$2" "$3"
+        keys ctrl+e
+        wait_for 50 find_window '^Loupe$' || fail "at scale $scale no loupe for the pick"
+        [[ -z $1 ]] || keys "$1"
+        timeout 10 xdotool click 1
+        wait_for 50 no_window '^Loupe$' || fail "the loupe stayed after the pick"
+        keys ctrl+shift+c
+        [[ $(background) == "$4" ]] || fail "at scale $scale ${1:-the kept size} at $2, $3 picked $(background), not $4"
+    }
+    averaged_pick 3 1756 300 "#55644B"
+    averaged_pick 5 1756 300 "#666446"
+    averaged_pick "" 1757 301 "#346553"
+    averaged_pick 1 1756 300 "#006460"
+
+    # Text over an area: 50 x 16 pixels of the pattern from its (150, 60), where #E0E0E0 reaches 4.5:1 on
+    # the darker reds only, dragged from their top left to their bottom right.
+    timeout 10 xdotool mousemove 1650 260
+    keys ctrl+shift+a
+    wait_for 50 find_window '^Loupe$' || fail "at scale $scale no loupe for the area"
+    timeout 10 xdotool mousedown 1
+    timeout 10 xdotool mousemove 1699 275
+    sleep 0.3
+    timeout 10 xdotool mouseup 1
+    wait_for 50 find_window '^Text over an area$' || fail "at scale $scale no window for the area"
+    timeout 10 xdotool windowactivate --sync "$(find_window '^Text over an area$')"
+    keys ctrl+shift+c
+    expected=$("${peer[@]}" figures 150 60 50 16)
+    [[ $(timeout 5 xclip -o -selection clipboard | head -n6 | tr -d '\r') == "$expected" ]] ||
+        fail "at scale $scale the area's figures are $(timeout 5 xclip -o -selection clipboard), not $expected"
+    wait_for 50 "${peer[@]}" marks 150 60 50 16 || fail "at scale $scale: $("${peer[@]}" marks 150 60 50 16)"
 
     for pid in $app_pid $wm_pid $pattern_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null || true

@@ -12,6 +12,10 @@
   loupe X Y N M      checks the window named "Loupe": its N x N squares of M pixels (inside a frame of 1) show
                      the screen's pixels around (X, Y), and it covers none of them; prints "ok" or what differs
   close WINDOW       asks the window to close, as a window manager's close button does
+  figures X Y W H    prints the figures of text in #E0E0E0 over the pattern's pixels from (X, Y) of it, W x H
+                     of them, as "Text over an area" copies them (ratios cut, shares cut), one a line
+  marks X Y W H      checks the window "Text over an area": the magnified picture of those pixels shows each
+                     one, striped in black or white exactly where #E0E0E0 fails 4.5:1; prints "ok" or what differs
 """
 import sys
 import time
@@ -27,6 +31,93 @@ def pattern_bytes(size, top, rows):
             blue = 32 + 64 * ((x >> 8) & 1) + 128 * ((y >> 8) & 1)
             data += bytes((blue, y & 255, x & 255, 0))
     return bytes(data)
+
+
+def pattern_colour(x, y):
+    return (x & 255, y & 255, 32 + 64 * ((x >> 8) & 1) + 128 * ((y >> 8) & 1))
+
+
+def luminance(rgb):
+    def linear(v):
+        c = v / 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    return 0.2126 * linear(rgb[0]) + 0.7152 * linear(rgb[1]) + 0.0722 * linear(rgb[2])
+
+
+TEXT = (0xE0, 0xE0, 0xE0)
+
+
+def ratio(a, b):
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+
+
+def area_ratios(x, y, width, height):
+    return sorted(ratio(TEXT, pattern_colour(x + i, y + j)) for j in range(height) for i in range(width))
+
+
+def figures(x, y, width, height):
+    ratios = area_ratios(x, y, width, height)
+    n = len(ratios)
+    cut = lambda r: "%.2f" % (int(r * 100) / 100)
+    share = lambda t: "%d.%d%%" % divmod(sum(1 for r in ratios if r >= t) * 1000 // n, 10)
+    print("Foreground #E0E0E0 over an area of %d x %d pixels" % (width, height))
+    print("Lowest contrast ratio %s:1" % cut(ratios[0]))
+    print("95%% of the area reaches %s:1" % cut(ratios[n // 20]))
+    print("Median contrast ratio %s:1" % cut(ratios[(n + 1) // 2 - 1]))
+    print("WCAG AA: normal text %s of the area, large text %s" % (share(4.5), share(3)))
+    print("WCAG AAA: normal text %s of the area, large text %s" % (share(7), share(4.5)))
+
+
+def find_window(d, name):
+    """The rectangle on the root of the window named name, framed by a window manager or not."""
+    root = d.screen().root
+    for child in root.query_tree().children:
+        for window in [child] + list(child.query_tree().children):
+            try:
+                if window.get_wm_name() == name and window.get_attributes().map_state == X.IsViewable:
+                    at = root.translate_coords(window, 0, 0)
+                    geometry = window.get_geometry()
+                    return at.x, at.y, geometry.width, geometry.height
+            except Exception:
+                continue
+    return None
+
+
+def marks(x, y, width, height):
+    d = display.Display()
+    found = find_window(d, "Text over an area")
+    if not found:
+        print("no window")
+        return 1
+    left, top, w, h = found
+    shown = read(d.screen().root, left, top, w, h)
+    hexed = lambda rgb: "#%02x%02x%02x" % rgb
+    first = hexed(pattern_colour(x, y))
+    corners = sorted(p for p, c in shown.items() if c == first)
+    if not corners:
+        print("the area's first pixel %s is not in the window" % first)
+        return 1
+    cx, cy = min(corners, key=lambda p: (p[1], p[0]))
+    size = 1
+    while shown.get((cx + size, cy)) == first:
+        size += 1
+    stripes = {"#000000", "#ffffff"}
+    for j in range(height):
+        for i in range(width):
+            own = hexed(pattern_colour(x + i, y + j))
+            square = [shown.get((cx + i * size + a, cy + j * size + b)) for a in range(1, size - 1)
+                      for b in range(1, size - 1)]
+            striped = any(c in stripes for c in square)
+            if not all(c in stripes or c == own for c in square) or own not in square:
+                print("pixel %d,%d shows %s, not %s" % (i, j, sorted(set(square) - stripes), own))
+                return 1
+            if striped != (ratio(TEXT, pattern_colour(x + i, y + j)) < 4.5):
+                print("pixel %d,%d of ratio %.3f is %s" % (i, j, ratio(TEXT, pattern_colour(x + i, y + j)),
+                                                           "striped" if striped else "not striped"))
+                return 1
+    print("ok")
+    return 0
 
 
 def pattern(x, y, size):
@@ -144,7 +235,8 @@ def close(window_id):
 
 if __name__ == "__main__":
     command, arguments = sys.argv[1], [int(a, 0) for a in sys.argv[2:]]
-    commands = {"pattern": pattern, "hold": hold, "grabs": grabs, "pixel": pixel, "loupe": loupe, "close": close}
+    commands = {"pattern": pattern, "hold": hold, "grabs": grabs, "pixel": pixel, "loupe": loupe, "close": close,
+                "figures": figures, "marks": marks}
     try:
         sys.exit(commands[command](*arguments))
     except error.ConnectionClosedError:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pairs/checkcommand.h"
 #include "pairs/paircheck.h"
+#include "pairs/pairmatrix.h"
 #include "pairs/pairstore.h"
 #include "support/fakeregistry.h"
 
@@ -40,6 +41,8 @@ private slots:
     void verdicts();
     void reports_data();
     void reports();
+    void matrix_data();
+    void matrix();
     void exitCodes_data();
     void exitCodes();
 };
@@ -111,6 +114,45 @@ void tst_PairCheck::reports()
     for (const NamedPair &p : kPairs)
         checked << paircheck::check(p, large);
     QCOMPARE(paircheck::report(checked, level, large, format), report);
+}
+
+void tst_PairCheck::matrix_data()
+{
+    QTest::addColumn<Format>("format");
+    QTest::addColumn<QString>("report");
+
+    // A third pair repeats a background and a foreground: each is one row or column, in the order it first
+    // comes, and every foreground meets every background (4.67:1 and 4.67:1 across).
+    QTest::newRow("text") << Format::Text
+                          << "Foreground \\ background  #ffffff    #000000\n"
+                             "#a06866                  4.49 fail  4.66 pass\n"
+                             "#647499                  4.66 pass  4.50 pass\n"
+                             "1 of 3 pairs fails AA for normal text.\n";
+    QTest::newRow("markdown") << Format::Markdown
+                              << "| Foreground \\\\ background | #ffffff | #000000 |\n"
+                                 "| --- | --- | --- |\n"
+                                 "| #a06866 | 4.49 fail | 4.66 pass |\n"
+                                 "| #647499 | 4.66 pass | 4.50 pass |\n"
+                                 "\n"
+                                 "1 of 3 pairs fails AA for normal text.\n";
+    QTest::newRow("csv, nothing but the table") << Format::Csv
+                                                << "Foreground \\ background,#ffffff,#000000\n"
+                                                   "#a06866,4.49 fail,4.66 pass\n"
+                                                   "#647499,4.66 pass,4.50 pass\n";
+}
+
+void tst_PairCheck::matrix()
+{
+    QFETCH(Format, format);
+    QFETCH(QString, report);
+    const NamedPairs pairs = kPairs + NamedPairs{pair("Again", 0xFFFFFFu, 0x647499u)};
+    QList<paircheck::Checked> checked;
+    for (const NamedPair &p : pairs)
+        checked << paircheck::check(p, false);
+    QCOMPARE(pairmatrix::report(pairs, checked, Level::AA, false, format), report);
+    // A value with a comma or a quote is quoted for the clipboard's CSV.
+    QCOMPARE(pairmatrix::csv({{"a,b", "say \"hi\""}, {}}, "\r\n"),
+             QStringLiteral("\"a,b\",\"say \"\"hi\"\"\"\r\n"));
 }
 
 void tst_PairCheck::exitCodes_data()

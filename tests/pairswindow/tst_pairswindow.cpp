@@ -45,6 +45,7 @@ private slots:
     void currentPairKeepsUpWithTheColours();
     void atItsSmallestItShowsEverythingWholeAndTabReadsInOrder();
     void screenReadersReadTheRows();
+    void ctrlMShowsEveryForegroundAgainstEveryBackground();
     void placeAndSizeAreRemembered();
     void placement_data();
     void placement();
@@ -151,6 +152,52 @@ void tst_PairsWindow::enterAndDoubleClickLoadAPairAsOneUndoStep()
     QCOMPARE(f->channels(), (QStringList{"6", "69", "173"}));
     keys(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(f->channels(), (QStringList{"64", "128", "192"}));
+}
+
+// The matrix of the two pairs: #222222 and #ffffff against #ffffff and #0645ad; Enter loads a cell's pair,
+// a combination no pair has, with the base channels of the pairs its colours come from.
+void tst_PairsWindow::ctrlMShowsEveryForegroundAgainstEveryBackground()
+{
+    start(kTwoPairs);
+    open();
+    keys(Qt::CTRL | Qt::Key_M);
+    auto *matrix = f->control<QTableView>(QStringLiteral("tblMatrix"));
+    QVERIFY(matrix->isVisible() && !table()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), matrix);
+    QStringList cells;
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c)
+            cells << matrix->model()->index(r, c).data().toString();
+    QCOMPARE(cells, QString::fromUtf8("15.90 \u2713|1.86 \u2717|1.00 \u2717|8.52 \u2713").split(u'|'));
+    QCOMPARE(matrix->model()->index(0, 1).data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral(
+                 "Foreground #222222 on background #0645AD: Contrast ratio 1.86:1, AA normal text: fail"));
+    // A failing cell's figures lie on a hatched ground, a passing cell's on a plain one.
+    const QImage shown = matrix->viewport()->grab().toImage();
+    const auto strip = [&](int column) {
+        const QRect cell = matrix->visualRect(matrix->model()->index(0, column));
+        QSet<QRgb> colours;
+        for (int x = cell.left() + 2; x < cell.left() + 12; ++x)
+            colours << shown.pixel(x * shown.width() / matrix->viewport()->width(),
+                                   (cell.bottom() - 3) * shown.height() / matrix->viewport()->height());
+        return colours.size();
+    };
+    QCOMPARE(strip(0), 1);
+    QVERIFY(strip(1) > 1);
+
+    keys(Qt::Key_Right);
+    keys(Qt::Key_Return);
+    QCOMPARE(f->window->colorPair().background(), 0xFF0645ADu);
+    QCOMPARE(f->window->colorPair().baseChannel(0), 2);
+    QCOMPARE(f->window->colorPair().foreground(), 0xFF222222u);
+    QCOMPARE(f->window->colorPair().baseChannel(1), 1);
+
+    f->click(QStringLiteral("cmdCopyCsv"));
+    QCOMPARE(f->clipboard.text,
+             QStringLiteral("Foreground \\ background,#ffffff,#0645ad\r\n"
+                            "#222222,15.90 pass,1.86 fail\r\n#ffffff,1.00 fail,8.52 pass\r\n"));
+    keys(Qt::CTRL | Qt::Key_M);
+    QVERIFY(table()->isVisible());
 }
 
 void tst_PairsWindow::f2RenamesWithTheNameTrimmed()
@@ -347,13 +394,13 @@ void tst_PairsWindow::atItsSmallestItShowsEverythingWholeAndTabReadsInOrder()
     QCOMPARE(QApplication::focusWidget(), table());
     QVERIFY(selectedColour().saturation() > 128);
     QStringList order;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         keys(Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
-        QCOMPARE(selectedColour().saturation() > 128, i == 9);
+        QCOMPARE(selectedColour().saturation() > 128, i == 10);
     }
     QCOMPARE(order, (QStringList{"cmdLoad", "cmdRename", "cmdRemove", "cmdMoveDown", "cmdImport", "cmdExport",
-                                 "cmdClose", "cmdAdd", "txbFilter", "lstPairs"}));
+                                 "cmdClose", "cmdAdd", "txbFilter", "cmdMatrix", "lstPairs"}));
 }
 
 void tst_PairsWindow::currentPairKeepsUpWithTheColours()

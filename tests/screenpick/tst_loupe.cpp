@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screenpick/loupepicture.h"
 #include "screenpick/loupeplacement.h"
+#include "screenpick/sample.h"
 
 #include <QColor>
 #include <QTest>
@@ -18,6 +19,9 @@ private slots:
     void outlineColor();
     void picture_data();
     void picture();
+    void sampleOutline();
+    void sampleMean_data();
+    void sampleMean();
     void caption();
 };
 
@@ -149,10 +153,59 @@ void tst_Loupe::picture()
     QCOMPARE(image.pixel(off + 4, off + 4), qRgb(255, 255, 255));
 }
 
+// The square of three by three is outlined around its edge, against its mean; inside it and beyond it
+// every pixel keeps its colour.
+void tst_Loupe::sampleOutline()
+{
+    QImage area(5, 5, QImage::Format_ARGB32);
+    area.fill(qRgb(250, 250, 250));
+    const QImage image = loupe::picture(area, 8, 3);
+    // The square spans screen pixels 1 to 3, device pixels 9 to 32; light, so outlined in black.
+    for (const QPoint edge : {QPoint(9, 20), QPoint(32, 20), QPoint(20, 9), QPoint(20, 32)})
+        QCOMPARE(image.pixel(edge), qRgb(0, 0, 0));
+    for (const QPoint kept : {QPoint(8, 20), QPoint(33, 20), QPoint(10, 20), QPoint(20, 20), QPoint(13, 13)})
+        QCOMPARE(image.pixel(kept), qRgb(250, 250, 250));
+}
+
+void tst_Loupe::sampleMean_data()
+{
+    QTest::addColumn<QList<QRgb>>("pixels"); // of a square of 3 by 3, row by row; 0 is off every screen
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QRgb>("mean");
+
+    const QList<QRgb> nine{qRgb(0, 10, 200), qRgb(1, 10, 200), qRgb(2, 10, 200),
+                           qRgb(3, 10, 200), qRgb(4, 11, 200), qRgb(5, 10, 200),
+                           qRgb(6, 10, 200), qRgb(7, 10, 200), qRgb(8, 10, 201)};
+    QTest::newRow("one pixel, the centre") << nine << 1 << qRgb(4, 11, 200);
+    // Red 36 / 9 = 4; green 91 / 9 = 10.1 down; blue 1801 / 9 = 200.1 down.
+    QTest::newRow("three by three") << nine << 3 << qRgb(4, 10, 200);
+    // Five by five reaches past the area: only the nine pixels there count.
+    QTest::newRow("five by five, partly outside") << nine << 5 << qRgb(4, 10, 200);
+    QList<QRgb> halves(9, 0u);
+    halves[3] = qRgb(10, 10, 10);
+    halves[4] = qRgb(11, 11, 12);
+    QTest::newRow("off the screen not counted, a half goes up") << halves << 3 << qRgb(11, 11, 11);
+    QTest::newRow("nothing on a screen") << QList<QRgb>(9, 0u) << 3 << qRgb(0, 0, 0);
+}
+
+void tst_Loupe::sampleMean()
+{
+    QFETCH(QList<QRgb>, pixels);
+    QFETCH(int, size);
+    QFETCH(QRgb, mean);
+    QImage area(3, 3, QImage::Format_ARGB32);
+    for (int i = 0; i < 9; ++i)
+        area.setPixel(i % 3, i / 3, pixels[i]);
+    QCOMPARE(QColor(sample::mean(area, sample::squareAround(QPoint(1, 1), size))).name(),
+             QColor(mean).name());
+}
+
 void tst_Loupe::caption()
 {
     // #777777 against white is 4.4776: cut, not rounded to 4.48.
     QCOMPARE(loupe::caption(qRgb(0x77, 0x77, 0x77), qRgb(255, 255, 255)), QStringLiteral("#777777  4.47:1"));
+    QCOMPARE(loupe::caption(qRgb(0x77, 0x77, 0x77), qRgb(255, 255, 255), 5),
+             QStringLiteral("#777777  4.47:1  (5x5)"));
 }
 
 QTEST_MAIN(tst_Loupe)

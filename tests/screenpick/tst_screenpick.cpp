@@ -50,6 +50,8 @@ private slots:
     void pickEndsWhenTheWindowCannotTakeIt_data();
     void pickEndsWhenTheWindowCannotTakeIt();
     void pickWhereTheLoupeJustWasReadsAgain();
+    void keysChooseASampleKeptForTheNextPick();
+    void anAreaUnderTheLoupeIsReadOnceUncovered();
 };
 
 void tst_ScreenPick::pickEndsAsThePickerSays_data()
@@ -174,6 +176,47 @@ void tst_ScreenPick::pickWhereTheLoupeJustWasReadsAgain()
     QCOMPARE(p.pair.foreground(), qRgb(224, 224, 224));
     QTRY_COMPARE(p.pair.foreground(), FakeScreenPicker::patternAt(underTheLoupe));
     QCOMPARE(p.picker.areas.back(), QRect(underTheLoupe, QSize(1, 1)));
+}
+
+// 3 takes the mean of three by three, which the loupe outlines and tells; the choice holds for the next pick.
+void tst_ScreenPick::keysChooseASampleKeptForTheNextPick()
+{
+    Picking p;
+    p.pick.start();
+    p.picker.point(QPoint(256, 256));
+    p.picker.chooseSampleSize(3);
+    QCOMPARE(p.picker.sampleSize, 3);
+    // Around (256, 256) the pattern's red and green are 255, 0 and 1: their mean is 85.3, #555580 against
+    // white 7.006:1.
+    QCOMPARE(loupeWindow()->accessibleDescription(), QStringLiteral("#555580  7.00:1  (3x3)"));
+    p.picker.cancel();
+    p.picker.sampleSize = 1;
+    p.pick.start();
+    QCOMPARE(p.picker.sampleSize, 3);
+}
+
+// The pixels of an area are read once the loupe no longer covers them and the window below has had the
+// time to repaint, and handed on as they are.
+void tst_ScreenPick::anAreaUnderTheLoupeIsReadOnceUncovered()
+{
+    Picking p;
+    QSignalSpy taken(&p.pick, &ScreenPick::areaTaken);
+    p.pick.startArea();
+    QCOMPARE(p.picker.areaStarts, 1);
+    // Dragged up and to the left: the loupe, right of and below the pointer, lies over the area.
+    p.picker.startCorner(QPoint(500, 400));
+    p.picker.point(QPoint(300, 200));
+    const QRect area(300, 200, 201, 201);
+    QVERIFY(loupeWindow()->geometry().intersects(area));
+    p.picker.pickArea(area);
+    QVERIFY(!loupeWindow()->isVisible());
+    QCOMPARE(taken.size(), 0);
+    QTRY_COMPARE(taken.size(), 1);
+    QCOMPARE(taken[0][1].toRect(), area);
+    const QImage pixels = taken[0][0].value<QImage>();
+    QCOMPARE(pixels.size(), area.size());
+    QCOMPARE(pixels.pixel(5, 7), FakeScreenPicker::patternAt(QPoint(305, 207)));
+    QVERIFY(!p.pair.canUndo());
 }
 
 QTEST_MAIN(tst_ScreenPick)

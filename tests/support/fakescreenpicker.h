@@ -5,7 +5,7 @@
 
 #include <vector>
 
-// A screen picker the test drives: it counts the starts and ends a pick as it is told.
+// A screen picker the test drives: it counts the starts (of areas too) and ends a pick as it is told.
 class FakeScreenPicker final : public platform::ScreenPicker
 {
 public:
@@ -14,7 +14,20 @@ public:
         ++starts;
         active = true;
     }
+    void startArea() override
+    {
+        ++areaStarts;
+        active = true;
+    }
     bool isActive() const override { return active; }
+    void setSampleSize(int size) override { sampleSize = size; }
+    void chooseSampleSize(int size) { emit sampleSizeChosen(size); }
+    void startCorner(const QPoint &device) { emit areaStarted(device); }
+    void pickArea(const QRect &device)
+    {
+        active = false;
+        emit areaPicked(device);
+    }
 
     void hover(QRgb color) { emit hovered(color); }
     void pick(QRgb color)
@@ -50,7 +63,9 @@ public:
     }
 
     int starts = 0;
+    int areaStarts = 0;
     int cancels = 0;
+    int sampleSize = 1;
     mutable std::vector<QRect> areas; // asked for, in order
     bool active = false;
 };
