@@ -6,6 +6,7 @@
 #include "contrast/contrast.h"
 #include "platform/clipboard.h"
 #include "platform/messageboxes.h"
+#include "widgets/actionbutton.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,21 +23,6 @@ namespace {
 constexpr QSize kRoom(384, 256);
 // Which of the levels shows first.
 constexpr int kDefaultLevel = 1;
-
-QPushButton *button(QAction *action, const QString &objectName)
-{
-    auto *b = new QPushButton(action->text());
-    b->setObjectName(objectName);
-    b->setAutoDefault(false);
-    const QString keys = action->shortcut().toString(QKeySequence::NativeText);
-    if (!keys.isEmpty()) {
-        b->setToolTip(QStringLiteral("%1 (%2)").arg(QString(action->text()).remove(u'&'), keys));
-        b->setAccessibleDescription(keys);
-    }
-    QObject::connect(b, &QPushButton::clicked, action, &QAction::trigger);
-    QObject::connect(action, &QAction::enabledChanged, b, &QPushButton::setEnabled);
-    return b;
-}
 
 } // namespace
 
@@ -93,7 +79,7 @@ AreaWindow::AreaWindow(ColorPair &pair, const Services &services, QWidget *paren
                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &AreaWindow::copyFigures);
     QAction *close = makeAction(QStringLiteral("Cl&ose"), {}, nullptr);
     connect(close, &QAction::triggered, this, &QWidget::hide);
-    cmdUseNearest = button(use, QStringLiteral("cmdUseNearest"));
+    cmdUseNearest = actionButton(use, QStringLiteral("cmdUseNearest"));
 
     auto *levelRow = new QHBoxLayout;
     levelRow->addWidget(lblLevel);
@@ -114,10 +100,10 @@ AreaWindow::AreaWindow(ColorPair &pair, const Services &services, QWidget *paren
     top->addLayout(viewColumn);
     top->addWidget(figures, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button(another, QStringLiteral("cmdAnother")));
+    buttons->addWidget(actionButton(another, QStringLiteral("cmdAnother")));
     buttons->addStretch(1);
-    buttons->addWidget(button(copy, QStringLiteral("cmdCopyFigures")));
-    buttons->addWidget(button(close, QStringLiteral("cmdClose")));
+    buttons->addWidget(actionButton(copy, QStringLiteral("cmdCopyFigures")));
+    buttons->addWidget(actionButton(close, QStringLiteral("cmdClose")));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);

@@ -7,6 +7,7 @@
 #include "pairswindow/pairmatrixview.h"
 #include "pairswindow/pairsbook.h"
 #include "pairswindow/pairtablemodel.h"
+#include "widgets/actionbutton.h"
 #include "widgets/linetextbox.h"
 
 #include <QAction>
@@ -79,22 +80,6 @@ public:
         paintSample(*painter, option.rect.adjusted(3, 2, -3, -2), background, foreground, option.font);
     }
 };
-
-QPushButton *button(QAction *action, const QString &objectName)
-{
-    auto *b = new QPushButton(action->text());
-    b->setObjectName(objectName);
-    b->setAutoDefault(false);
-    const QString keys = action->shortcut().toString(QKeySequence::NativeText);
-    if (!keys.isEmpty()) {
-        b->setToolTip(QStringLiteral("%1 (%2)").arg(QString(action->text()).remove(u'&'), keys));
-        b->setAccessibleDescription(keys);
-    }
-    b->setEnabled(action->isEnabled());
-    QObject::connect(b, &QPushButton::clicked, action, &QAction::trigger);
-    QObject::connect(action, &QAction::enabledChanged, b, &QPushButton::setEnabled);
-    return b;
-}
 
 } // namespace
 
@@ -204,11 +189,11 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     auto *top = new QHBoxLayout;
     top->addWidget(picCurrent);
     top->addWidget(lblCurrent, 1);
-    top->addWidget(inOrder(button(add, QStringLiteral("cmdAdd"))));
+    top->addWidget(inOrder(actionButton(add, QStringLiteral("cmdAdd"))));
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(lblFilter);
     filterRow->addWidget(inOrder(txbFilter), 1);
-    auto *matrixButton = button(m_matrix, QStringLiteral("cmdMatrix"));
+    auto *matrixButton = actionButton(m_matrix, QStringLiteral("cmdMatrix"));
     matrixButton->setCheckable(true);
     connect(m_matrix, &QAction::toggled, matrixButton, &QPushButton::setChecked);
     filterRow->addWidget(inOrder(matrixButton));
@@ -218,26 +203,26 @@ PairsWindow::PairsWindow(PairsBook &book, ColorPair &pair, QWidget *parent)
     m_rowButtons = new QWidget(this);
     auto *rowButtons = new QHBoxLayout(m_rowButtons);
     rowButtons->setContentsMargins(0, 0, 0, 0);
-    rowButtons->addWidget(inOrder(button(m_load, QStringLiteral("cmdLoad"))));
-    rowButtons->addWidget(inOrder(button(m_rename, QStringLiteral("cmdRename"))));
-    rowButtons->addWidget(inOrder(button(m_remove, QStringLiteral("cmdRemove"))));
-    rowButtons->addWidget(inOrder(button(m_moveUp, QStringLiteral("cmdMoveUp"))));
-    rowButtons->addWidget(inOrder(button(m_moveDown, QStringLiteral("cmdMoveDown"))));
+    rowButtons->addWidget(inOrder(actionButton(m_load, QStringLiteral("cmdLoad"))));
+    rowButtons->addWidget(inOrder(actionButton(m_rename, QStringLiteral("cmdRename"))));
+    rowButtons->addWidget(inOrder(actionButton(m_remove, QStringLiteral("cmdRemove"))));
+    rowButtons->addWidget(inOrder(actionButton(m_moveUp, QStringLiteral("cmdMoveUp"))));
+    rowButtons->addWidget(inOrder(actionButton(m_moveDown, QStringLiteral("cmdMoveDown"))));
     m_matrixButtons = new QWidget(this);
     auto *matrixButtons = new QHBoxLayout(m_matrixButtons);
     matrixButtons->setContentsMargins(0, 0, 0, 0);
-    matrixButtons->addWidget(inOrder(button(m_load, QStringLiteral("cmdLoadCell"))));
-    matrixButtons->addWidget(inOrder(button(copyMarkdown, QStringLiteral("cmdCopyMarkdown"))));
-    matrixButtons->addWidget(inOrder(button(copyCsv, QStringLiteral("cmdCopyCsv"))));
+    matrixButtons->addWidget(inOrder(actionButton(m_load, QStringLiteral("cmdLoadCell"))));
+    matrixButtons->addWidget(inOrder(actionButton(copyMarkdown, QStringLiteral("cmdCopyMarkdown"))));
+    matrixButtons->addWidget(inOrder(actionButton(copyCsv, QStringLiteral("cmdCopyCsv"))));
     matrixButtons->addStretch(1);
     m_matrixButtons->hide();
     auto *listButtons = new QHBoxLayout;
-    listButtons->addWidget(inOrder(button(m_undo, QStringLiteral("cmdUndo"))));
-    listButtons->addWidget(inOrder(button(m_redo, QStringLiteral("cmdRedo"))));
+    listButtons->addWidget(inOrder(actionButton(m_undo, QStringLiteral("cmdUndo"))));
+    listButtons->addWidget(inOrder(actionButton(m_redo, QStringLiteral("cmdRedo"))));
     listButtons->addStretch(1);
-    listButtons->addWidget(inOrder(button(import, QStringLiteral("cmdImport"))));
-    listButtons->addWidget(inOrder(button(exportAction, QStringLiteral("cmdExport"))));
-    listButtons->addWidget(inOrder(button(close, QStringLiteral("cmdClose"))));
+    listButtons->addWidget(inOrder(actionButton(import, QStringLiteral("cmdImport"))));
+    listButtons->addWidget(inOrder(actionButton(exportAction, QStringLiteral("cmdExport"))));
+    listButtons->addWidget(inOrder(actionButton(close, QStringLiteral("cmdClose"))));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(filterRow);

@@ -2,12 +2,14 @@
 #include "color/colors.h"
 #include "platform/messageboxes.h"
 #include "support/recordingclipboard.h"
+#include "widgets/actionbutton.h"
 #include "widgets/captionlabel.h"
 #include "widgets/enterpressesbuttons.h"
 #include "widgets/linetextbox.h"
 #include "widgets/overlaylayer.h"
 #include "widgets/picturebox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -38,6 +40,7 @@ private slots:
     void keyUpFollowsOnlyAPressInTheBox();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void actionButtonFollowsItsActionFromTheStart();
     void realMessageBoxShowsTextTitleAndIcon();
 };
 
@@ -300,6 +303,16 @@ void tst_Widgets::enterPressesTheFocusedButton()
     focused->setFocus();
     QTest::keyClick(focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     QCOMPARE(got, clicked);
+}
+
+void tst_Widgets::actionButtonFollowsItsActionFromTheStart()
+{
+    QAction action(QStringLiteral("&Load"));
+    action.setEnabled(false);
+    std::unique_ptr<QPushButton> button(actionButton(&action, QStringLiteral("cmdLoad")));
+    QVERIFY(!button->isEnabled());
+    action.setEnabled(true);
+    QVERIFY(button->isEnabled());
 }
 
 void tst_Widgets::realMessageBoxShowsTextTitleAndIcon()
