@@ -169,34 +169,37 @@ void tst_Loupe::sampleOutline()
 
 void tst_Loupe::sampleMean_data()
 {
-    QTest::addColumn<QList<QRgb>>("pixels"); // of a square of 3 by 3, row by row; 0 is off every screen
-    QTest::addColumn<int>("size");
+    // The square a key chooses, around the centre of a 5 by 5 area whose ring is grey 100.
+    QTest::addColumn<QList<QRgb>>("pixels"); // the 3 by 3 inside the ring, row by row; 0 is off every screen
+    QTest::addColumn<int>("key");
     QTest::addColumn<QRgb>("mean");
 
     const QList<QRgb> nine{qRgb(0, 10, 200), qRgb(1, 10, 200), qRgb(2, 10, 200),
                            qRgb(3, 10, 200), qRgb(4, 11, 200), qRgb(5, 10, 200),
                            qRgb(6, 10, 200), qRgb(7, 10, 200), qRgb(8, 10, 201)};
-    QTest::newRow("one pixel, the centre") << nine << 1 << qRgb(4, 11, 200);
+    QTest::newRow("1: one pixel, the centre") << nine << int(Qt::Key_1) << qRgb(4, 11, 200);
     // Red 36 / 9 = 4; green 91 / 9 = 10.1 down; blue 1801 / 9 = 200.1 down.
-    QTest::newRow("three by three") << nine << 3 << qRgb(4, 10, 200);
-    // Five by five reaches past the area: only the nine pixels there count.
-    QTest::newRow("five by five, partly outside") << nine << 5 << qRgb(4, 10, 200);
+    QTest::newRow("3: three by three") << nine << int(Qt::Key_3) << qRgb(4, 10, 200);
+    // With the ring: red 1636 / 25 = 65.4; green 1691 / 25 = 67.6; blue 3401 / 25 = 136.04.
+    QTest::newRow("5: five by five") << nine << int(Qt::Key_5) << qRgb(65, 68, 136);
     QList<QRgb> halves(9, 0u);
     halves[3] = qRgb(10, 10, 10);
     halves[4] = qRgb(11, 11, 12);
-    QTest::newRow("off the screen not counted, a half goes up") << halves << 3 << qRgb(11, 11, 11);
-    QTest::newRow("nothing on a screen") << QList<QRgb>(9, 0u) << 3 << qRgb(0, 0, 0);
+    QTest::newRow("off the screen not counted, a half goes up")
+        << halves << int(Qt::Key_3) << qRgb(11, 11, 11);
+    QTest::newRow("nothing on a screen") << QList<QRgb>(9, 0u) << int(Qt::Key_3) << qRgb(0, 0, 0);
 }
 
 void tst_Loupe::sampleMean()
 {
     QFETCH(QList<QRgb>, pixels);
-    QFETCH(int, size);
+    QFETCH(int, key);
     QFETCH(QRgb, mean);
-    QImage area(3, 3, QImage::Format_ARGB32);
+    QImage area(5, 5, QImage::Format_ARGB32);
+    area.fill(qRgb(100, 100, 100));
     for (int i = 0; i < 9; ++i)
-        area.setPixel(i % 3, i / 3, pixels[i]);
-    QCOMPARE(QColor(sample::mean(area, sample::squareAround(QPoint(1, 1), size))).name(),
+        area.setPixel(1 + i % 3, 1 + i / 3, pixels[i]);
+    QCOMPARE(QColor(sample::mean(area, sample::squareAround(QPoint(2, 2), sample::sizeOfKey(key)))).name(),
              QColor(mean).name());
 }
 
