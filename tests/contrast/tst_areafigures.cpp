@@ -170,6 +170,18 @@ void tst_AreaFigures::nearest_data()
     QTest::newRow("one pixel in twenty may fail")
         << areaOf(oneGrey, 5) << qRgb(0, 0, 0) << 7.0 << qRgb(0, 0, 0) << false;
     QTest::newRow("two may not") << areaOf(twoGreys, 5) << qRgb(0, 0, 0) << 7.0 << 0u << false;
+    // Where a pixel's edge falls in the text's cell of luminance, the failing pixels are counted one by one.
+    // #00872C is 4.49998:1 on #000001 and 4.502:1 on black.
+    QList<QRgb> twoHairs = repeated(qRgb(0, 0, 0), 20);
+    twoHairs[5] = twoHairs[12] = qRgb(0, 0, 1);
+    QTest::newRow("two in twenty failing by a hair may not")
+        << areaOf(twoHairs, 5) << qRgb(0, 0x87, 0x2C) << 4.5 << qRgb(1, 0x87, 0x2C) << false;
+    // #009187 is 4.49999:1 on #1A123E and 4.50000:1 on #0F1D09, both edges in its cell: exactly 5 % fail.
+    QList<QRgb> oneOfTwo = repeated(qRgb(0, 0, 0), 20);
+    oneOfTwo[5] = qRgb(0x1A, 0x12, 0x3E);
+    oneOfTwo[12] = qRgb(0x0F, 0x1D, 0x09);
+    QTest::newRow("one in twenty failing by a hair may")
+        << areaOf(oneOfTwo, 5) << qRgb(0, 0x91, 0x87) << 4.5 << qRgb(0, 0x91, 0x87) << false;
 }
 
 void tst_AreaFigures::nearest()
