@@ -24,7 +24,8 @@ void PairMatrixModel::setPairs(const NamedPairs &pairs)
     m_cells.clear();
     m_cells.reserve(size_t(m_matrix.foregrounds.size() * m_matrix.backgrounds.size()));
     m_figures.clear();
-    QHash<QString, int> figures;
+    // Each distinct figure with its mark once, found by its hundredths: a ratio is 1.00 to 21.00.
+    QHash<int, int> figures;
     std::vector<double> backgrounds;
     for (const PairColor &background : std::as_const(m_matrix.backgrounds))
         backgrounds.push_back(contrast::relativeLuminance(background.rgb));
@@ -33,15 +34,15 @@ void PairMatrixModel::setPairs(const NamedPairs &pairs)
         for (const double background : backgrounds) {
             const double ratio = contrast::luminanceRatio(luminance, background);
             const bool passes = contrast::passes(ratio, kThreshold);
-            const QString text = contrast::ratioFigure(ratio) +
-                                 (passes ? QStringLiteral(" \u2713") : QStringLiteral(" \u2717"));
-            const auto known = figures.constFind(text);
-            const int figure = known != figures.cend() ? *known : int(m_figures.size());
-            if (figure == int(m_figures.size())) {
-                figures.insert(text, figure);
-                m_figures.push_back({text, passes});
+            const int key = 2 * contrast::ratioHundredths(ratio) + int(passes);
+            auto known = figures.find(key);
+            if (known == figures.end()) {
+                known = figures.insert(key, int(m_figures.size()));
+                m_figures.push_back({contrast::ratioFigure(ratio) +
+                                         (passes ? QStringLiteral(" \u2713") : QStringLiteral(" \u2717")),
+                                     passes});
             }
-            m_cells.push_back({ratio, figure, passes});
+            m_cells.push_back({ratio, *known, passes});
         }
     }
     endResetModel();
