@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <cmath>
+
 #include <memory>
 
 namespace {
@@ -36,7 +38,7 @@ void MatrixCellImages::drawFigures(const PairMatrixModel &model, const QList<int
         m_places[size_t(index)] = place;
         if (place % kStripsPerPage == 0) {
             painter.reset();
-            QImage page(QSize(size.width(), size.height() * kStripsPerPage) * scale, QImage::Format_RGB32);
+            QImage page(int(std::ceil(size.width() * scale)), pitch() * kStripsPerPage, QImage::Format_RGB32);
             page.setDevicePixelRatio(scale);
             m_pages.push_back(std::move(page));
         }
@@ -45,7 +47,7 @@ void MatrixCellImages::drawFigures(const PairMatrixModel &model, const QList<int
             painter->setFont(font);
             painter->setPen(colours.text().color());
         }
-        const QRect box(0, (place % kStripsPerPage) * size.height(), size.width(), size.height());
+        const QRectF box(0, (place % kStripsPerPage) * pitch() / scale, size.width(), size.height());
         painter->fillRect(box, colours.base());
         const PairMatrixModel::Figure &figure = model.figures()[size_t(index)];
         if (!figure.passes) {
@@ -66,12 +68,18 @@ void MatrixCellImages::drawFigures(const PairMatrixModel &model, const QList<int
     }
 }
 
+// Strips start on whole device pixels at any scale, so that none is copied with a row of its neighbour.
+int MatrixCellImages::pitch() const
+{
+    return int(std::ceil(m_size.height() * m_scale));
+}
+
 void MatrixCellImages::paintFigure(QPainter &painter, const QPoint &point, int figure) const
 {
     const int place = m_places[size_t(figure)];
-    painter.drawImage(point, m_pages[size_t(place / kStripsPerPage)],
-                      QRectF(0, (place % kStripsPerPage) * m_size.height() * m_scale,
-                             m_size.width() * m_scale, m_size.height() * m_scale));
+    painter.drawImage(
+        point, m_pages[size_t(place / kStripsPerPage)],
+        QRectF(0, (place % kStripsPerPage) * pitch(), m_size.width() * m_scale, m_size.height() * m_scale));
 }
 
 const std::pair<QStaticText, qreal> &MatrixCellImages::character(QChar c, const QFont &font)

@@ -35,6 +35,7 @@ public:
 
 private:
     const std::pair<QStaticText, qreal> &character(QChar c, const QFont &font);
+    int pitch() const;
 
     QSize m_size;
     qreal m_scale = 0;
