@@ -97,21 +97,24 @@ const std::pair<QStaticText, qreal> &MatrixCellImages::character(QChar c, const 
 const QImage &MatrixCellImages::sampleText(const PairMatrixModel &model, int row, qreal scale,
                                            const QFont &font)
 {
-    if (m_samples.empty())
+    QFont bold = font;
+    if (m_samples.empty()) {
         m_samples.resize(size_t(model.rowCount()));
+        bold.setBold(true);
+        m_sample = QStaticText(QStringLiteral("Aa"));
+        m_sample.setTextFormat(Qt::PlainText);
+        m_sample.prepare(QTransform(), bold);
+    }
     QImage &text = m_samples[size_t(row)];
     if (text.isNull() || text.devicePixelRatio() != scale) {
-        QFont bold = font;
         bold.setBold(true);
-        const QString aa = QStringLiteral("Aa");
-        const QSize size = QFontMetrics(bold).size(Qt::TextSingleLine, aa);
-        text = QImage(size * scale, QImage::Format_ARGB32_Premultiplied);
+        text = QImage(m_sample.size().toSize() * scale, QImage::Format_ARGB32_Premultiplied);
         text.setDevicePixelRatio(scale);
         text.fill(Qt::transparent);
         QPainter painter(&text);
         painter.setFont(bold);
         painter.setPen(QColor::fromRgb(model.matrix().foregrounds[row].rgb));
-        painter.drawText(QRect(QPoint(), size), Qt::AlignCenter, aa);
+        painter.drawStaticText(QPointF(), m_sample);
     }
     return text;
 }

@@ -45,4 +45,5 @@ private:
     std::vector<QImage> m_pages;
     QHash<QChar, std::pair<QStaticText, qreal>> m_characters;
     std::vector<QImage> m_samples;
+    QStaticText m_sample;
 };

@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <limits>
+
 namespace {
 
 // The first and last of the sections a header shows between two viewport positions, in either direction
@@ -38,11 +40,14 @@ void paintGround(QPainter &painter, const QTableView &view, const QRect &dirty, 
         painter.fillRect(QRect(dirty.left(), y, dirty.width(), 1), base);
         painter.fillRect(QRect(dirty.left(), y + view.rowHeight(row) - 1, dirty.width(), 1), base);
     }
+    // Each column's left edge with the right edge of the one before it, then the last right edge.
+    int rightmost = std::numeric_limits<int>::min();
     for (int column = columns.first; column <= columns.second; ++column) {
         const int x = view.columnViewportPosition(column);
-        painter.fillRect(QRect(x, dirty.top(), 1, dirty.height()), base);
-        painter.fillRect(QRect(x + view.columnWidth(column) - 1, dirty.top(), 1, dirty.height()), base);
+        painter.fillRect(QRect(x - 1, dirty.top(), 2, dirty.height()), base);
+        rightmost = std::max(rightmost, x + view.columnWidth(column) - 1);
     }
+    painter.fillRect(QRect(rightmost, dirty.top(), 1, dirty.height()), base);
 }
 
 } // namespace
