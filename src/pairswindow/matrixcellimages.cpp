@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int kStripsPerPage = 64;
+// Pixels a glyph may reach past its advance.
+constexpr int kOverhang = 2;
 
 } // namespace
 
@@ -26,10 +28,21 @@ void MatrixCellImages::drawFigures(const PairMatrixModel &model, const QList<int
         m_places.assign(model.figures().size(), -1);
         m_drawn = 0;
         m_pages.clear();
+        m_characters.clear();
         m_size = size;
         m_scale = scale;
+        // The two grounds, plain and, for a failing cell, hatched; every failing cell hatched alike.
+        for (const bool passes : {true, false}) {
+            QImage &ground = m_grounds[passes];
+            ground = QImage(size * scale, QImage::Format_RGB32);
+            ground.setDevicePixelRatio(scale);
+            ground.fill(colours.base().color());
+            if (!passes)
+                QPainter(&ground).fillRect(QRect(QPoint(), size),
+                                           QBrush(colours.mid().color(), Qt::BDiagPattern));
+        }
     }
-    const QBrush hatched(colours.mid().color(), Qt::BDiagPattern);
+    const QFontMetricsF metrics(font);
     std::unique_ptr<QPainter> painter;
     for (const int index : figures) {
         if (m_places[size_t(index)] >= 0)
@@ -42,28 +55,20 @@ void MatrixCellImages::drawFigures(const PairMatrixModel &model, const QList<int
             page.setDevicePixelRatio(scale);
             m_pages.push_back(std::move(page));
         }
-        if (!painter) {
+        if (!painter)
             painter = std::make_unique<QPainter>(&m_pages.back());
-            painter->setFont(font);
-            painter->setPen(colours.text().color());
-        }
-        const QRectF box(0, (place % kStripsPerPage) * pitch() / scale, size.width(), size.height());
-        painter->fillRect(box, colours.base());
+        const QPointF top(0, (place % kStripsPerPage) * pitch() / scale);
         const PairMatrixModel::Figure &figure = model.figures()[size_t(index)];
-        if (!figure.passes) {
-            // Every failing cell hatched alike.
-            painter->setBrushOrigin(box.topLeft());
-            painter->fillRect(box, hatched);
-        }
+        painter->drawImage(top, m_grounds[figure.passes]);
         qreal width = 0;
         for (const QChar c : figure.text)
-            width += character(c, font).second;
-        qreal x = box.left() + (box.width() - width) / 2;
-        const qreal y = box.top() + (box.height() - QFontMetricsF(font).height()) / 2;
+            width += character(c, font, colours.text().color()).advance;
+        qreal x = top.x() + (size.width() - width) / 2;
+        const qreal y = top.y() + (size.height() - metrics.height()) / 2;
         for (const QChar c : figure.text) {
-            const auto &[text, advance] = character(c, font);
-            painter->drawStaticText(QPointF(std::round(x), std::round(y)), text);
-            x += advance;
+            const Character &character = this->character(c, font, colours.text().color());
+            painter->drawImage(QPointF(std::round(x) - kOverhang, std::round(y)), character.image);
+            x += character.advance;
         }
     }
 }
@@ -82,14 +87,25 @@ void MatrixCellImages::paintFigure(QPainter &painter, const QPoint &point, int f
         QRectF(0, (place % kStripsPerPage) * pitch(), m_size.width() * m_scale, m_size.height() * m_scale));
 }
 
-const std::pair<QStaticText, qreal> &MatrixCellImages::character(QChar c, const QFont &font)
+// A character of the figures in the text's colour on nothing, with room for a glyph reaching past its
+// advance on either side.
+const MatrixCellImages::Character &MatrixCellImages::character(QChar c, const QFont &font,
+                                                               const QColor &colour)
 {
     auto found = m_characters.find(c);
     if (found == m_characters.end()) {
-        QStaticText text{QString(c)};
-        text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), font);
-        found = m_characters.insert(c, {text, QFontMetricsF(font).horizontalAdvance(c)});
+        const QFontMetricsF metrics(font);
+        const qreal advance = metrics.horizontalAdvance(c);
+        const QSizeF size(advance + 2 * kOverhang, metrics.height());
+        QImage image((size * m_scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(m_scale);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(colour);
+        painter.drawText(QPointF(kOverhang, metrics.ascent()), QString(c));
+        painter.end();
+        found = m_characters.insert(c, {std::move(image), advance});
     }
     return *found;
 }

@@ -17,7 +17,7 @@ class QPainter;
 // blending glyphs again for each of thousands of cells was most of a paint.
 // - A figure on its ground, as wide and high as a cell's strip: one for each distinct figure (ratios 1.00 to
 //   21.00, so at most 2,001 whatever the cells), drawn on pages of strips so that one painter serves many,
-//   from characters laid out once (a figure is digits, a point and a mark).
+//   from its ground and characters each drawn once (a figure is digits, a point and a mark).
 // - "Aa" in a row's foreground on nothing: a row shares its foreground, and laying one small image over
 //   each background is cheaper than drawing its glyphs again.
 class MatrixCellImages
@@ -34,7 +34,12 @@ public:
     const QImage &sampleText(const PairMatrixModel &model, int row, qreal scale, const QFont &font);
 
 private:
-    const std::pair<QStaticText, qreal> &character(QChar c, const QFont &font);
+    struct Character
+    {
+        QImage image;
+        qreal advance;
+    };
+    const Character &character(QChar c, const QFont &font, const QColor &colour);
     int pitch() const;
 
     QSize m_size;
@@ -43,7 +48,8 @@ private:
     std::vector<int> m_places;
     int m_drawn = 0;
     std::vector<QImage> m_pages;
-    QHash<QChar, std::pair<QStaticText, qreal>> m_characters;
+    QImage m_grounds[2];
+    QHash<QChar, Character> m_characters;
     std::vector<QImage> m_samples;
     QStaticText m_sample;
 };
