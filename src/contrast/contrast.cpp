@@ -84,13 +84,18 @@ double contrastRatio(QRgb a, QRgb b)
     return luminanceRatio(relativeLuminance(a), relativeLuminance(b));
 }
 
-QString ratioFigure(double ratio)
+int ratioHundredths(double ratio)
 {
     double hundredths = std::floor(ratio * 100);
     // The product can round up across a whole hundredth; the figure must never exceed the ratio.
     if (hundredths / 100 > ratio)
         hundredths -= 1;
-    return QString::number(hundredths / 100, 'f', 2);
+    return int(hundredths);
+}
+
+QString ratioFigure(double ratio)
+{
+    return QString::number(ratioHundredths(ratio) / 100.0, 'f', 2);
 }
 
 QString ratioText(double ratio)

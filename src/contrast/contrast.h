@@ -19,6 +19,8 @@ double contrastRatio(QRgb a, QRgb b);
 
 // Two decimals, cut rather than rounded, so a figure shown as passing really passes: "3.13".
 QString ratioFigure(double ratio);
+// The same figure in hundredths: 313.
+int ratioHundredths(double ratio);
 // "Contrast ratio 3.13:1"
 QString ratioText(double ratio);
 

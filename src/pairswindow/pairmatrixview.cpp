@@ -1,163 +1,65 @@
 // SPDX-License-Identifier: MIT
 #include "pairswindow/pairmatrixview.h"
 
-#include "contrast/contrast.h"
-
-#include <QHash>
 #include <QHeaderView>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QStaticText>
-#include <QStyledItemDelegate>
+
+#include <limits>
 
 namespace {
 
-QString hexText(QRgb rgb)
+// The first and last of the sections a header shows between two viewport positions, in either direction
+// of writing; a position past the last section (right to left, on the left) stands for the last.
+std::pair<int, int> shown(const QHeaderView *header, int from, int to)
 {
-    return contrast::hexText(rgb);
+    const auto at = [&](int position) {
+        const int section = header->logicalIndexAt(position);
+        return section < 0 ? header->count() - 1 : section;
+    };
+    return std::minmax(at(from), at(to));
 }
 
-// The sample above, the figures below on the window's own ground; the figures of a failing cell on a
-// hatched ground, so that failing cells stand apart without telling colours apart. Texts are laid out once
-// and kept: shaping them again for each of thousands of cells is most of the painting's time.
-class CellDelegate : public QStyledItemDelegate
+// The ground shows only around the cells, a line of a pixel on each side, and past the matrix: filling all
+// of it first, as the viewport would, costs as much as the cells.
+void paintGround(QPainter &painter, const QTableView &view, const QRect &dirty, std::pair<int, int> rows,
+                 std::pair<int, int> columns)
 {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        const QRect cell = option.rect.adjusted(1, 1, -1, -1);
-        const int strip = option.fontMetrics.height() + 2;
-        const QRect sample(cell.left(), cell.top(), cell.width(), cell.height() - strip);
-        const QRect figures(cell.left(), sample.bottom() + 1, cell.width(), strip);
-        const auto colour = [&](int role) { return QColor::fromRgb(index.data(role).value<QRgb>()); };
-        painter->fillRect(sample, colour(PairMatrixModel::BackgroundColorRole));
-        painter->setPen(colour(PairMatrixModel::ForegroundColorRole));
-        QFont bold = option.font;
-        bold.setBold(true);
-        painter->setFont(bold);
-        drawCentred(painter, sample, laidOut(QStringLiteral("Aa"), bold));
-        painter->fillRect(figures, option.palette.base());
-        const bool passes = index.data(PairMatrixModel::PassesRole).toBool();
-        if (!passes)
-            painter->fillRect(figures, QBrush(option.palette.mid().color(), Qt::BDiagPattern));
-        painter->setFont(option.font);
-        painter->setPen(option.palette.text().color());
-        drawCentred(painter, figures, laidOut(index.data(Qt::DisplayRole).toString(), option.font));
-        if (option.state & QStyle::State_Selected) {
-            painter->setPen(QPen(option.palette.highlight().color(), 2));
-            painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
-        }
+    const QBrush base = view.palette().base();
+    const auto span = [](const QHeaderView *header) {
+        const int a = header->sectionViewportPosition(0),
+                  b = header->sectionViewportPosition(header->count() - 1);
+        return std::pair(std::min(a, b), std::max(a, b) + header->defaultSectionSize());
+    };
+    const auto [left, right] = span(view.horizontalHeader());
+    const auto [top, bottom] = span(view.verticalHeader());
+    for (const QRect &past : QRegion(dirty).subtracted(QRect(left, top, right - left, bottom - top)))
+        painter.fillRect(past, base);
+    for (int row = rows.first; row <= rows.second; ++row) {
+        const int y = view.rowViewportPosition(row);
+        painter.fillRect(QRect(dirty.left(), y, dirty.width(), 1), base);
+        painter.fillRect(QRect(dirty.left(), y + view.rowHeight(row) - 1, dirty.width(), 1), base);
     }
-
-private:
-    // A text laid out in font, kept while the fonts stay; there are at most a few thousand figures.
-    const QStaticText &laidOut(const QString &text, const QFont &font) const
-    {
-        QFont plain = font;
-        plain.setBold(false);
-        if (plain != m_font) {
-            m_texts.clear();
-            m_font = plain;
-        }
-        const QString key = (font.bold() ? u'b' : u'n') + text;
-        auto found = m_texts.find(key);
-        if (found == m_texts.end()) {
-            QStaticText laid(text);
-            laid.setTextFormat(Qt::PlainText);
-            laid.prepare(QTransform(), font);
-            found = m_texts.insert(key, laid);
-        }
-        return *found;
+    // Each column's left edge with the right edge of the one before it, then the last right edge.
+    int rightmost = std::numeric_limits<int>::min();
+    for (int column = columns.first; column <= columns.second; ++column) {
+        const int x = view.columnViewportPosition(column);
+        painter.fillRect(QRect(x - 1, dirty.top(), 2, dirty.height()), base);
+        rightmost = std::max(rightmost, x + view.columnWidth(column) - 1);
     }
-
-    static void drawCentred(QPainter *painter, const QRect &box, const QStaticText &text)
-    {
-        const QSizeF size = text.size();
-        painter->drawStaticText(QPointF(box.left() + (box.width() - size.width()) / 2,
-                                        box.top() + (box.height() - size.height()) / 2),
-                                text);
-    }
-
-    mutable QHash<QString, QStaticText> m_texts;
-    mutable QFont m_font;
-};
+    painter.fillRect(QRect(rightmost, dirty.top(), 1, dirty.height()), base);
+}
 
 } // namespace
-
-void PairMatrixModel::setPairs(const NamedPairs &pairs)
-{
-    pairmatrix::Matrix matrix = pairmatrix::of(pairs);
-    if (matrix.foregrounds == m_matrix.foregrounds && matrix.backgrounds == m_matrix.backgrounds)
-        return;
-    beginResetModel();
-    m_matrix = std::move(matrix);
-    endResetModel();
-}
-
-int PairMatrixModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_matrix.foregrounds.size());
-}
-
-int PairMatrixModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_matrix.backgrounds.size());
-}
-
-QVariant PairMatrixModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
-        return {};
-    const QRgb foreground = m_matrix.foregrounds[index.row()].rgb;
-    const QRgb background = m_matrix.backgrounds[index.column()].rgb;
-    const double ratio = contrast::contrastRatio(foreground, background);
-    const bool passes = contrast::passes(ratio, kThreshold);
-    switch (role) {
-    case Qt::DisplayRole:
-        return contrast::ratioFigure(ratio) +
-               (passes ? QStringLiteral(" \u2713") : QStringLiteral(" \u2717"));
-    case Qt::AccessibleTextRole:
-    case Qt::ToolTipRole:
-        return QStringLiteral("Foreground %1 on background %2: %3, AA normal text: %4")
-            .arg(hexText(foreground), hexText(background), contrast::ratioText(ratio),
-                 passes ? QStringLiteral("pass") : QStringLiteral("fail"));
-    case BackgroundColorRole:
-        return QVariant::fromValue(background);
-    case ForegroundColorRole:
-        return QVariant::fromValue(foreground);
-    case PassesRole:
-        return passes;
-    default:
-        return {};
-    }
-}
-
-QVariant PairMatrixModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    const QList<PairColor> &colours =
-        orientation == Qt::Horizontal ? m_matrix.backgrounds : m_matrix.foregrounds;
-    if (section < 0 || section >= colours.size())
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return hexText(colours[section].rgb);
-    case Qt::AccessibleTextRole:
-    case Qt::ToolTipRole:
-        return (orientation == Qt::Horizontal ? QStringLiteral("Background ")
-                                              : QStringLiteral("Foreground ")) +
-               hexText(colours[section].rgb);
-    default:
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-}
 
 PairMatrixView::PairMatrixView(QWidget *parent) : QTableView(parent), m_model(new PairMatrixModel(this))
 {
     setObjectName(QStringLiteral("tblMatrix"));
     setAccessibleName(QStringLiteral("Every foreground against every background"));
     setModel(m_model);
-    setItemDelegate(new CellDelegate(this));
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_images.clear(); });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
@@ -182,6 +84,64 @@ void PairMatrixView::setPairs(const NamedPairs &pairs)
                            std::min(std::max(current.column(), 0), m_model->columnCount() - 1));
         selectionModel()->setCurrentIndex(kept, QItemSelectionModel::ClearAndSelect);
     }
+}
+
+// The sample above, the figures below on the window's own ground; the figures of a failing cell on a
+// hatched ground, so that failing cells stand apart without telling colours apart.
+void PairMatrixView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(viewport());
+    const QRect dirty = event->rect();
+    if (m_model->rowCount() == 0 || m_model->columnCount() == 0) {
+        painter.fillRect(dirty, palette().base());
+        return;
+    }
+    const auto [firstRow, lastRow] = shown(verticalHeader(), dirty.top(), dirty.bottom());
+    const auto [firstColumn, lastColumn] = shown(horizontalHeader(), dirty.left(), dirty.right());
+    paintGround(painter, *this, dirty, {firstRow, lastRow}, {firstColumn, lastColumn});
+    const int strip = fontMetrics().height() + 2;
+    const auto cellRect = [&](int row, int column) {
+        return QRect(columnViewportPosition(column), rowViewportPosition(row), columnWidth(column),
+                     rowHeight(row))
+            .adjusted(1, 1, -1, -1);
+    };
+    const auto sampleOf = [&](const QRect &cell) { return cell.adjusted(0, 0, 0, -strip); };
+    const auto figuresOf = [&](const QRect &cell) {
+        return QRect(cell.left(), cell.bottom() - strip + 1, cell.width(), strip);
+    };
+    const auto each = [&](const auto &paintCell) {
+        for (int row = firstRow; row <= lastRow; ++row)
+            for (int column = firstColumn; column <= lastColumn; ++column)
+                paintCell(row, column, cellRect(row, column));
+    };
+    const QList<PairColor> &backgrounds = m_model->matrix().backgrounds;
+    QList<int> shownFigures;
+    each([&](int row, int column, const QRect &) { shownFigures << m_model->cell(row, column).figure; });
+    m_images.drawFigures(*m_model, shownFigures, figuresOf(cellRect(firstRow, firstColumn)).size(),
+                         devicePixelRatioF(), font(), palette());
+    each([&](int row, int column, const QRect &cell) {
+        painter.fillRect(sampleOf(cell), QColor::fromRgb(backgrounds[column].rgb));
+        m_images.paintFigure(painter, figuresOf(cell).topLeft(), m_model->cell(row, column).figure);
+    });
+    each([&](int row, int, const QRect &cell) {
+        const QImage &text = m_images.sampleText(*m_model, row, devicePixelRatioF(), font());
+        const QRect sample = sampleOf(cell);
+        const QSize size = text.deviceIndependentSize().toSize();
+        painter.drawImage(QPoint(sample.left() + (sample.width() - size.width()) / 2,
+                                 sample.top() + (sample.height() - size.height()) / 2),
+                          text);
+    });
+    painter.setPen(QPen(palette().highlight().color(), 2));
+    painter.setBrush(Qt::NoBrush);
+    for (const QModelIndex &selected : selectionModel()->selectedIndexes())
+        painter.drawRect(QRectF(visualRect(selected)).adjusted(1, 1, -1, -1));
+}
+
+void PairMatrixView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        m_images.clear();
+    QTableView::changeEvent(event);
 }
 
 std::optional<std::pair<PairColor, PairColor>> PairMatrixView::currentCell() const

@@ -1,36 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "pairs/namedpair.h"
-#include "pairs/pairmatrix.h"
+#include "pairswindow/matrixcellimages.h"
+#include "pairswindow/pairmatrixmodel.h"
 
-#include <QAbstractTableModel>
 #include <QTableView>
-
-// The cells of the matrix: a row for each distinct foreground, a column for each distinct background.
-class PairMatrixModel : public QAbstractTableModel
-{
-    Q_OBJECT
-
-public:
-    // The role of a cell's colours, as QRgb: background, then foreground.
-    enum Role { BackgroundColorRole = Qt::UserRole, ForegroundColorRole, PassesRole };
-    // Cells pass at AA for normal text, as the list's marks.
-    static constexpr double kThreshold = 4.5;
-
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setPairs(const NamedPairs &pairs);
-    const pairmatrix::Matrix &matrix() const { return m_matrix; }
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    pairmatrix::Matrix m_matrix;
-};
 
 // "One colour against many": each cell shows "Aa" in its pair, under it the ratio (cut to two decimals)
 // and the AA mark, a failing cell's figures on a hatched ground.
@@ -48,6 +22,14 @@ public:
     QString markdown() const;
     QString csv() const;
 
+protected:
+    // The cells are painted here from the model's worked-out cells and images drawn once: the item
+    // delegate's way (options, data, text layout and a font change for each cell) took twice a frame for
+    // the cells of one screen.
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     PairMatrixModel *m_model;
+    MatrixCellImages m_images;
 };

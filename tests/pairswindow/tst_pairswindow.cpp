@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pairs/pairformats.h"
 #include "pairs/pairstore.h"
+#include "pairswindow/pairmatrixmodel.h"
 #include "pairswindow/pairsplacement.h"
 #include "support/mainwindowfixture.h"
 
@@ -184,6 +185,29 @@ void tst_PairsWindow::ctrlMShowsEveryForegroundAgainstEveryBackground()
     };
     QCOMPARE(strip(0), 1);
     QVERIFY(strip(1) > 1);
+
+    // A pair added while the matrix shows (#4080c0 on #e0e0e0) brings new figures; every cell's sample is
+    // its background and its figures the same picture as any cell with the same text, not another's.
+    keys(Qt::CTRL | Qt::Key_D);
+    QCOMPARE(matrix->model()->rowCount(), 3);
+    const QImage grown = matrix->viewport()->grab().toImage();
+    QList<std::pair<QString, QImage>> figures;
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            const QModelIndex index = matrix->model()->index(r, c);
+            const QRect cell = matrix->visualRect(index);
+            QCOMPARE(grown.pixel(cell.left() + 3, cell.top() + 3),
+                     index.data(PairMatrixModel::BackgroundColorRole).value<QRgb>());
+            figures.append(
+                {index.data().toString(), grown.copy(cell.left() + 2, cell.bottom() - cell.height() / 3,
+                                                     cell.width() - 4, cell.height() / 3 - 2)});
+        }
+    }
+    for (const auto &[text, picture] : figures)
+        for (const auto &[otherText, otherPicture] : figures)
+            QCOMPARE(picture == otherPicture, text == otherText);
+    keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(matrix->model()->rowCount(), 2);
 
     keys(Qt::Key_Right);
     keys(Qt::Key_Return);
