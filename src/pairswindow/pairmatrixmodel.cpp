@@ -5,15 +5,6 @@
 
 #include <QHash>
 
-namespace {
-
-QString hexText(QRgb rgb)
-{
-    return contrast::hexText(rgb);
-}
-
-} // namespace
-
 void PairMatrixModel::setPairs(const NamedPairs &pairs)
 {
     pairmatrix::Matrix matrix = pairmatrix::of(pairs);
@@ -71,14 +62,10 @@ QVariant PairMatrixModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
         return QStringLiteral("Foreground %1 on background %2: %3, AA normal text: %4")
-            .arg(hexText(foreground), hexText(background), contrast::ratioText(ratio),
+            .arg(contrast::hexText(foreground), contrast::hexText(background), contrast::ratioText(ratio),
                  passes ? QStringLiteral("pass") : QStringLiteral("fail"));
     case BackgroundColorRole:
         return QVariant::fromValue(background);
-    case ForegroundColorRole:
-        return QVariant::fromValue(foreground);
-    case PassesRole:
-        return passes;
     default:
         return {};
     }
@@ -92,12 +79,12 @@ QVariant PairMatrixModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return hexText(colours[section].rgb);
+        return contrast::hexText(colours[section].rgb);
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
         return (orientation == Qt::Horizontal ? QStringLiteral("Background ")
                                               : QStringLiteral("Foreground ")) +
-               hexText(colours[section].rgb);
+               contrast::hexText(colours[section].rgb);
     default:
         return QAbstractTableModel::headerData(section, orientation, role);
     }

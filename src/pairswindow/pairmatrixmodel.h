@@ -14,8 +14,8 @@ class PairMatrixModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    // The role of a cell's colours, as QRgb: background, then foreground.
-    enum Role { BackgroundColorRole = Qt::UserRole, ForegroundColorRole, PassesRole };
+    // The role of a cell's background, as QRgb.
+    enum Role { BackgroundColorRole = Qt::UserRole };
     // Cells pass at AA for normal text, as the list's marks.
     static constexpr double kThreshold = 4.5;
 
