@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "pairswindow/pairmatrixview.h"
+#include "widgets/cachedscrollbarstyle.h"
 
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <limits>
 
@@ -72,6 +74,11 @@ PairMatrixView::PairMatrixView(QWidget *parent) : QTableView(parent), m_model(ne
     horizontalHeader()->setDefaultSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDD")) +
                                               16);
     verticalHeader()->setDefaultSectionSize(2 * line + 14);
+    // Across a large screen the scroll bars cost half as much to draw as the cells; they are drawn again
+    // from pictures while they show the same.
+    auto *cached = new CachedScrollBarStyle(this);
+    horizontalScrollBar()->setStyle(cached);
+    verticalScrollBar()->setStyle(cached);
 }
 
 void PairMatrixView::setPairs(const NamedPairs &pairs)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "color/colors.h"
 #include "support/mainwindowfixture.h"
+#include "support/scrollbarpictures.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ private slots:
     void pointIsABlockOfDevicePixels();
     void textIsDrawnAtTheScreenDensity();
     void windowKeepsItsPlacesAndPicksAtFractionalPositions();
+    void cachedScrollBarIsDrawnAtTheScreenDensity();
 };
 
 void tst_PictureDensity::pointIsABlockOfDevicePixels_data()
@@ -89,6 +91,17 @@ void tst_PictureDensity::windowKeepsItsPlacesAndPicksAtFractionalPositions()
     QApplication::sendEvent(plane, &release);
     // Green base: x is blue, y is red.
     QCOMPARE(f.channels(), (QStringList{"20", "128", "10"}));
+}
+
+void tst_PictureDensity::cachedScrollBarIsDrawnAtTheScreenDensity()
+{
+    ScrollBarPictures bars(Qt::Vertical);
+    for (QScrollBar *bar : bars.bars())
+        bar->setValue(70);
+    QCOMPARE(bars.cached.devicePixelRatioF(), 2.0);
+    QCOMPARE(bars.picture(bars.cached), bars.picture(bars.plain));
+    QCOMPARE(bars.picture(bars.cached), bars.picture(bars.plain));
+    QCOMPARE(bars.cachedStyle.picturesDrawn(), 1);
 }
 
 int main(int argc, char **argv)

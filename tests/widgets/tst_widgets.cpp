@@ -2,6 +2,7 @@
 #include "color/colors.h"
 #include "platform/messageboxes.h"
 #include "support/recordingclipboard.h"
+#include "support/scrollbarpictures.h"
 #include "widgets/actionbutton.h"
 #include "widgets/captionlabel.h"
 #include "widgets/enterpressesbuttons.h"
@@ -41,6 +42,8 @@ private slots:
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void actionButtonFollowsItsActionFromTheStart();
+    void cachedScrollBarLooksAsTheStyleDrawsIt_data();
+    void cachedScrollBarLooksAsTheStyleDrawsIt();
     void realMessageBoxShowsTextTitleAndIcon();
 };
 
@@ -313,6 +316,56 @@ void tst_Widgets::actionButtonFollowsItsActionFromTheStart()
     QVERIFY(!button->isEnabled());
     action.setEnabled(true);
     QVERIFY(button->isEnabled());
+}
+
+void tst_Widgets::cachedScrollBarLooksAsTheStyleDrawsIt_data()
+{
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("horizontal, start") << Qt::Horizontal << 0 << true << false;
+    QTest::newRow("horizontal, end") << Qt::Horizontal << 100 << true << false;
+    QTest::newRow("vertical, middle") << Qt::Vertical << 50 << true << false;
+    QTest::newRow("disabled") << Qt::Vertical << 30 << false << false;
+    QTest::newRow("slider pressed") << Qt::Horizontal << 40 << true << true;
+}
+
+// The same bar drawn by the style itself and through the cache, then moved: the cache must show the new
+// state, not the picture it kept, and draw a state it has seen only once.
+void tst_Widgets::cachedScrollBarLooksAsTheStyleDrawsIt()
+{
+    QFETCH(Qt::Orientation, orientation);
+    QFETCH(int, value);
+    QFETCH(bool, enabled);
+    QFETCH(bool, pressed);
+    ScrollBarPictures bars(orientation);
+    for (QScrollBar *bar : bars.bars()) {
+        bar->setValue(value);
+        bar->setEnabled(enabled);
+    }
+    if (pressed)
+        bars.pressSliders();
+    QCOMPARE(bars.picture(bars.cached), bars.picture(bars.plain));
+    QCOMPARE(bars.picture(bars.cached), bars.picture(bars.plain));
+    QCOMPARE(bars.cachedStyle.picturesDrawn(), 1);
+    for (QScrollBar *bar : bars.bars())
+        bar->setValue(100 - value / 2);
+    QCOMPARE(bars.picture(bars.cached), bars.picture(bars.plain));
+    QCOMPARE(bars.cachedStyle.picturesDrawn(), 2);
+    // The pointer over the slider, then over the first arrow: each part lights in turn.
+    for (const QPoint at : {ScrollBarPictures::sliderCentre(bars.plain), QPoint(3, 3)}) {
+        bars.hover(at);
+        QCOMPARE(bars.picture(bars.cached), bars.picture(bars.plain));
+    }
+    // Pictured larger than the widget's own density, the bar cannot be laid from a picture: drawn as usual.
+    QImage larger(bars.cached.size() * 3 / 2, QImage::Format_ARGB32_Premultiplied), plainLarger = larger;
+    for (auto [bar, image] : {std::pair(&bars.cached, &larger), std::pair(&bars.plain, &plainLarger)}) {
+        image->setDevicePixelRatio(1.5);
+        image->fill(Qt::white);
+        bar->render(image);
+    }
+    QCOMPARE(larger, plainLarger);
 }
 
 void tst_Widgets::realMessageBoxShowsTextTitleAndIcon()
