@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "pairswindow/pairmatrixview.h"
+#include "pairswindow/matrixheader.h"
 #include "widgets/cachedscrollbarstyle.h"
 
 #include <QHeaderView>
@@ -58,6 +59,8 @@ PairMatrixView::PairMatrixView(QWidget *parent) : QTableView(parent), m_model(ne
 {
     setObjectName(QStringLiteral("tblMatrix"));
     setAccessibleName(QStringLiteral("Every foreground against every background"));
+    setHorizontalHeader(new MatrixHeader(Qt::Horizontal, this));
+    setVerticalHeader(new MatrixHeader(Qt::Vertical, this));
     setModel(m_model);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);

@@ -2,12 +2,14 @@
 #include "pairs/pairformats.h"
 #include "pairs/pairstore.h"
 #include "pairswindow/pairmatrixmodel.h"
+#include "pairswindow/pairmatrixview.h"
 #include "pairswindow/pairsplacement.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,6 +49,8 @@ private slots:
     void atItsSmallestItShowsEverythingWholeAndTabReadsInOrder();
     void screenReadersReadTheRows();
     void ctrlMShowsEveryForegroundAgainstEveryBackground();
+    void matrixHeadersAreAsLargeAsTheTablesOwn_data();
+    void matrixHeadersAreAsLargeAsTheTablesOwn();
     void placeAndSizeAreRemembered();
     void placement_data();
     void placement();
@@ -222,6 +226,51 @@ void tst_PairsWindow::ctrlMShowsEveryForegroundAgainstEveryBackground()
                             "#222222,15.90 pass,1.86 fail\r\n#ffffff,1.00 fail,8.52 pass\r\n"));
     keys(Qt::CTRL | Qt::Key_M);
     QVERIFY(table()->isVisible());
+}
+
+void tst_PairsWindow::matrixHeadersAreAsLargeAsTheTablesOwn_data()
+{
+    QTest::addColumn<QList<QRgb>>("colours");
+    QTest::newRow("one") << QList<QRgb>{0x000000};
+    QTest::newRow("widest last") << QList<QRgb>{0x111111, 0x1f1f1f, 0xdddddd};
+    QTest::newRow("widest first") << QList<QRgb>{0xdddddd, 0x111111, 0x1f1f1f};
+    QTest::newRow("digits and letters") << QList<QRgb>{0x0645ad, 0xffffff, 0x222222, 0x4080c0, 0xe0e0e0};
+}
+
+// The matrix's headers measure only their widest section, where a table's own headers measure them all;
+// they look and behave as a table's own, the current cell's row and column shown in bold.
+void tst_PairsWindow::matrixHeadersAreAsLargeAsTheTablesOwn()
+{
+    QFETCH(QList<QRgb>, colours);
+    NamedPairs pairs;
+    for (int i = 0; i < colours.size(); ++i)
+        pairs.append({QStringLiteral("Pair %1").arg(i),
+                      {0xFF000000u | colours[i], 0},
+                      {0xFF000000u | colours[colours.size() - 1 - i], 1}});
+    PairMatrixView matrix;
+    matrix.resize(600, 300);
+    matrix.setPairs(pairs);
+    matrix.show();
+    const QTableView table;
+    for (QHeaderView *header : {matrix.horizontalHeader(), matrix.verticalHeader()}) {
+        QHeaderView &own =
+            *(header->orientation() == Qt::Horizontal ? table.horizontalHeader() : table.verticalHeader());
+        QHeaderView tables(header->orientation());
+        tables.setSectionsClickable(own.sectionsClickable());
+        tables.setHighlightSections(own.highlightSections());
+        tables.setFont(header->font());
+        tables.setModel(matrix.model());
+        tables.setSelectionModel(matrix.selectionModel());
+        QCOMPARE(header->sizeHint(), tables.sizeHint());
+        tables.setSectionResizeMode(QHeaderView::Fixed);
+        tables.setDefaultSectionSize(header->defaultSectionSize());
+        tables.resize(header->size());
+        const auto picture = [](QWidget &w) {
+            return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(picture(*header), picture(tables));
+        QCOMPARE(header->sectionsClickable(), own.sectionsClickable());
+    }
 }
 
 void tst_PairsWindow::f2RenamesWithTheNameTrimmed()
