@@ -88,11 +88,12 @@ void BM_AreaNewForeground(benchmark::State &state)
     });
 }
 
-NamedPairs hundredByHundred()
+// A hundred pairs, each of its own background and foreground; shift gives other backgrounds.
+NamedPairs hundredByHundred(int shift = 0)
 {
     NamedPairs pairs;
     for (int i = 0; i < 100; ++i) {
-        const QRgb background = 0xFF000000u | QRgb(i * 2654435761u & 0xFFFFFFu);
+        const QRgb background = 0xFF000000u | QRgb((i + shift) * 2654435761u & 0xFFFFFFu);
         const QRgb foreground = 0xFF000000u | QRgb((i + 7) * 40503u * 40503u & 0xFFFFFFu);
         pairs.append({QStringLiteral("Pair %1").arg(i), {background, 1}, {foreground, 2}});
     }
@@ -151,11 +152,24 @@ void BM_MatrixPaint(benchmark::State &state)
         },
         7, 1);
 
+    // The list changed while the matrix shows, every background another: cells worked out again, pictures
+    // drawn again, the whole view painted.
+    int shift = 0;
+    const double change = medianNanoseconds(
+        [&] {
+            view.setPairs(hundredByHundred(++shift % 2));
+            paint(view);
+        },
+        9, 1);
+    view.setPairs(hundredByHundred());
+    paint(view);
+
     // The matrix alone, its cells and the ground between them, without Qt's headers and scroll bars.
     const double cells = medianNanoseconds([&] { paint(*view.viewport()); }, 15, 2);
 
     reportAgainst(state, 16e6, [&] { paint(view); });
     state.counters["first_paint_ms"] = (first - empty) / 1e6;
+    state.counters["list_change_ms"] = change / 1e6;
     state.counters["cells_ms"] = cells / 1e6;
     const QModelIndex last = view.indexAt(view.viewport()->rect().bottomRight() - QPoint(1, 1));
     state.counters["cells_shown"] = last.isValid() ? double((last.row() + 1) * (last.column() + 1)) : 1e4;
