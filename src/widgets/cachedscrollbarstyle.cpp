@@ -39,12 +39,13 @@ QString keyOf(const QString &style, const QStyleOptionSlider &bar, qreal scale)
 }
 
 // Whether a picture laid at this point falls on the device pixels the style would have drawn: the painter
-// scales by the device's own ratio and moves by whole device pixels.
+// scales by the device's own ratio, a whole number (at 1.5 a bar's edge may end inside a device pixel, which
+// a picture would fill whole), and moves by whole device pixels.
 bool onWholePixels(const QPainter &painter, const QPoint &at)
 {
     const qreal scale = painter.device()->devicePixelRatioF();
     const QTransform t = painter.deviceTransform();
-    if (t.type() > QTransform::TxScale || t.m11() != scale || t.m22() != scale)
+    if (scale != std::round(scale) || t.type() > QTransform::TxScale || t.m11() != scale || t.m22() != scale)
         return false;
     const QPointF origin = t.map(QPointF(at));
     return origin.x() == std::round(origin.x()) && origin.y() == std::round(origin.y());
