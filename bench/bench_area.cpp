@@ -130,9 +130,9 @@ void BM_MatrixPaint(benchmark::State &state)
     table.show();
     const double qt = medianNanoseconds([&] { paint(table); }, 9, 1);
 
-    // The first paint of a matrix just set, with the list worked out into cells and every picture the cells
-    // need drawn: what the user waits for when the matrix opens or the list changes. The pictures kept of
-    // the scroll bars are dropped too: the first paint draws them.
+    // The first paint of a view just made, with the list worked out into cells and every picture the cells
+    // need drawn: once for each Color pairs window, which keeps its matrix and gives it each new list. The
+    // pictures kept of the scroll bars are dropped too: the first paint draws them.
     const double first = medianNanoseconds(
         [&] {
             QPixmapCache::clear();
